@@ -1,0 +1,254 @@
+#include "engine/lexicon.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <limits>
+
+namespace tavrune {
+namespace {
+
+uint32_t ReadU32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+void WriteU32(uint8_t* p, uint32_t v) {
+  p[0] = static_cast<uint8_t>(v);
+  p[1] = static_cast<uint8_t>(v >> 8);
+  p[2] = static_cast<uint8_t>(v >> 16);
+  p[3] = static_cast<uint8_t>(v >> 24);
+}
+
+std::string_view BoundedText(const char* text, size_t size) {
+  return std::string_view(text, strnlen(text, size));
+}
+
+// The edges as stored are little-endian; swap them on a big-endian host.
+void FixByteOrder(std::vector<uint32_t>& edges) {
+  if constexpr (std::endian::native == std::endian::big) {
+    for (uint32_t& e : edges) e = __builtin_bswap32(e);
+  }
+}
+
+bool EdgesFitFile(const LexiconHeader& header, uint64_t file_size) {
+  const uint64_t end = uint64_t{header.edge_offset} + uint64_t{header.edge_count} * 4;
+  return file_size >= LexiconHeader::kSize && end <= file_size;
+}
+
+}  // namespace
+
+LexiconHeader LexiconHeader::FromBytes(std::span<const uint8_t, kSize> bytes) {
+  LexiconHeader h;
+  h.edge_offset = ReadU32(bytes.data());
+  h.edge_count = ReadU32(bytes.data() + 4);
+  std::memcpy(h.name, bytes.data() + 8, kNameSize);
+  std::memcpy(h.description, bytes.data() + 40, kDescriptionSize);
+  h.name[kNameSize - 1] = '\0';
+  h.description[kDescriptionSize - 1] = '\0';
+  h.word_count = static_cast<int32_t>(ReadU32(bytes.data() + 60));
+  return h;
+}
+
+void LexiconHeader::ToBytes(std::span<uint8_t, kSize> bytes) const {
+  WriteU32(bytes.data(), edge_offset);
+  WriteU32(bytes.data() + 4, edge_count);
+  std::memcpy(bytes.data() + 8, name, kNameSize);
+  std::memcpy(bytes.data() + 40, description, kDescriptionSize);
+  WriteU32(bytes.data() + 60, static_cast<uint32_t>(word_count));
+}
+
+std::string_view LexiconHeader::Name() const { return BoundedText(name, kNameSize); }
+
+std::string_view LexiconHeader::Description() const {
+  return BoundedText(description, kDescriptionSize);
+}
+
+std::string DescriptionLine(const LexiconHeader& header) {
+  std::string line(header.Name());
+  line += ", ";
+  line += header.Description();
+  line += ", ";
+  line += std::to_string(header.word_count);
+  line += " words";
+  return line;
+}
+
+std::string StatusPaneText(const LexiconHeader& header) {
+  std::string text(header.Name());
+  text += ": ";
+  text += header.Description();
+  return text;
+}
+
+bool ValidateGraph(std::span<const uint32_t> edges) {
+  const size_t n = edges.size();
+  if (n <= 1) return true;
+
+  // Index of the last entry that closes a list: a list starting after it
+  // would run off the end of the array.
+  size_t last_closer = 0;
+  for (size_t i = 2; i < n; ++i) {
+    const uint32_t child = edge::Child(edges[i]);
+    if (child == 1 || child >= n) return false;
+    if (edge::IsLast(edges[i])) last_closer = i;
+  }
+  const uint32_t root = edge::Child(edges[1]);
+  if (root == 0) return true;
+  if (root == 1 || root >= n) return false;
+
+  // Depth-first over "entry i leads to its child list and, unless it closes
+  // its list, to entry i + 1"; gray entries on the path reveal a cycle.
+  enum : uint8_t { kUnseen, kOpen, kDone };
+  std::vector<uint8_t> state(n, kUnseen);
+  std::vector<uint8_t> depth(n, 0);
+  std::vector<uint32_t> stack;
+  stack.push_back(root);
+  while (!stack.empty()) {
+    const uint32_t i = stack.back();
+    const uint32_t e = edges[i];
+    const uint32_t child = edge::Child(e);
+    const uint32_t next = i + 1;
+    if (state[i] == kDone) {
+      stack.pop_back();
+      continue;
+    }
+    if (state[i] == kUnseen) {
+      const char letter = edge::Letter(e);
+      if (letter < 'A' || letter > 'Z' || i > last_closer) return false;
+      state[i] = kOpen;
+      if (child != 0 && state[child] != kDone) {
+        if (state[child] == kOpen) return false;
+        stack.push_back(child);
+      }
+      if (!edge::IsLast(e) && state[next] != kDone) {
+        if (state[next] == kOpen) return false;
+        stack.push_back(next);
+      }
+      continue;
+    }
+    int d = 1 + (child != 0 ? depth[child] : 0);
+    if (!edge::IsLast(e)) d = std::max<int>(d, depth[next]);
+    if (d > kMaxGraphDepth) return false;
+    depth[i] = static_cast<uint8_t>(d);
+    state[i] = kDone;
+    stack.pop_back();
+  }
+  return true;
+}
+
+Lexicon::Lexicon(std::FILE* file) { Load(file); }
+
+void Lexicon::Clear() {
+  edges_.clear();
+  edges_.shrink_to_fit();
+  header_ = LexiconHeader();
+}
+
+bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {
+  FixByteOrder(edges);
+  if (!ValidateGraph(edges)) return false;
+  header_ = header;
+  edges_ = std::move(edges);
+  return true;
+}
+
+bool Lexicon::Load(std::FILE* file) {
+  Clear();
+  if (file == nullptr || std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long size = std::ftell(file);
+  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) return false;
+
+  uint8_t raw[LexiconHeader::kSize];
+  if (std::fread(raw, 1, sizeof raw, file) != sizeof raw) return false;
+  const LexiconHeader header = LexiconHeader::FromBytes(raw);
+  if (!EdgesFitFile(header, static_cast<uint64_t>(size))) return false;
+
+  std::vector<uint32_t> edges(header.edge_count);
+  if (std::fseek(file, static_cast<long>(header.edge_offset), SEEK_SET) != 0) return false;
+  if (std::fread(edges.data(), 4, edges.size(), file) != edges.size()) return false;
+  return Accept(header, std::move(edges));
+}
+
+bool Lexicon::LoadFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    Clear();
+    return false;
+  }
+  const bool ok = Load(file);
+  std::fclose(file);
+  return ok;
+}
+
+bool Lexicon::LoadBytes(std::span<const uint8_t> bytes) {
+  Clear();
+  if (bytes.size() < LexiconHeader::kSize) return false;
+  const LexiconHeader header = LexiconHeader::FromBytes(bytes.first<LexiconHeader::kSize>());
+  if (!EdgesFitFile(header, bytes.size())) return false;
+  std::vector<uint32_t> edges(header.edge_count);
+  if (!edges.empty()) {
+    std::memcpy(edges.data(), bytes.data() + header.edge_offset, edges.size() * 4);
+  }
+  return Accept(header, std::move(edges));
+}
+
+bool Lexicon::Contains(std::string_view word) const {
+  if (!IsLoaded() || word.empty()) return false;
+  uint32_t i = edge::Child(edges_[1]);
+  uint32_t matched = 0;
+  size_t pos = 0;
+  while (i != 0 && pos < word.size()) {
+    const uint32_t e = edges_[i];
+    if (edge::Letter(e) == word[pos]) {
+      matched = e;
+      ++pos;
+      i = edge::Child(e);
+    } else if (edge::IsLast(e)) {
+      break;
+    } else {
+      ++i;
+    }
+  }
+  return pos == word.size() && edge::EndsWord(matched);
+}
+
+std::string Lexicon::FrontHooks(std::string_view word) const {
+  std::string hooks;
+  if (!IsLoaded() || word.size() >= kMaxGraphDepth) return hooks;
+  char buffer[kMaxGraphDepth + 1];
+  std::memcpy(buffer + 1, word.data(), word.size());
+  const std::string_view candidate(buffer, word.size() + 1);
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    buffer[0] = letter;
+    if (Contains(candidate)) hooks += letter;
+  }
+  return hooks;
+}
+
+std::string Lexicon::EndHooks(std::string_view word) const {
+  std::string hooks;
+  if (!IsLoaded() || word.size() >= kMaxGraphDepth) return hooks;
+  char buffer[kMaxGraphDepth + 1];
+  std::memcpy(buffer, word.data(), word.size());
+  const std::string_view candidate(buffer, word.size() + 1);
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    buffer[word.size()] = letter;
+    if (Contains(candidate)) hooks += letter;
+  }
+  return hooks;
+}
+
+std::string Lexicon::HookLine(std::string_view word) const {
+  std::string line = FrontHooks(word);
+  line += ' ';
+  line += word;
+  const std::string end = EndHooks(word);
+  if (!end.empty()) {
+    line += ' ';
+    line += end;
+  }
+  return line;
+}
+
+}  // namespace tavrune

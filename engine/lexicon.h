@@ -1,0 +1,113 @@
+#ifndef TAVRUNE_ENGINE_LEXICON_H_
+#define TAVRUNE_ENGINE_LEXICON_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrune {
+
+// Packed 32-bit edge of the word graph: child index (bits 0-21), letter
+// (bits 22-29), end of word (bit 30), last of its list (bit 31).
+namespace edge {
+inline constexpr uint32_t kChildMask = 0x3FFFFF;
+inline constexpr int kLetterShift = 22;
+inline constexpr uint32_t kEndOfWord = 1u << 30;
+inline constexpr uint32_t kLast = 1u << 31;
+
+constexpr uint32_t Child(uint32_t e) { return e & kChildMask; }
+constexpr char Letter(uint32_t e) { return static_cast<char>((e >> kLetterShift) & 0xFF); }
+constexpr bool EndsWord(uint32_t e) { return (e & kEndOfWord) != 0; }
+constexpr bool IsLast(uint32_t e) { return (e & kLast) != 0; }
+constexpr uint32_t Make(char letter, uint32_t child, bool ends_word, bool last) {
+  return (child & kChildMask) | (static_cast<uint32_t>(static_cast<unsigned char>(letter)) << kLetterShift) |
+         (ends_word ? kEndOfWord : 0) | (last ? kLast : 0);
+}
+}  // namespace edge
+
+// Longest path of letters a loaded graph may hold; walks size their buffers
+// from it, and the loader refuses deeper graphs.
+inline constexpr int kMaxGraphDepth = 64;
+
+// The 64-byte header at the start of every lexicon file.
+struct LexiconHeader {
+  static constexpr size_t kSize = 64;
+  static constexpr size_t kNameSize = 32;
+  static constexpr size_t kDescriptionSize = 20;
+
+  uint32_t edge_offset = kSize;
+  uint32_t edge_count = 0;
+  char name[kNameSize] = {};
+  char description[kDescriptionSize] = {};
+  int32_t word_count = 0;
+
+  // Reads the little-endian layout; the texts are always terminated.
+  static LexiconHeader FromBytes(std::span<const uint8_t, kSize> bytes);
+  void ToBytes(std::span<uint8_t, kSize> bytes) const;
+
+  std::string_view Name() const;
+  std::string_view Description() const;
+};
+
+// "name, description, N words", the line shown for a lexicon in About boxes.
+std::string DescriptionLine(const LexiconHeader& header);
+// "name: description", the status-bar text of the current lexicon.
+std::string StatusPaneText(const LexiconHeader& header);
+
+// One lexicon file in memory: its header and its edge array, used as stored.
+class Lexicon {
+ public:
+  Lexicon() = default;
+  // Loads at once from an open file (see Load).
+  explicit Lexicon(std::FILE* file);
+
+  // Replaces the content with the lexicon in `file`, read from its start.
+  // A file that is truncated or whose graph is inconsistent (indexes out of
+  // range, a list without end, a cycle, a path deeper than kMaxGraphDepth,
+  // a letter outside A-Z) is refused: the lexicon is left empty and false is
+  // returned. The caller keeps and closes the file.
+  bool Load(std::FILE* file);
+  // The same from a file name; false when it cannot be opened or is refused.
+  bool LoadFile(const std::string& path);
+  // The same from the bytes of a whole file.
+  bool LoadBytes(std::span<const uint8_t> bytes);
+
+  // 0 until loaded; includes the two reserved entries.
+  uint32_t EdgeCount() const { return static_cast<uint32_t>(edges_.size()); }
+  bool IsLoaded() const { return edges_.size() > 1; }
+  LexiconHeader Header() const { return header_; }
+
+  bool Contains(std::string_view word) const;
+  // The letters that make a word in front of / after `word`, alphabetically.
+  std::string FrontHooks(std::string_view word) const;
+  std::string EndHooks(std::string_view word) const;
+  // Front hooks, a space, the word, and a space and end hooks when any.
+  std::string HookLine(std::string_view word) const;
+
+  // Raw graph access for the walks: entry i of the edge array, and the index
+  // of the root list (0 when there is none).
+  uint32_t EdgeAt(uint32_t i) const { return edges_[i]; }
+  const uint32_t* Edges() const { return edges_.data(); }
+  uint32_t RootList() const { return IsLoaded() ? edge::Child(edges_[1]) : 0; }
+
+ private:
+  void Clear();
+  bool Accept(const LexiconHeader& header, std::vector<uint32_t> edges);
+
+  LexiconHeader header_;
+  std::vector<uint32_t> edges_;
+};
+
+// Checks that a graph can be walked safely: every child index is in range,
+// every list reachable from the root ends inside the array, the graph is
+// acyclic with no path longer than kMaxGraphDepth letters, and every reachable
+// edge carries a letter A-Z. One linear pass.
+bool ValidateGraph(std::span<const uint32_t> edges);
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_ENGINE_LEXICON_H_

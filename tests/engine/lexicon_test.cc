@@ -1,0 +1,181 @@
+#include "engine/lexicon.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "tests/support/lexicon_fixture.h"
+
+namespace tavrune {
+namespace {
+
+using testing::MakeLexicon;
+
+// A lexicon file from raw parts, for the layouts a builder would never make.
+std::vector<uint8_t> RawFile(const std::vector<uint32_t>& edges, uint32_t edge_offset = 64,
+                             uint32_t claimed_count = UINT32_MAX) {
+  LexiconHeader header;
+  header.edge_offset = edge_offset;
+  header.edge_count = claimed_count == UINT32_MAX ? edges.size() : claimed_count;
+  std::strcpy(header.name, "Raw");
+  std::strcpy(header.description, "hand made");
+  header.word_count = 1;
+  std::vector<uint8_t> bytes(edge_offset + edges.size() * 4, 0xEE);
+  header.ToBytes(std::span<uint8_t, 64>(bytes.data(), 64));
+  for (size_t i = 0; i < edges.size(); ++i) std::memcpy(&bytes[edge_offset + i * 4], &edges[i], 4);
+  return bytes;
+}
+
+const uint32_t kOnlyA = edge::Make('A', 0, true, true);
+
+TEST(LexiconLoadTest, NewLexiconIsEmptyWithDefaultOffset) {
+  Lexicon lexicon;
+  EXPECT_EQ(lexicon.EdgeCount(), 0u);
+  EXPECT_FALSE(lexicon.IsLoaded());
+  EXPECT_EQ(lexicon.Header().edge_offset, 64u);
+  EXPECT_FALSE(lexicon.Contains("A"));
+  EXPECT_EQ(lexicon.FrontHooks("A"), "");
+  EXPECT_EQ(lexicon.HookLine("CAT"), " CAT");
+}
+
+TEST(LexiconLoadTest, ArraysOfZeroOrOneEntryAreValidAndEmpty) {
+  for (const auto& edges : {std::vector<uint32_t>{}, std::vector<uint32_t>{0}}) {
+    Lexicon lexicon;
+    EXPECT_TRUE(lexicon.LoadBytes(RawFile(edges)));
+    EXPECT_EQ(lexicon.EdgeCount(), edges.size());
+    EXPECT_FALSE(lexicon.IsLoaded());
+    EXPECT_FALSE(lexicon.Contains("A"));
+  }
+}
+
+TEST(LexiconLoadTest, OneLetterWordA) {
+  Lexicon lexicon;
+  ASSERT_TRUE(lexicon.LoadBytes(RawFile({0, 2, kOnlyA})));
+  EXPECT_TRUE(lexicon.Contains("A"));
+  EXPECT_FALSE(lexicon.Contains("AA"));
+  EXPECT_FALSE(lexicon.Contains("B"));
+  EXPECT_EQ(lexicon.Header().Name(), "Raw");
+}
+
+TEST(LexiconLoadTest, EdgesAreReadFromTheirOffset) {
+  Lexicon lexicon;
+  ASSERT_TRUE(lexicon.LoadBytes(RawFile({0, 2, kOnlyA}, /*edge_offset=*/100)));
+  EXPECT_TRUE(lexicon.Contains("A"));
+  EXPECT_EQ(lexicon.Header().edge_offset, 100u);
+}
+
+TEST(LexiconLoadTest, LoadsFromAnOpenFileAndByName) {
+  testing::TempFolder dir;
+  const std::string path = dir.File("x.TVD");
+  testing::WriteBytes(path, RawFile({0, 2, kOnlyA}));
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  std::fseek(file, 10, SEEK_SET);  // Load reads from the start whatever the position
+  Lexicon from_file(file);
+  std::fclose(file);
+  EXPECT_TRUE(from_file.Contains("A"));
+
+  Lexicon by_name;
+  EXPECT_TRUE(by_name.LoadFile(path));
+  EXPECT_TRUE(by_name.Contains("A"));
+  EXPECT_FALSE(by_name.LoadFile(dir.File("missing.TVD")));
+  EXPECT_EQ(by_name.EdgeCount(), 0u);
+}
+
+TEST(LexiconLoadTest, RefusesDamagedFilesAndIsLeftEmpty) {
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> bytes;
+  };
+  std::vector<uint8_t> short_header(40, 0);
+  std::vector<uint8_t> truncated = RawFile({0, 2, kOnlyA});
+  truncated.pop_back();
+  std::vector<uint8_t> far_offset = RawFile({0, 2, kOnlyA});
+  far_offset[1] = 0x10;  // edges said to start at 4160
+  const std::vector<Case> cases = {
+      {"shorter than a header", short_header},
+      {"edges cut short", truncated},
+      {"edge count beyond the file", RawFile({0, 2, kOnlyA}, 64, 1000)},
+      {"edge offset beyond the file", far_offset},
+      {"huge edge count", RawFile({0, 2, kOnlyA}, 64, 0xFFFFFFFF - 1)},
+      {"root beyond the array", RawFile({0, 7, kOnlyA})},
+      {"child beyond the array", RawFile({0, 2, edge::Make('A', 9, true, true)})},
+      {"child pointing at the root entry", RawFile({0, 2, edge::Make('A', 1, true, true)})},
+      {"last list without end", RawFile({0, 2, edge::Make('A', 0, true, false)})},
+      {"cycle", RawFile({0, 2, edge::Make('A', 2, true, true)})},
+      {"cycle through siblings",
+       RawFile({0, 2, edge::Make('A', 3, false, false), edge::Make('B', 2, true, true)})},
+      {"letter outside A-Z", RawFile({0, 2, edge::Make('a', 0, true, true)})},
+  };
+  for (const Case& c : cases) {
+    Lexicon lexicon;
+    ASSERT_TRUE(lexicon.LoadBytes(RawFile({0, 2, kOnlyA})));
+    EXPECT_FALSE(lexicon.LoadBytes(c.bytes)) << c.what;
+    EXPECT_EQ(lexicon.EdgeCount(), 0u) << c.what;
+    EXPECT_FALSE(lexicon.Contains("A")) << c.what;
+  }
+}
+
+TEST(LexiconLoadTest, DepthLimit) {
+  // A chain of n letters: A -> A -> ... with the last one ending a word.
+  auto chain = [](int n) {
+    std::vector<uint32_t> edges = {0, 2};
+    for (int i = 0; i < n; ++i) {
+      const bool last_letter = i + 1 == n;
+      edges.push_back(edge::Make('A', last_letter ? 0 : 3 + i, last_letter, true));
+    }
+    return edges;
+  };
+  Lexicon lexicon;
+  EXPECT_TRUE(lexicon.LoadBytes(RawFile(chain(kMaxGraphDepth))));
+  EXPECT_TRUE(lexicon.Contains(std::string(kMaxGraphDepth, 'A')));
+  EXPECT_TRUE(lexicon.FrontHooks(std::string(kMaxGraphDepth - 1, 'A')) == "A");
+  EXPECT_FALSE(lexicon.LoadBytes(RawFile(chain(kMaxGraphDepth + 1))));
+}
+
+TEST(LexiconContainsTest, Lookups) {
+  const Lexicon lexicon = MakeLexicon({"CAT", "CATS", "SCAT", "CATTLE", "A"});
+  EXPECT_TRUE(lexicon.Contains("CAT"));
+  EXPECT_TRUE(lexicon.Contains("A"));
+  EXPECT_TRUE(lexicon.Contains("CATTLE"));
+  EXPECT_FALSE(lexicon.Contains(""));
+  EXPECT_FALSE(lexicon.Contains("CATT"));    // prefix of a word only
+  EXPECT_FALSE(lexicon.Contains("CATSS"));   // runs past the graph
+  EXPECT_FALSE(lexicon.Contains("cat"));     // blanks never match
+  EXPECT_FALSE(lexicon.Contains("CA?"));
+  EXPECT_FALSE(lexicon.Contains(std::string(200, 'C')));
+}
+
+TEST(LexiconHooksTest, HookLines) {
+  const Lexicon lexicon = MakeLexicon({"AT", "CAT", "HAT", "CATS", "CATE", "ZZZ"});
+  EXPECT_EQ(lexicon.FrontHooks("AT"), "CH");
+  EXPECT_EQ(lexicon.EndHooks("CAT"), "ES");
+  EXPECT_EQ(lexicon.HookLine("AT"), "CH AT");
+  EXPECT_EQ(lexicon.HookLine("CAT"), " CAT ES");
+  EXPECT_EQ(lexicon.HookLine("ZZZ"), " ZZZ");
+  EXPECT_EQ(lexicon.HookLine("QQQQ"), " QQQQ");
+  EXPECT_EQ(lexicon.EndHooks(std::string(500, 'C')), "");
+}
+
+TEST(LexiconHeaderTest, TextsAreBoundedAndFormatted) {
+  std::vector<uint8_t> bytes(64, 'X');  // no terminators at all
+  LexiconHeader header = LexiconHeader::FromBytes(std::span<const uint8_t, 64>(bytes.data(), 64));
+  EXPECT_EQ(header.Name().size(), 31u);
+  EXPECT_EQ(header.Description().size(), 19u);
+
+  header = LexiconHeader();
+  std::strcpy(header.name, "British");
+  std::strcpy(header.description, "sowpods less US");
+  header.word_count = 264135;
+  EXPECT_EQ(DescriptionLine(header), "British, sowpods less US, 264135 words");
+  EXPECT_EQ(StatusPaneText(header), "British: sowpods less US");
+
+  std::vector<uint8_t> round(64);
+  header.ToBytes(std::span<uint8_t, 64>(round.data(), 64));
+  const LexiconHeader back = LexiconHeader::FromBytes(std::span<const uint8_t, 64>(round.data(), 64));
+  EXPECT_EQ(DescriptionLine(back), DescriptionLine(header));
+}
+
+}  // namespace
+}  // namespace tavrune
