@@ -1,0 +1,22 @@
+#include "resources/string_tables.h"
+
+namespace tavrune {
+namespace {
+
+// The judge program's texts (101-108) and the study program's Word Judge
+// dialog (40073-40075 live in study_strings.cc).
+constexpr StringEntry kStrings[] = {
+    {101, "&About TavruneWordJudge..."},
+    {103, "Unable to open the lexicon file for reading.\nPlease verify that you have permissions to read the file."},
+    {104, "There are no words to challenge!"},
+    {105, "Play is\nACCEPTABLE"},
+    {106, "Play is\nNOT ACCEPTABLE"},
+    {107, "Invalid characters such as spaces found in the words to challenge. Letters A through Z are the only characters allowed.\n\nDo you want the invalid characters removed?"},
+    {108, "Invalid characters removed.\n\nPlease verify the words again and press TAB key or click \"Judge\" button."},
+};
+
+}  // namespace
+
+std::span<const StringEntry> JudgeStrings() { return kStrings; }
+
+}  // namespace tavrune

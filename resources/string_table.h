@@ -1,0 +1,36 @@
+#ifndef TAVRUNE_RESOURCES_STRING_TABLE_H_
+#define TAVRUNE_RESOURCES_STRING_TABLE_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrune {
+
+// One numbered text of a program's string table.
+struct StringEntry {
+  int id;
+  const char* text;
+};
+
+// The idle text of the first status-bar pane: a single blank.
+inline constexpr int kIdleText = 57345;
+// Standard texts for save questions and number entry.
+inline constexpr int kSaveChangesText = 61440;
+inline constexpr int kIntegerRangeText = 61441;
+inline constexpr int kIntegerText = 61442;
+
+// The text of string `id`, empty when there is none. The tables of both
+// programs share one number space (101-108 judge, 40001-40086 study, and the
+// standard texts).
+std::string_view StringText(int id);
+
+// Replaces %1, %2 ... (up to %9) with `args`; "%%" stays a single '%'.
+std::string FormatText(std::string_view text, const std::vector<std::string>& args);
+
+// StringText(id) formatted with `args`.
+std::string MessageText(int id, const std::vector<std::string>& args = {});
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_RESOURCES_STRING_TABLE_H_
