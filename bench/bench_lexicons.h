@@ -1,6 +1,7 @@
 #ifndef TAVRUNE_BENCH_BENCH_LEXICONS_H_
 #define TAVRUNE_BENCH_BENCH_LEXICONS_H_
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -17,8 +18,12 @@ inline std::string ProgramFolder() {
   return ec ? std::string("./") : exe.parent_path().string() + "/";
 }
 
+// TAVRUNE_PROGRAM_DIR overrides the folder, for a build made without the
+// default lexicons.
 inline std::string LexiconPath(LexiconId id) {
-  return ProgramFolder() + std::string(LexiconFileName(id));
+  const char* folder = std::getenv("TAVRUNE_PROGRAM_DIR");
+  const std::string base = folder != nullptr ? std::string(folder) + "/" : ProgramFolder();
+  return base + std::string(LexiconFileName(id));
 }
 
 // The default combined lexicon, loaded once.
