@@ -7,6 +7,7 @@ namespace {
 // dialog (40073-40075 live in study_strings.cc).
 constexpr StringEntry kStrings[] = {
     {101, "&About TavruneWordJudge..."},
+    {102, "No lexicon files were found in the \"Lexicons\" sub folder.\n\nPlease install the lexicon files, or reinstall the latest version of the program from the Tavrune project (see README.md at the top of its source repository)."},
     {103, "Unable to open the lexicon file for reading.\nPlease verify that you have permissions to read the file."},
     {104, "There are no words to challenge!"},
     {105, "Play is\nACCEPTABLE"},

@@ -1,0 +1,105 @@
+#include "judge/judge_session.h"
+
+#include <utility>
+
+#include "judge/judge_messages.h"
+
+namespace tavrune {
+
+std::string NormalizeLogDirectory(std::string_view directory, std::string_view default_directory) {
+  std::string folder(directory.empty() || directory.size() > kMaxLogDirectoryLength
+                         ? default_directory
+                         : directory);
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+JudgeSettings ReadJudgeSettings(const Settings& settings, std::string_view default_log_directory) {
+  JudgeSettings values;
+  values.current_lexicon = NormalizeLexiconId(settings.GetInt(
+      kJudgeSettingsSection, kCurrentLexiconKey, static_cast<long long>(LexiconId::kNA)));
+  values.log_directory = NormalizeLogDirectory(
+      settings.GetString(kJudgeSettingsSection, kChallengeLogDirectoryKey, default_log_directory),
+      default_log_directory);
+  values.no_mouse = settings.GetInt(kJudgeSettingsSection, kNoMouseFlagKey, 1) != 0;
+  return values;
+}
+
+void WriteJudgeSettings(Settings& settings, const JudgeSettings& values) {
+  settings.PutInt(kJudgeSettingsSection, kCurrentLexiconKey, Index(values.current_lexicon));
+  settings.PutString(kJudgeSettingsSection, kChallengeLogDirectoryKey, values.log_directory);
+  settings.PutInt(kJudgeSettingsSection, kNoMouseFlagKey, values.no_mouse ? 1 : 0);
+}
+
+std::optional<LexiconId> PreselectedLexicon(const std::array<bool, kLexiconCount>& present,
+                                            LexiconId current) {
+  if (present[Index(current)]) return current;
+  for (LexiconId id :
+       {LexiconId::kNA, LexiconId::kUK, LexiconId::kUKNA, LexiconId::kFR, LexiconId::kNAF}) {
+    if (present[Index(id)]) return id;
+  }
+  return std::nullopt;
+}
+
+std::string LexiconCaption(const LexiconHeader& header) {
+  return "Lexicon: " + StatusPaneText(header);
+}
+
+JudgeSession::JudgeSession(Settings& settings, UserPrompt& prompt,
+                           std::string default_log_directory, LogClock clock)
+    : settings_(settings),
+      prompt_(prompt),
+      default_log_directory_(std::move(default_log_directory)),
+      clock_(std::move(clock)),
+      log_(std::string(), clock_) {}
+
+bool JudgeSession::Start(const std::string& program_folder) {
+  choice_ = ReadJudgeSettings(settings_, default_log_directory_);
+  directory_ = LexiconDirectory::Discover(program_folder);
+  const std::optional<LexiconId> preselected =
+      PreselectedLexicon(PresentLexicons(), choice_.current_lexicon);
+  if (!preselected) {
+    prompt_.ShowMessage(kNoLexiconsMessage, {}, UserPrompt::Icon::kError);
+    return false;
+  }
+  choice_.current_lexicon = *preselected;
+  return true;
+}
+
+std::array<bool, kLexiconCount> JudgeSession::PresentLexicons() const {
+  std::array<bool, kLexiconCount> present = {};
+  for (LexiconId id : kAllLexiconIds) present[Index(id)] = directory_.Present(id);
+  return present;
+}
+
+void JudgeSession::SetChoice(JudgeSettings choice) {
+  const LexiconId lexicon = NormalizeLexiconId(Index(choice.current_lexicon));
+  if (directory_.Present(lexicon)) choice_.current_lexicon = lexicon;
+  choice_.log_directory = NormalizeLogDirectory(choice.log_directory, default_log_directory_);
+  choice_.no_mouse = choice.no_mouse;
+}
+
+bool JudgeSession::Load() {
+  WriteJudgeSettings(settings_, choice_);
+  bool loaded = false;
+  {
+    WaitCursor wait(prompt_);
+    loaded = lexicon_.LoadFile(directory_.PathOf(choice_.current_lexicon));
+  }
+  if (!loaded) {
+    prompt_.ShowMessage(kLexiconUnreadableMessage, {}, UserPrompt::Icon::kError);
+    return false;
+  }
+  log_ = ChallengeLog(choice_.log_directory, clock_);
+  log_.StartSession(Caption());
+  session_open_ = true;
+  return true;
+}
+
+void JudgeSession::End() {
+  if (!session_open_) return;
+  session_open_ = false;
+  log_.EndSession();
+}
+
+}  // namespace tavrune

@@ -1,0 +1,144 @@
+#include "judge/challenge_log.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/support/lexicon_fixture.h"
+
+namespace tavrune {
+namespace {
+
+// 14 March 2006, 19:05:40.
+std::tm FixedTime() {
+  std::tm t = {};
+  t.tm_year = 106;
+  t.tm_mon = 2;
+  t.tm_mday = 14;
+  t.tm_hour = 19;
+  t.tm_min = 5;
+  t.tm_sec = 40;
+  return t;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+ChallengeResult Play(std::vector<std::string> words, std::vector<bool> found) {
+  ChallengeResult result;
+  result.words = std::move(words);
+  result.found = std::move(found);
+  bool all = true;
+  for (bool f : result.found) all = all && f;
+  result.verdict = all ? Verdict::kAcceptable : Verdict::kNotAcceptable;
+  return result;
+}
+
+TEST(ChallengeLogTest, StampFormat) {
+  EXPECT_EQ(LogStamp(FixedTime()), "03/14/06 19:05:40| ");
+  std::tm morning = FixedTime();
+  morning.tm_year = 125;
+  morning.tm_mon = 0;
+  morning.tm_mday = 2;
+  morning.tm_hour = 7;
+  morning.tm_min = 0;
+  morning.tm_sec = 9;
+  EXPECT_EQ(LogStamp(morning), "01/02/25 07:00:09| ");
+}
+
+TEST(ChallengeLogTest, SessionAndChallengeLines) {
+  testing::TempFolder dir;
+  ChallengeLog log(dir.path(), FixedTime);  // no trailing '/': one is added
+  EXPECT_EQ(log.Folder(), dir.path() + "/");
+
+  EXPECT_TRUE(log.StartSession("Lexicon: Test: test words"));
+  EXPECT_TRUE(log.LogChallenge(Play({"QI", "ZA"}, {true, true})));
+  EXPECT_TRUE(log.LogChallenge(Play({"CAT", "XYZZY", "DOG", "QOPH"}, {true, false, true, false})));
+  EXPECT_TRUE(log.EndSession());
+
+  EXPECT_EQ(ReadAll(dir.File(kChallengeLogName)),
+            "03/14/06 19:05:40| *** STARTING JUDGE SESSION ***\n"
+            "03/14/06 19:05:40| Lexicon: Test: test words\n"
+            "03/14/06 19:05:40| QI ZA | ACCEPTABLE\n"
+            "03/14/06 19:05:40| CAT XYZZY DOG QOPH | NOT ACCEPTABLE\n"
+            "03/14/06 19:05:40| *** ENDING JUDGE SESSION ***\n");
+  EXPECT_EQ(ReadAll(dir.File(kAcceptableWordsLogName)), "QI\nZA\nCAT\nDOG\n");
+  EXPECT_EQ(ReadAll(dir.File(kUnacceptableWordsLogName)), "XYZZY\nQOPH\n");
+}
+
+TEST(ChallengeLogTest, AppendsToWhatIsThere) {
+  testing::TempFolder dir;
+  {
+    std::ofstream earlier(dir.File(kChallengeLogName));
+    earlier << "earlier line\n";
+  }
+  ChallengeLog log(dir.path() + "/", FixedTime);
+  log.Append("entry\n");
+  EXPECT_EQ(ReadAll(dir.File(kChallengeLogName)), "earlier line\n03/14/06 19:05:40| entry\n");
+}
+
+TEST(ChallengeLogTest, WordLogsAreWrittenBothOrNeither) {
+  testing::TempFolder dir;
+  // A folder where the unacceptable-words log should be cannot be opened.
+  std::filesystem::create_directory(dir.File(kUnacceptableWordsLogName));
+  ChallengeLog log(dir.path(), FixedTime);
+  EXPECT_FALSE(log.LogChallenge(Play({"QI", "XYZZY"}, {true, false})));
+  EXPECT_EQ(ReadAll(dir.File(kChallengeLogName)), "03/14/06 19:05:40| QI XYZZY | NOT ACCEPTABLE\n");
+  EXPECT_EQ(ReadAll(dir.File(kAcceptableWordsLogName)), "");
+}
+
+TEST(ChallengeLogTest, UnwritablePlacesAreSkippedQuietly) {
+  testing::TempFolder dir;
+  const ChallengeResult play = Play({"QI"}, {true});
+
+  ChallengeLog missing(dir.File("no such folder"), FixedTime);
+  EXPECT_FALSE(missing.StartSession("Lexicon: x"));
+  EXPECT_FALSE(missing.LogChallenge(play));
+  EXPECT_FALSE(missing.EndSession());
+  EXPECT_FALSE(std::filesystem::exists(dir.File("no such folder")));
+
+  std::filesystem::create_directory(dir.File(kChallengeLogName));
+  ChallengeLog directory_in_the_way(dir.path(), FixedTime);
+  EXPECT_FALSE(directory_in_the_way.LogChallenge(play));
+  EXPECT_EQ(ReadAll(dir.File(kAcceptableWordsLogName)), "QI\n");  // word logs still kept
+
+  if (geteuid() != 0) {  // root writes anywhere
+    testing::TempFolder locked;
+    std::filesystem::permissions(
+        locked.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    ChallengeLog read_only(locked.path(), FixedTime);
+    EXPECT_FALSE(read_only.LogChallenge(play));
+    std::filesystem::permissions(locked.path(), std::filesystem::perms::owner_all);
+  }
+}
+
+TEST(ChallengeLogTest, FullDiskIsReportedNotFatal) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  testing::TempFolder dir;
+  std::filesystem::create_symlink("/dev/full", dir.File(kChallengeLogName));
+  ChallengeLog log(dir.path(), FixedTime);
+  EXPECT_FALSE(log.Append("entry\n"));
+  EXPECT_FALSE(log.LogChallenge(Play({"QI"}, {true})));
+  EXPECT_EQ(ReadAll(dir.File(kAcceptableWordsLogName)), "QI\n");
+}
+
+TEST(ChallengeLogTest, LongPlaysAreWrittenWhole) {
+  testing::TempFolder dir;
+  ChallengeLog log(dir.path(), FixedTime);
+  std::vector<std::string> words(5000, "QI");
+  std::vector<bool> found(5000, true);
+  EXPECT_TRUE(log.LogChallenge(Play(words, found)));
+  const std::string line = ReadAll(dir.File(kChallengeLogName));
+  EXPECT_EQ(line.size(), std::string("03/14/06 19:05:40| ").size() + 5000 * 3 - 1 +
+                             std::string(" | ACCEPTABLE\n").size());
+}
+
+}  // namespace
+}  // namespace tavrune
