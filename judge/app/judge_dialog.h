@@ -1,0 +1,100 @@
+#ifndef TAVRUNE_JUDGE_APP_JUDGE_DIALOG_H_
+#define TAVRUNE_JUDGE_APP_JUDGE_DIALOG_H_
+
+#include <QDialog>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+#include "engine/lexicon.h"
+#include "judge/challenge_log.h"
+#include "platform/user_prompt.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tavrune {
+
+class UpperCaseEdit;
+
+// The judge program's main window (dialog 102). The players type the words
+// of a play and press TAB (or "&Judge"); the verdict shows for seven seconds,
+// then the window clears itself for the next challenge. Every challenge is
+// logged. In keyboard mode the buttons are hidden and TAB is the only control.
+class JudgeDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kResourceId = 102;
+  static constexpr int kClearTimerId = 8;
+  static constexpr int kClearDelayMs = 7000;
+
+  struct Setup {
+    QString lexicon_caption;  // "Lexicon: name: description"
+    QString lexicon_lines;    // the About box's description lines
+    bool no_mouse = true;
+  };
+
+  JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& prompt, Setup setup,
+              QWidget* parent = nullptr);
+
+  // "&Judge" or TAB in the words edit.
+  void Judge();
+  // "Clea&r", and what the clear timer does when it fires.
+  void Clear();
+  void ClearTimerFired();
+  // "&About" and its menu entry and shortcut.
+  void ShowAbout();
+  // Replaces the About box, so tests need not face a modal window.
+  void SetAboutHandler(std::function<void()> handler) { about_handler_ = std::move(handler); }
+
+  bool VerdictShown() const { return verdict_shown_; }
+  bool JudgeEnabled() const { return judge_enabled_; }
+  bool TimerRunning() const { return timer_.isActive(); }
+  UpperCaseEdit* WordsEdit() const { return words_; }
+  QLabel* Instructions() const { return instructions_; }
+  QLabel* VerdictText() const { return verdict_; }
+  QLabel* CheckMark() const { return check_mark_; }
+  QLabel* RedCross() const { return red_cross_; }
+  QPushButton* JudgeButton() const { return judge_; }
+  QPushButton* ClearButton() const { return clear_; }
+  QPushButton* AboutButton() const { return about_; }
+  QLineEdit* LexiconLine() const { return lexicon_line_; }
+  QAction* AboutAction() const { return about_action_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void TextEdited();
+  void RemoveVerdict();
+  void SetJudgeEnabled(bool enabled);
+
+  const Lexicon& lexicon_;
+  ChallengeLog& log_;
+  UserPrompt& prompt_;
+  Setup setup_;
+  QTimer timer_;
+  std::function<void()> about_handler_;
+
+  QLabel* instructions_;
+  UpperCaseEdit* words_;
+  QLabel* verdict_;
+  QLabel* check_mark_;
+  QLabel* red_cross_;
+  QPushButton* judge_;
+  QPushButton* clear_;
+  QPushButton* about_;
+  QLineEdit* lexicon_line_;
+  QAction* about_action_;
+
+  bool verdict_shown_ = false;
+  bool judge_enabled_ = false;
+  bool clearing_ = false;
+};
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_JUDGE_APP_JUDGE_DIALOG_H_

@@ -1,0 +1,43 @@
+#ifndef TAVRUNE_PLATFORM_UI_QT_SETTINGS_H_
+#define TAVRUNE_PLATFORM_UI_QT_SETTINGS_H_
+
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+#include "platform/settings.h"
+
+namespace tavrune {
+
+// The per-user settings store over QSettings (on Linux an INI file under
+// ~/.config/<organisation>/); sections are groups. The file may have been
+// edited by hand, so reads accept only what they can use: an integer that
+// does not parse or does not fit, a list, or an over-long text reads as the
+// default.
+class QtSettings : public Settings {
+ public:
+  // The longest text a read accepts.
+  static constexpr int kMaxStringLength = 32768;
+
+  QtSettings(const QString& organization, const QString& application);
+  // An INI file of its own, for tests and portable set-ups.
+  explicit QtSettings(const QString& ini_file);
+
+  long long GetInt(std::string_view section, std::string_view key,
+                   long long default_value) const override;
+  std::string GetString(std::string_view section, std::string_view key,
+                        std::string_view default_value) const override;
+  void PutInt(std::string_view section, std::string_view key, long long value) override;
+  void PutString(std::string_view section, std::string_view key, std::string_view value) override;
+
+  // Writes pending changes to the file now.
+  void Sync();
+  QSettings& Store() { return *settings_; }
+
+ private:
+  std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_PLATFORM_UI_QT_SETTINGS_H_

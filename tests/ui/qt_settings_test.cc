@@ -1,0 +1,73 @@
+#include "platform/ui/qt_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "judge/judge_session.h"
+#include "tests/support/lexicon_fixture.h"
+#include "tests/ui/qt_test_app.h"
+
+namespace tavrune {
+namespace {
+
+class QtSettingsTest : public ::testing::Test {
+ protected:
+  QtSettingsTest() { testing::EnsureQtApp(); }
+  QString IniPath() const { return QString::fromStdString(dir_.File("settings.ini")); }
+  void WriteIni(const std::string& text) const {
+    std::ofstream out(dir_.File("settings.ini"), std::ios::binary);
+    out << text;
+  }
+
+  testing::TempFolder dir_;
+};
+
+TEST_F(QtSettingsTest, RoundTripThroughTheFile) {
+  {
+    QtSettings settings(IniPath());
+    settings.PutInt("General", "CurrentLexicon", 4);
+    settings.PutString("General", "ChallengeLogDirectory", "/srv/club, room 2/");
+    settings.PutInt("Window", "Big", 1LL << 40);
+    EXPECT_EQ(settings.GetInt("General", "CurrentLexicon", 1), 4);  // before it is written out
+  }
+  const QtSettings settings(IniPath());
+  EXPECT_EQ(settings.GetInt("General", "CurrentLexicon", 1), 4);
+  EXPECT_EQ(settings.GetString("General", "ChallengeLogDirectory", ""), "/srv/club, room 2/");
+  EXPECT_EQ(settings.GetInt("Window", "Big", 0), 1LL << 40);
+  EXPECT_EQ(settings.GetString("General", "CurrentLexicon", ""), "4");
+  EXPECT_EQ(settings.GetInt("General", "Missing", 17), 17);
+  EXPECT_EQ(settings.GetString("Other", "CurrentLexicon", "none"), "none");
+}
+
+TEST_F(QtSettingsTest, OddValuesReadAsDefaults) {
+  WriteIni(
+      "[%General]\n"
+      "CurrentLexicon=99999999999999999999999\n"
+      "NoMouseFlag=often\n"
+      "ChallengeLogDirectory=a, b, c\n"
+      "Spaced= 3 \n"
+      "Bytes=@ByteArray(xyz)\n"
+      "Long=" +
+      std::string(40000, 'x') + "\n");
+  const QtSettings settings(IniPath());
+  EXPECT_EQ(settings.GetInt("General", "CurrentLexicon", 1), 1);
+  EXPECT_EQ(settings.GetInt("General", "NoMouseFlag", 1), 1);
+  EXPECT_EQ(settings.GetString("General", "ChallengeLogDirectory", "/d/"), "/d/");
+  EXPECT_EQ(settings.GetInt("General", "Spaced", 0), 3);
+  EXPECT_EQ(settings.GetString("General", "Bytes", "dflt"), "dflt");
+  EXPECT_EQ(settings.GetString("General", "Long", "dflt"), "dflt");
+
+  const JudgeSettings judge = ReadJudgeSettings(settings, "/home/judge");
+  EXPECT_EQ(judge, (JudgeSettings{LexiconId::kNA, "/home/judge/", true}));
+}
+
+TEST_F(QtSettingsTest, GarbageFileReadsAsEmpty) {
+  WriteIni(std::string("\x00\xff[[[=\n\x01=\x02\n", 12));
+  const QtSettings settings(IniPath());
+  EXPECT_EQ(ReadJudgeSettings(settings, "/home/judge"),
+            (JudgeSettings{LexiconId::kNA, "/home/judge/", true}));
+}
+
+}  // namespace
+}  // namespace tavrune
