@@ -58,6 +58,10 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   instructions_ = new QLabel(InstructionsText(setup_.no_mouse), this);
   words_ = new UpperCaseEdit(this);
   words_->installEventFilter(this);
+  // Read across the table by both players.
+  QFont words_font = words_->font();
+  words_font.setPointSizeF(words_font.pointSizeF() * 1.4);
+  words_->setFont(words_font);
   instructions_->setBuddy(words_);
 
   verdict_ = new QLabel(this);
