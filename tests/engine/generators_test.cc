@@ -1,0 +1,214 @@
+#include "engine/generators.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/tiles.h"
+#include "engine/word_walk.h"
+#include "tests/support/lexicon_fixture.h"
+
+namespace tavrune {
+namespace {
+
+using Words = std::vector<std::string>;
+
+Words Sorted(const WordCollection& c) {
+  Words words(c.begin(), c.end());
+  std::sort(words.begin(), words.end());
+  return words;
+}
+
+WordCollection Unsorted() {
+  WordCollection c;
+  c.SetSortMode(false, SortKey::kAlphabetical, false);
+  return c;
+}
+
+class GeneratorsTest : public ::testing::Test {
+ protected:
+  const Lexicon lexicon_ = testing::MakeLexicon(
+      {"A",    "AB",    "AT",   "BA", "BAT", "TAB", "TA",     "CAT", "CATS",  "ACT",   "SCAT",
+       "CAST", "CASTS", "TACT", "QI", "ZA",  "ZZZ", "CATTLE", "ABS", "BEAST", "BEASTS"});
+};
+
+class LengthFilter : public WordFilter {
+ public:
+  explicit LengthFilter(size_t n) : n_(n) {}
+  bool Passes(std::string_view word) const override { return word.size() == n_; }
+
+ private:
+  size_t n_;
+};
+
+TEST_F(GeneratorsTest, AnagramsOfAPlainRack) {
+  WordCollection out;
+  EXPECT_EQ(Anagrams(lexicon_, "TCA", out), 2);
+  EXPECT_EQ(Sorted(out), (Words{"ACT", "CAT"}));
+
+  out.Clear();
+  EXPECT_EQ(Anagrams(lexicon_, "TAC?", out, nullptr, true), 4);
+  EXPECT_EQ(Sorted(out), (Words{"CATs", "CAsT", "TACt", "sCAT"}));
+
+  out.Clear();
+  EXPECT_EQ(Anagrams(lexicon_, "??", out, nullptr, true), 6);
+  EXPECT_EQ(Sorted(out), (Words{"ab", "at", "ba", "qi", "ta", "za"}));
+
+  out.Clear();
+  EXPECT_EQ(Anagrams(lexicon_, "cat", out), 0);  // lower case never matches
+  EXPECT_EQ(Anagrams(lexicon_, "", out), 0);
+}
+
+TEST_F(GeneratorsTest, AnagramsWithAStarContainAtLeastTheTiles) {
+  WordCollection out;
+  Anagrams(lexicon_, "AB*", out, nullptr, true);
+  EXPECT_EQ(Sorted(out), (Words{"AB", "ABs", "BA", "BAt", "BeAst", "BeAsts", "tAB"}));
+  out.Clear();
+  Anagrams(lexicon_, "AB*", out);
+  EXPECT_EQ(Sorted(out), (Words{"AB", "ABS", "BA", "BAT", "BEAST", "BEASTS", "TAB"}));
+  out.Clear();
+  Anagrams(lexicon_, "SS*", out);
+  EXPECT_EQ(Sorted(out), (Words{"BEASTS", "CASTS"}));
+}
+
+TEST_F(GeneratorsTest, AnagramsOfAnOddRackAreExactWordMatches) {
+  WordCollection out;
+  EXPECT_EQ(Anagrams(lexicon_, "TA1", out), 0);  // '1' can never be taken
+  EXPECT_EQ(Anagrams(lexicon_, "T,A", out), 0);
+  WildcardRack rack("A?B*");
+  EXPECT_EQ(rack.tiles(), "AB?");
+  EXPECT_FALSE(rack.exact());
+  EXPECT_EQ(rack.min_length(), 3);
+}
+
+TEST_F(GeneratorsTest, BuildsTakeSomeOfTheTiles) {
+  WordCollection out;
+  EXPECT_EQ(Builds(lexicon_, "TAB", out), 7);
+  EXPECT_EQ(Sorted(out), (Words{"A", "AB", "AT", "BA", "BAT", "TA", "TAB"}));
+
+  out.Clear();
+  const LengthFilter three(3);
+  EXPECT_EQ(Builds(lexicon_, "TABC", out, &three), 4);
+  EXPECT_EQ(Sorted(out), (Words{"ACT", "BAT", "CAT", "TAB"}));
+
+  out.Clear();
+  Builds(lexicon_, "Q?", out, nullptr, true);
+  EXPECT_EQ(Sorted(out), (Words{"Qi", "a"}));
+}
+
+TEST_F(GeneratorsTest, BuildBuildsPairFirstWordsWithTheRest) {
+  WordCollection out;
+  BuildBuilds(lexicon_, "ABTA", out);
+  // TAB and BAT leave A; AT/TA leave AB/BA; AB/BA leave AT/TA; A leaves ABT.
+  EXPECT_EQ(Sorted(out), (Words{"A/BAT", "A/TAB", "AB/AT", "AB/TA", "AT/AB", "AT/BA", "BA/AT",
+                                "BA/TA", "BAT/A", "TA/AB", "TA/BA", "TAB/A"}));
+  out.Clear();
+  EXPECT_EQ(BuildBuilds(lexicon_, "CAT", out), 0);  // CAT leaves nothing; A leaves CT
+}
+
+TEST_F(GeneratorsTest, PatternMatchesByEachMethod) {
+  WordCollection out;
+  EXPECT_EQ(PatternMatches(lexicon_, "?A?", out), 3);
+  EXPECT_EQ(Sorted(out), (Words{"BAT", "CAT", "TAB"}));
+
+  out.Clear();
+  PatternMatches(lexicon_, "CAT*", out);
+  EXPECT_EQ(Sorted(out), (Words{"CAT", "CATS", "CATTLE"}));
+
+  out.Clear();
+  PatternMatches(lexicon_, "CAT[ST]*", out);
+  EXPECT_EQ(Sorted(out), (Words{"CATS", "CATTLE"}));
+
+  out.Clear();
+  PatternMatches(lexicon_, "*AST*", out);
+  EXPECT_EQ(Sorted(out), (Words{"BEAST", "BEASTS", "CAST", "CASTS"}));
+
+  out.Clear();
+  const LengthFilter four(4);
+  PatternMatches(lexicon_, "C*", out, &four);
+  EXPECT_EQ(Sorted(out), (Words{"CAST", "CATS"}));
+
+  out.Clear();
+  EXPECT_EQ(PatternMatches(lexicon_, "CX*", out), 0);
+  EXPECT_EQ(PatternMatches(lexicon_, "ZZZ*S", out), 0);  // prefix without a list below
+  std::string error;
+  EXPECT_EQ(PatternMatches(lexicon_, "C[AT", out, nullptr, &error), 0);
+  EXPECT_FALSE(error.empty());
+}
+
+TEST_F(GeneratorsTest, AnyWordMatchesAndForEachWord) {
+  EXPECT_TRUE(AnyWordMatches(lexicon_, "??T"));
+  EXPECT_TRUE(AnyWordMatches(lexicon_, "Q?"));
+  EXPECT_FALSE(AnyWordMatches(lexicon_, "Q??"));
+  EXPECT_FALSE(AnyWordMatches(lexicon_, std::string(100, '?')));
+
+  struct EndsInS : WordVisitor {
+    void Visit(std::string_view word, const Lexicon&, WordCollection& output) override {
+      ++seen;
+      if (word.back() == 'S') output.Insert(word);
+    }
+    int seen = 0;
+  } visitor;
+  WordCollection out;
+  EXPECT_EQ(ForEachWord(lexicon_, visitor, out), 4);
+  EXPECT_EQ(visitor.seen, 21);
+}
+
+TEST_F(GeneratorsTest, FullOutputTakesNoMoreAndCountsOnlyAdded) {
+  WordCollection out = Unsorted();
+  for (int i = 0; i < WordCollection::kMaxWords - 1; ++i) out.Append("X");
+  EXPECT_EQ(Anagrams(lexicon_, "TCA", out), 1);
+  EXPECT_EQ(Anagrams(lexicon_, "TCA", out), 0);
+}
+
+TEST(GeneratorsEmptyTest, UnloadedLexiconFindsNothing) {
+  const Lexicon empty;
+  WordCollection out;
+  EXPECT_EQ(Anagrams(empty, "AB", out), 0);
+  EXPECT_EQ(Builds(empty, "AB", out), 0);
+  EXPECT_EQ(BuildBuilds(empty, "AB", out), 0);
+  EXPECT_EQ(PatternMatches(empty, "A*", out), 0);
+  EXPECT_FALSE(AnyWordMatches(empty, "??"));
+  EXPECT_TRUE(out.IsEmpty());
+}
+
+// Cross-check of the walks against brute force over every word.
+TEST(GeneratorsRandomTest, WalksAgreeWithBruteForce) {
+  LexiconBuilder builder;
+  std::mt19937 random(7);
+  for (int i = 0; i < 3000; ++i) {
+    std::string w(1 + random() % 7, 'A');
+    for (char& c : w) c = static_cast<char>('A' + random() % 6);
+    builder.AddWord(w);
+  }
+  Lexicon lexicon;
+  ASSERT_TRUE(lexicon.LoadBytes(builder.Build()));
+  Words all;
+  VisitWords(lexicon, [&](std::string_view w) { all.emplace_back(w); });
+
+  for (const char* rack : {"ABC?", "AABBE", "??F", "DEFAB?"}) {
+    Words expected_anagrams;
+    Words expected_builds;
+    for (const std::string& w : all) {
+      LetterCounts counts(rack);
+      bool ok = true;
+      for (char c : w) ok = ok && counts.TakeLetter(c) != '\0';
+      if (!ok) continue;
+      expected_builds.push_back(w);
+      if (counts.IsEmpty()) expected_anagrams.push_back(w);
+    }
+    WordCollection anagrams;
+    WordCollection builds;
+    Anagrams(lexicon, rack, anagrams);
+    Builds(lexicon, rack, builds);
+    EXPECT_EQ(Sorted(anagrams), expected_anagrams) << rack;
+    EXPECT_EQ(Sorted(builds), expected_builds) << rack;
+  }
+}
+
+}  // namespace
+}  // namespace tavrune
