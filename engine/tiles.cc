@@ -103,7 +103,13 @@ uint32_t LetterCounts::Binomial(int n, int k) const {
   return binomials_ ? binomials_->Get(n, k) : tavrune::Binomial(n, k);
 }
 
-TileBag::TileBag() : tiles_(kBagText, /*with_binomials=*/true) {}
+TileBag::TileBag() : tiles_(kBagText, /*with_binomials=*/true) {
+  for (int row = 0; row < kFactorRows; ++row) {
+    for (int k = 0; k < kFactorColumns; ++k) {
+      factors_[row][k] = tiles_.Binomial(tiles_.Count(static_cast<char>('?' + row)), k);
+    }
+  }
+}
 
 const TileBag& TileBag::Standard() {
   static const TileBag bag;
@@ -123,22 +129,27 @@ float DrawCount(std::string_view word, const TileBag& bag) {
   float count;
   if (word.size() <= kLongestExactDrawCount) {
     // At most 10 letters keep the product below 2^31 (147,806,208 at most).
+    // The order of the factors does not matter here, so each letter of the
+    // word gives its factor at its first occurrence.
     int64_t product = 1;
-    for (int i = 0; i < 26; ++i) {
-      if (letters[i] > 0)
-        product *= bag.Binomial(bag.Count(static_cast<char>('A' + i)), letters[i]);
+    for (char c : word) {
+      if (!IsUpperLetter(c)) continue;
+      int& k = letters[c - 'A'];
+      if (k > 0) {
+        product *= bag.DrawFactor(c, k);
+        k = 0;
+      }
     }
     count = static_cast<float>(product);
   } else {
+    // Rounding makes the order matter: A to Z. Absent letters multiply by 1,
+    // which is exact.
     count = 1.0f;
     for (int i = 0; i < 26; ++i) {
-      if (letters[i] > 0) {
-        count *=
-            static_cast<float>(bag.Binomial(bag.Count(static_cast<char>('A' + i)), letters[i]));
-      }
+      count *= static_cast<float>(bag.DrawFactor(static_cast<char>('A' + i), letters[i]));
     }
   }
-  if (blanks > 0) count *= static_cast<float>(bag.Binomial(bag.Count(kBlank), blanks));
+  if (blanks > 0) count *= static_cast<float>(bag.DrawFactor(kBlank, blanks));
   return count;
 }
 

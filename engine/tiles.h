@@ -126,9 +126,23 @@ class TileBag {
   const LetterCounts& tiles() const { return tiles_; }
   int Count(char c) const { return tiles_.Count(c); }
   uint32_t Binomial(int n, int k) const { return tiles_.Binomial(n, k); }
+  // C(count of `tile` in the bag, k): the ways to draw k such tiles.
+  uint32_t DrawFactor(char tile, int k) const {
+    const int column = static_cast<unsigned char>(tile) - '?';
+    if (column >= 0 && column < kFactorRows && k >= 0 && k < kFactorColumns) {
+      return factors_[column][k];
+    }
+    return Binomial(Count(tile), k);
+  }
 
  private:
+  // Draw factors of '?' to 'Z' for up to 15 tiles, precomputed because
+  // sorting by probability asks for them for every word.
+  static constexpr int kFactorRows = 'Z' - '?' + 1;
+  static constexpr int kFactorColumns = 16;
+
   LetterCounts tiles_;
+  std::array<std::array<uint32_t, kFactorColumns>, kFactorRows> factors_ = {};
 };
 
 // The number of ways the tiles of `word` can be drawn from the bag: the

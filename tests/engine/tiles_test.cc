@@ -28,6 +28,9 @@ TEST(TilesTest, StandardBag) {
   ASSERT_NE(bag.tiles().binomials(), nullptr);
   EXPECT_EQ(bag.tiles().binomials()->size(), 12);
   EXPECT_EQ(bag.tiles().TilesText(), "??" + std::string(kBagText.substr(0, 98)));
+  for (char tile : std::string("?ABEQZa")) {
+    for (int k = 0; k <= 20; ++k) EXPECT_EQ(bag.DrawFactor(tile, k), Binomial(bag.Count(tile), k));
+  }
 }
 
 TEST(TilesTest, BinomialRuleAndTable) {
