@@ -2,6 +2,7 @@
 
 #include "bench/bench_lexicons.h"
 #include "engine/generators.h"
+#include "engine/random_racks.h"
 
 namespace tavrune::bench {
 namespace {
@@ -51,6 +52,30 @@ void BM_PatternMatches(benchmark::State& state, const char* pattern) {
 BENCHMARK_CAPTURE(BM_PatternMatches, exact, "??A?E??")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PatternMatches, prefix, "UN*")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PatternMatches, general, "*ING")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tavrune::bench
+
+namespace tavrune::bench {
+namespace {
+
+// The random-rack command with its default settings: 100 racks of 8 tiles.
+void BM_RandomRacks(benchmark::State& state) {
+  const Lexicon& lexicon = DefaultLexicon();
+  RandomEngine random(1);
+  int made = 0;
+  for (auto _ : state) {
+    RandomRackGenerator generator(random);
+    generator.SetPointsRange(6, 16);
+    generator.SetVowelRange(3, 5);
+    generator.SetPhonyRange(10, 20);
+    generator.SetTimeLimit(60);
+    WordCollection out;
+    made = generator.Generate(100, 8, lexicon, out);
+  }
+  state.SetLabel(std::to_string(made) + " racks");
+}
+BENCHMARK(BM_RandomRacks)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavrune::bench
