@@ -27,7 +27,10 @@ enum class SortKey : int { kAlphabetical = 0, kLength = 1, kProbability = 2, kPo
 // and the bulk operations of the study features.
 //
 // Indexes are ints from 0 to Count() - 1. Under deferred removal a removed
-// word leaves an empty slot (read as "") until Compact().
+// word leaves an empty slot (read as "") until Compact(). The views that Word
+// and iteration give point into the pool: they stay valid until the
+// collection is cleared (or its last word removed), though the rewriting
+// operations change their letters in place.
 class WordCollection {
  public:
   static constexpr int kMaxWords = 64000;
