@@ -26,6 +26,8 @@ class RackWalk {
 
   LetterCounts& counts() { return counts_; }
   uint32_t root() const { return root_; }
+  // Set once the output is full; the walk then unwinds at once.
+  bool stopped() const { return output_.IsFull(); }
 
   // Every word formed from some of the tiles; `on_word` decides what to do.
   template <typename OnWord>
@@ -40,7 +42,7 @@ class RackWalk {
         if (edge::Child(e) != 0) Builds(edge::Child(e), depth + 1, on_word);
         counts_.PutBack(used);
       }
-      if (edge::IsLast(e)) return;
+      if (edge::IsLast(e) || stopped()) return;
     }
   }
 
@@ -59,7 +61,7 @@ class RackWalk {
         }
         counts_.PutBack(used);
       }
-      if (edge::IsLast(e)) return;
+      if (edge::IsLast(e) || stopped()) return;
     }
   }
 
@@ -124,9 +126,10 @@ uint32_t FindPrefixEdge(const Lexicon& lexicon, std::string_view prefix) {
 }
 
 // Calls `visit(word)` for every word below the list `list`, whose words all
-// begin with `prefix`.
-template <typename Visit>
-void VisitWordsBelow(const uint32_t* edges, uint32_t list, std::string_view prefix, Visit&& visit) {
+// begin with `prefix`, until `stop()` says so.
+template <typename Visit, typename Stop>
+void VisitWordsBelow(const uint32_t* edges, uint32_t list, std::string_view prefix, Visit&& visit,
+                     Stop&& stop) {
   char word[kMaxGraphDepth + 1];
   uint32_t position[kMaxGraphDepth + 1];
   const int base = static_cast<int>(prefix.size());
@@ -136,7 +139,10 @@ void VisitWordsBelow(const uint32_t* edges, uint32_t list, std::string_view pref
   while (depth >= base) {
     const uint32_t e = edges[position[depth]];
     word[depth] = edge::Letter(e);
-    if (edge::EndsWord(e)) visit(std::string_view(word, depth + 1));
+    if (edge::EndsWord(e)) {
+      visit(std::string_view(word, depth + 1));
+      if (stop()) return;
+    }
     if (edge::Child(e) != 0) {
       position[++depth] = edge::Child(e);
       continue;
@@ -202,11 +208,14 @@ int Anagrams(const Lexicon& lexicon, std::string_view rack, WordCollection& outp
   }
   const WildcardRack wildcard(rack);
   std::string marked;
-  VisitWords(lexicon, [&](std::string_view word) {
-    if (wildcard.Matches(word, small_caps, &marked) && PassesFilter(filter, marked)) {
-      output.Insert(marked);
-    }
-  });
+  VisitWordsBelow(
+      lexicon.Edges(), lexicon.RootList(), "",
+      [&](std::string_view word) {
+        if (wildcard.Matches(word, small_caps, &marked) && PassesFilter(filter, marked)) {
+          output.Insert(marked);
+        }
+      },
+      [&output] { return output.IsFull(); });
   return AddedSince(output, before);
 }
 
@@ -260,8 +269,9 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
   const int before = output.Count();
   auto insert = [&](std::string_view word) {
     if (PassesFilter(filter, word)) output.Insert(word);
-    return false;
+    return output.IsFull();
   };
+  auto full = [&output] { return output.IsFull(); };
 
   if (IsPlainRack(pattern)) {
     char buffer[kMaxGraphDepth + 1];
@@ -280,7 +290,9 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
     // A prefix followed by one final '*': the prefix and everything below it.
     if (letters + 1 == pattern.size() && pattern.back() == '*') {
       if (edge::EndsWord(e)) insert(prefix);
-      if (edge::Child(e) != 0) VisitWordsBelow(lexicon.Edges(), edge::Child(e), prefix, insert);
+      if (edge::Child(e) != 0) {
+        VisitWordsBelow(lexicon.Edges(), edge::Child(e), prefix, insert, full);
+      }
       return AddedSince(output, before);
     }
     list = edge::Child(e);
@@ -292,9 +304,12 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
     if (error != nullptr) *error = std::string(*message);
     return 0;
   }
-  VisitWordsBelow(lexicon.Edges(), list, prefix, [&](std::string_view word) {
-    if (expression.Matches(word)) insert(word);
-  });
+  VisitWordsBelow(
+      lexicon.Edges(), list, prefix,
+      [&](std::string_view word) {
+        if (expression.Matches(word)) insert(word);
+      },
+      full);
   return AddedSince(output, before);
 }
 

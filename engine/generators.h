@@ -12,9 +12,10 @@ namespace tavrune {
 
 // The study questions answered by one depth-first walk of the word graph.
 // Every generator inserts into the caller's collection (which places words by
-// its own sort mode and silently takes no more at 64,000), keeps only words
-// the filter passes (none given: all), and returns the number of words
-// added. On a lexicon that is not loaded they return 0 at once. Racks and
+// its own sort mode), keeps only words the filter passes (none given: all),
+// and returns the number of words added. A generator stops as soon as the
+// output is full (WordCollection::IsFull), so callers can tell the user that
+// the result was cut. On a lexicon that is not loaded they return 0 at once. Racks and
 // patterns longer than 64 characters find nothing.
 //
 // With `small_caps`, a letter supplied by a blank is written in lower case.

@@ -77,6 +77,9 @@ class WordCollection {
 
   int Count() const { return static_cast<int>(items_.size()); }
   bool IsEmpty() const { return items_.empty(); }
+  // At the 64,000-word limit: generators stop, and callers tell the user the
+  // result was cut.
+  bool IsFull() const { return Count() >= kMaxWords; }
   // The word at `index`; "" outside 0..Count() - 1 and for an empty slot.
   std::string_view Word(int index) const;
   std::string_view operator[](int index) const { return Word(index); }

@@ -162,7 +162,11 @@ TEST_F(GeneratorsTest, FullOutputTakesNoMoreAndCountsOnlyAdded) {
   WordCollection out = Unsorted();
   for (int i = 0; i < WordCollection::kMaxWords - 1; ++i) out.Append("X");
   EXPECT_EQ(Anagrams(lexicon_, "TCA", out), 1);
+  EXPECT_TRUE(out.IsFull());
   EXPECT_EQ(Anagrams(lexicon_, "TCA", out), 0);
+  EXPECT_EQ(Builds(lexicon_, "TCA", out), 0);
+  EXPECT_EQ(PatternMatches(lexicon_, "*A*", out), 0);
+  EXPECT_EQ(Anagrams(lexicon_, "A*", out), 0);
 }
 
 TEST(GeneratorsEmptyTest, UnloadedLexiconFindsNothing) {
