@@ -1,0 +1,48 @@
+#ifndef TAVRUNE_TOOLS_TOOL_IO_H_
+#define TAVRUNE_TOOLS_TOOL_IO_H_
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/lexicon.h"
+#include "engine/word_collection.h"
+#include "tools/lexicon_tool.h"
+
+namespace tavrune {
+
+// What every tavrune-lexicon command works with: its streams and its
+// one-line failure convention.
+struct Io {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+
+  int Fail(const std::string& message) const {
+    err << "tavrune-lexicon: " << message << '\n';
+    return kExitUsage;
+  }
+};
+
+using Args = std::vector<std::string>;
+
+// The line without surrounding white space.
+std::string_view TrimLine(std::string_view line);
+
+// Loads the lexicon named on the command line; on failure reports it and
+// sets `status`.
+bool LoadLexicon(const std::string& path, Lexicon& lexicon, const Io& io, int& status);
+
+// A whole decimal integer, nothing else.
+std::optional<long long> ParseInteger(std::string_view text);
+
+// Prints the words one per line, and notes on stderr when the collection was
+// filled to its limit, so a cut result is never mistaken for a whole one.
+void PrintWords(const WordCollection& words, const Io& io);
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_TOOLS_TOOL_IO_H_
