@@ -24,9 +24,12 @@ void BM_Anagrams(benchmark::State& state, const char* rack) { RunRack<Anagrams>(
 void BM_Builds(benchmark::State& state, const char* rack) { RunRack<Builds>(state, rack); }
 
 BENCHMARK_CAPTURE(BM_Anagrams, seven, "AEINRST")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Anagrams, one_blank, "AEINRS?")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Anagrams, two_blanks, "AEINR??")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Anagrams, star, "QZ*")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Builds, seven, "AEINRST")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Builds, eight, "AEINRSTL")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Builds, fifteen_two_blanks, "AEINRSTLODCUP??")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Builds, blank, "AEINRST?")->Unit(benchmark::kMicrosecond);
 
 void BM_BuildBuilds(benchmark::State& state) {
@@ -52,6 +55,22 @@ void BM_PatternMatches(benchmark::State& state, const char* pattern) {
 BENCHMARK_CAPTURE(BM_PatternMatches, exact, "??A?E??")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PatternMatches, prefix, "UN*")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PatternMatches, general, "*ING")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PatternMatches, qu, "QU*")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PatternMatches, nine_blanks, "?????????")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PatternMatches, vowels_in_order, "*A*E*I*O*U*")->Unit(benchmark::kMillisecond);
+
+// Every word through a visitor that keeps nothing.
+void BM_ForEachWord(benchmark::State& state) {
+  struct Counter : WordVisitor {
+    void Visit(std::string_view, const Lexicon&, WordCollection&) override { ++words; }
+    int words = 0;
+  } counter;
+  const Lexicon& lexicon = DefaultLexicon();
+  WordCollection out;
+  for (auto _ : state) ForEachWord(lexicon, counter, out);
+  benchmark::DoNotOptimize(counter.words);
+}
+BENCHMARK(BM_ForEachWord)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavrune::bench
