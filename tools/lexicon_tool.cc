@@ -11,6 +11,7 @@
 #include "engine/lexicon_builder.h"
 #include "engine/word_walk.h"
 #include "judge/split_words.h"
+#include "tools/list_command.h"
 
 namespace tavrune {
 namespace {
@@ -170,6 +171,8 @@ int Judge(const Args& args, const Io& io) {
   return kExitUsage;
 }
 
+int ListCommand(const Args& args, const Io& io) { return RunListCommand(args, io.out, io.err); }
+
 }  // namespace
 
 int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -180,6 +183,7 @@ int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::o
   static const std::map<std::string, int (*)(const Args&, const Io&), std::less<>> kCommands = {
       {"compile", Compile}, {"info", Info},   {"contains", ContainsCommand},
       {"hooks", Hooks},     {"words", Words}, {"judge", Judge},
+      {"list", ListCommand},
   };
   const auto command = kCommands.find(args[0]);
   if (command == kCommands.end()) return io.Fail("unknown command '" + args[0] + "'");

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "resources/string_table.h"
+#include "tests/support/lexicon_fixture.h"
+#include "tools/lexicon_tool.h"
+
+namespace tavrune {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result Run(std::vector<std::string> args) {
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunLexiconTool(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class ListCommandTest : public ::testing::Test {
+ protected:
+  testing::TempFolder dir_;
+  std::string words_ = dir_.File("words.txt");
+  std::string list_ = dir_.File("list.tvr");
+};
+
+TEST_F(ListCommandTest, MakeThenShow) {
+  std::ofstream(words_) << "spare PEARS\treaps\n\ntoe do-g ABCDEFGHIJKLMNOPQ pears\n";
+  Result r = Run({"list", "make", words_, list_, "--description", "Study", "--list-type",
+                  "anagrams", "--sort", "random", "--descending"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "4 words written, 2 rejected\n");
+
+  r = Run({"list", "show", list_});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string settings =
+      "Description: Study\n"
+      "Notes: \n"
+      "List type: Anagrams\n"
+      "Hook type: Front hooks, end hooks\n"
+      "Front hook letters: 1\n"
+      "End hook letters: 1\n"
+      "Sort type: Random\n"
+      "Sort order: Descending\n"
+      "Anagram order: Alphabetical\n"
+      "User order: ABCDEFGHIJKLMNOPQRSTUVWXYZ\n"
+      "Stem: \n"
+      "Build minimum: 2\n"
+      "Build maximum: 15\n"
+      "Version: 31\n"
+      "Current index: 0\n"
+      "PEARS\nREAPS\nSPARE\nTOE\n"
+      "Presentation:\n";
+  ASSERT_TRUE(r.out.starts_with(settings)) << r.out;
+  const std::string presentation = r.out.substr(settings.size());
+  EXPECT_TRUE(presentation == "AEPRS\nEOT\n" || presentation == "EOT\nAEPRS\n") << presentation;
+
+  r = Run({"list", "make", words_, list_, "--list-type", "build", "--sort", "length"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = Run({"list", "show", list_});
+  EXPECT_NE(r.out.find("List type: Build\nHook type"), std::string::npos);
+  EXPECT_NE(r.out.find("Sort type: Word Length\nSort order: Ascending\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("Presentation:"), std::string::npos);
+}
+
+TEST_F(ListCommandTest, DamagedFilesPrintTheirMessage) {
+  testing::WriteBytes(list_, {0xFE, 0xCA, 0xEF, 0xBE, 31, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F});
+  Result r = Run({"list", "show", list_});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_EQ(r.err, MessageText(40024, {list_}) + "\n");
+
+  testing::WriteBytes(list_, {'h', 'e', 'l', 'l', 'o'});
+  r = Run({"list", "show", list_});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, MessageText(40009, {list_}) + "\n");
+}
+
+TEST_F(ListCommandTest, BadArguments) {
+  std::ofstream(words_) << "CAT\n";
+  const std::vector<std::vector<std::string>> cases = {
+      {"list"},
+      {"list", "print", list_},
+      {"list", "show"},
+      {"list", "show", dir_.File("missing.tvr")},
+      {"list", "make", words_},
+      {"list", "make", words_, list_, "--sort", "sideways"},
+      {"list", "make", words_, list_, "--list-type"},
+      {"list", "make", words_, list_, "--colour", "red"},
+      {"list", "make", dir_.File("missing.txt"), list_},
+  };
+  for (const auto& args : cases) {
+    const Result r = Run(args);
+    EXPECT_EQ(r.status, 2) << args.size();
+    EXPECT_TRUE(r.err.starts_with("tavrune-lexicon: ")) << r.err;
+  }
+  const Result r = Run({"list", "make", words_, dir_.File("no/folder/list.tvr")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("Saving to file"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavrune

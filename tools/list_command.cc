@@ -1,0 +1,180 @@
+#include "tools/list_command.h"
+
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "engine/random_source.h"
+#include "engine/word_collection.h"
+#include "platform/settings.h"
+#include "platform/user_prompt.h"
+#include "resources/string_table.h"
+#include "study/application_state.h"
+#include "tools/lexicon_tool.h"
+#include "wordlist/list_settings.h"
+#include "wordlist/tavrune_doc.h"
+#include "wordlist/text_tokens.h"
+#include "wordlist/word_list_file.h"
+#include "wordlist/wordlist_messages.h"
+
+namespace tavrune {
+namespace {
+
+using Args = std::vector<std::string>;
+
+int Fail(std::ostream& err, const std::string& message) {
+  err << "tavrune-lexicon: " << message << '\n';
+  return kExitUsage;
+}
+
+// The document's messages go to the error stream; a question about the
+// list's size limit is answered Yes, so what fits is kept.
+class StreamPrompt : public UserPrompt {
+ public:
+  explicit StreamPrompt(std::ostream& err) : err_(err) {}
+  void ShowMessage(int id, const std::vector<std::string>& args, Icon) override {
+    err_ << MessageText(id, args) << '\n';
+  }
+  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
+  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
+  void SetStatusText(int, const std::vector<std::string>&) override {}
+  void BeginWaitCursor() override {}
+  void EndWaitCursor() override {}
+
+ private:
+  std::ostream& err_;
+};
+
+void PrintWords(std::ostream& out, const WordCollection& words) {
+  for (std::string_view word : words) {
+    out << word << '\n';
+  }
+}
+
+int Show(const Args& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 1) return Fail(err, "list show needs FILE.tvr");
+  const std::string& path = args[0];
+  WordListFile file;
+  switch (ReadWordListFile(path, true, file).result) {
+    case WordListReadResult::kCannotOpen:
+      return Fail(err, "cannot open '" + path + "'");
+    case WordListReadResult::kNotWordList:
+      err << MessageText(wordlist_text::kNotWordListFile, {path}) << '\n';
+      return kExitUsage;
+    case WordListReadResult::kDamaged:
+      err << MessageText(wordlist_text::kCorruptFile, {path}) << '\n';
+      return kExitUsage;
+    case WordListReadResult::kOk:
+      break;
+  }
+  const ListSettings& s = file.settings;
+  const auto build_limit = [&](int value) {
+    return file.has_build_limits ? std::to_string(value) : std::string("(not stored)");
+  };
+  out << "Description: " << file.description << '\n';
+  out << "Notes: " << file.notes << '\n';
+  out << "List type: " << ListTypeName(s.list_type) << '\n';
+  out << "Hook type: " << HookTypeName(s.hook_type) << '\n';
+  out << "Front hook letters: " << s.front_hook_letters << '\n';
+  out << "End hook letters: " << s.end_hook_letters << '\n';
+  out << "Sort type: " << SortTypeName(s.sort_type) << '\n';
+  out << "Sort order: " << (s.descending ? "Descending" : "Ascending") << '\n';
+  out << "Anagram order: " << AnagramOrderName(s.anagram_order) << '\n';
+  out << "User order: " << s.user_order << '\n';
+  out << "Stem: " << s.stem << '\n';
+  out << "Build minimum: " << build_limit(s.build_minimum) << '\n';
+  out << "Build maximum: " << build_limit(s.build_maximum) << '\n';
+  out << "Version: " << file.version << '\n';
+  out << "Current index: " << file.current_index << '\n';
+  PrintWords(out, file.words);
+  if (file.has_presentation) {
+    out << "Presentation:\n";
+    PrintWords(out, file.presentation);
+  }
+  return kExitOk;
+}
+
+std::optional<ListType> ParseListType(std::string_view name) {
+  if (name == "anagrams") return ListType::kAnagrams;
+  if (name == "hooks") return ListType::kHooks;
+  if (name == "list") return ListType::kList;
+  if (name == "anagrams-hooks") return ListType::kAnagramsAndHooks;
+  if (name == "build") return ListType::kBuild;
+  return std::nullopt;
+}
+
+std::optional<SortType> ParseSortType(std::string_view name) {
+  if (name == "alphabetical") return SortType::kAlphabetical;
+  if (name == "probability") return SortType::kProbability;
+  if (name == "random") return SortType::kRandom;
+  if (name == "points") return SortType::kTotalPoints;
+  if (name == "length") return SortType::kWordLength;
+  return std::nullopt;
+}
+
+int Make(const Args& args, std::ostream& out, std::ostream& err) {
+  Args files;
+  std::string description;
+  ListType list_type = ListType::kList;
+  SortType sort_type = SortType::kAlphabetical;
+  bool descending = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--description" || a == "--list-type" || a == "--sort") {
+      if (i + 1 >= args.size()) return Fail(err, "option " + a + " needs a value");
+      const std::string& value = args[++i];
+      if (a == "--description") {
+        description = value;
+      } else if (a == "--list-type") {
+        const auto type = ParseListType(value);
+        if (!type) return Fail(err, "unknown list type '" + value + "'");
+        list_type = *type;
+      } else {
+        const auto type = ParseSortType(value);
+        if (!type) return Fail(err, "unknown sort type '" + value + "'");
+        sort_type = *type;
+      }
+    } else if (a == "--descending") {
+      descending = true;
+    } else if (a.starts_with("--")) {
+      return Fail(err, "unknown option '" + a + "'");
+    } else {
+      files.push_back(a);
+    }
+  }
+  if (files.size() != 2) return Fail(err, "list make needs WORDS.txt and OUT.tvr");
+  std::ifstream input(files[0], std::ios::binary);
+  if (!input) return Fail(err, "cannot open '" + files[0] + "'");
+  WordCollection words;
+  words.SetSortMode(false, SortKey::kAlphabetical, false);
+  const TextTokenCount tokens = ReadWordTokens(input, words);
+  if (input.bad()) return Fail(err, "cannot read '" + files[0] + "'");
+
+  // The document with default settings, so every ordering and arrangement
+  // is the program's own.
+  MemorySettings settings;
+  StreamPrompt prompt(err);
+  ApplicationState app("", settings, prompt);
+  RandomEngine random = ClockSeededEngine();
+  MTavruneDoc doc(app, random);
+  doc.SetListType(list_type);
+  doc.SetSortOptions(sort_type, descending);
+  doc.SetDescription(description);
+  doc.MergeWords(words);
+  if (!doc.OnSaveDocument(files[1])) return kExitUsage;
+  out << doc.MasterWords().Count() << " words written, " << tokens.rejected << " rejected\n";
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunListCommand(const Args& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) return Fail(err, "list needs show or make");
+  const Args rest(args.begin() + 1, args.end());
+  if (args[0] == "show") return Show(rest, out, err);
+  if (args[0] == "make") return Make(rest, out, err);
+  return Fail(err, "unknown list command '" + args[0] + "'");
+}
+
+}  // namespace tavrune

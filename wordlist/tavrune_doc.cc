@@ -1,0 +1,859 @@
+#include "wordlist/tavrune_doc.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <utility>
+
+#include "engine/generators.h"
+#include "engine/word_source.h"
+#include "resources/string_table.h"
+#include "search/conditions.h"
+#include "study/settings_table.h"
+#include "wordlist/word_list_file.h"
+#include "wordlist/wordlist_messages.h"
+
+namespace tavrune {
+namespace {
+
+namespace text = wordlist_text;
+
+// The widths of the front and end hook groups of an Anagrams and Hooks
+// answer, by entry length: as many hook letters as words of that length have.
+constexpr std::array<int, 16> kFrontGroupWidth = {5, 5, 18, 19, 19, 13, 13, 8,
+                                                  6, 3, 2,  2,  2,  2,  1,  0};
+constexpr std::array<int, 16> kEndGroupWidth = {5, 5, 19, 11, 9, 5, 5, 4, 4, 4, 3, 3, 4, 3, 3, 0};
+
+int GroupWidth(const std::array<int, 16>& table, int length) {
+  return table[static_cast<size_t>(std::clamp(length, 0, 15))];
+}
+
+// Words with the same characters, whatever their order.
+std::string LetterKey(std::string_view word) {
+  std::string key(word);
+  std::sort(key.begin(), key.end());
+  return key;
+}
+
+bool SameLetters(std::string_view word, const std::string& key, std::string& scratch) {
+  if (word.size() != key.size()) return false;
+  scratch.assign(word);
+  std::sort(scratch.begin(), scratch.end());
+  return scratch == key;
+}
+
+WordCollection InsertionOrder(int growth_step, size_t block_size) {
+  WordCollection words(growth_step, block_size);
+  words.SetSortMode(false, SortKey::kAlphabetical, false);
+  return words;
+}
+
+std::string UpperCase(std::string_view word) {
+  std::string upper(word);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+}  // namespace
+
+MTavruneDoc::MTavruneDoc(ApplicationState& app, RandomEngine& random)
+    : app_(app),
+      random_(random),
+      deleted_entries_(
+          InsertionOrder(WordCollection::kListGrowthStep, WordCollection::kListBlockSize)),
+      deleted_answers_(
+          InsertionOrder(WordCollection::kListGrowthStep, WordCollection::kListBlockSize)),
+      lexicon_(&app.CurrentLexicon()) {
+  ReadSettings();
+  RefreshLexicon();
+  excluded_ = ComputeExcludedLexicon();
+  AddAnswerFilter(answer_filter_);
+}
+
+MTavruneDoc::~MTavruneDoc() {
+  DeleteContents();
+  WriteSettings();
+}
+
+// --- Views ---
+
+void MTavruneDoc::AddObserver(DocumentObserver* observer) {
+  if (observer != nullptr &&
+      std::find(observers_.begin(), observers_.end(), observer) == observers_.end()) {
+    observers_.push_back(observer);
+  }
+}
+
+void MTavruneDoc::RemoveObserver(DocumentObserver* observer) { std::erase(observers_, observer); }
+
+void MTavruneDoc::UpdateAllViews(int hint) {
+  // A copy, so a view may detach itself while it is told.
+  const std::vector<DocumentObserver*> observers = observers_;
+  for (DocumentObserver* observer : observers) observer->OnUpdate(hint);
+}
+
+void MTavruneDoc::NotifyTitleChanged() {
+  const std::vector<DocumentObserver*> observers = observers_;
+  for (DocumentObserver* observer : observers) observer->OnTitleChanged();
+}
+
+// --- Commands around the document ---
+
+bool MTavruneDoc::SaveModified() {
+  if (!modified_) return true;
+  switch (app_.Prompt().AskYesNoCancel(kSaveChangesText, {Title()})) {
+    case UserPrompt::Answer::kYes:
+      return SaveDocument();
+    case UserPrompt::Answer::kNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool MTavruneDoc::NewDocument() {
+  if (!SaveModified()) return false;
+  OnNewDocument();
+  path_.clear();
+  NotifyTitleChanged();
+  UpdateAllViews(hint::kAll);
+  return true;
+}
+
+bool MTavruneDoc::OpenDocument(const std::string& path) {
+  if (!SaveModified()) return false;
+  const bool opened = OnOpenDocument(path);
+  if (opened) {
+    path_ = path;
+  } else {
+    // Untitled, so a later Save cannot put an empty list over the file.
+    path_.clear();
+    modified_ = false;
+  }
+  NotifyTitleChanged();
+  UpdateAllViews(hint::kAll);
+  return opened;
+}
+
+bool MTavruneDoc::SaveDocument() {
+  if (path_.empty()) return SaveWithChooser();
+  return OnSaveDocument(path_);
+}
+
+bool MTavruneDoc::SaveDocumentAs(const std::string& path) {
+  if (!OnSaveDocument(path)) return false;
+  path_ = path;
+  NotifyTitleChanged();
+  return true;
+}
+
+bool MTavruneDoc::SaveDocumentAs() { return SaveWithChooser(); }
+
+bool MTavruneDoc::SaveWithChooser() {
+  if (!choose_save_path_) return false;
+  const std::optional<std::string> path = choose_save_path_(Title());
+  return path.has_value() && SaveDocumentAs(*path);
+}
+
+std::string MTavruneDoc::Title() const {
+  if (path_.empty()) return "Untitled";
+  return std::filesystem::path(path_).filename().string();
+}
+
+// --- Lifecycle ---
+
+void MTavruneDoc::DeleteContents() {
+  master_.Clear();
+  entries_.Clear();
+  ResetPrintAnswers();
+  ClearUndoHistory();
+  description_.clear();
+  notes_.clear();
+  settings_.stem.clear();
+}
+
+void MTavruneDoc::OnNewDocument() {
+  DeleteContents();
+  modified_ = false;
+  if (quiz_auto_reset_) SetQuizCounts(0, 0);
+}
+
+bool MTavruneDoc::OnOpenDocument(const std::string& path) {
+  DeleteContents();
+  int stored_index = 0;
+  if (!Read(path, true, nullptr, &stored_index)) {
+    DeleteContents();
+    return false;
+  }
+  if (quiz_auto_reset_) SetQuizCounts(0, 0);
+  // A Random list comes back in its stored order.
+  if (settings_.sort_type != SortType::kRandom) RebuildEntries(stored_index, true);
+  modified_ = false;
+  return true;
+}
+
+bool MTavruneDoc::OnSaveDocument(const std::string& path) {
+  if (!SaveWordListFile(path, description_, notes_, settings_, master_, entries_.cursor(),
+                        &entries_)) {
+    app_.Prompt().ShowMessage(text::kSaveFailed, {path});
+    return false;
+  }
+  modified_ = false;
+  return true;
+}
+
+void MTavruneDoc::ReadSettings() {
+  const Settings& store = app_.GetSettings();
+  ListSettings s;
+  s.anagram_order = AnagramOrderFromNumber(ReadSetting(store, setting::anagrams::kOrder));
+  s.user_order = ReadSetting(store, setting::anagrams::kUserOrder);
+  s.stem = ReadSetting(store, setting::anagrams::kStem);
+  s.build_minimum = ReadSetting(store, setting::build::kMinAnswerLength);
+  s.build_maximum = ReadSetting(store, setting::build::kMaxAnswerLength);
+  s.list_type = ListTypeFromNumber(ReadSetting(store, setting::display::kType));
+  s.hook_type = HookTypeFromNumber(ReadSetting(store, setting::hooks::kType));
+  s.front_hook_letters = ReadSetting(store, setting::hooks::kFrontLetters);
+  s.end_hook_letters = ReadSetting(store, setting::hooks::kEndLetters);
+  s.sort_type = SortTypeFromNumber(ReadSetting(store, setting::sort::kType));
+  s.descending = ReadSetting(store, setting::sort::kOrder) == 1;
+  settings_ = Normalized(std::move(s));
+  quiz_correct_ = static_cast<int32_t>(ReadSetting(store, setting::quiz::kNumAnswers));
+  quiz_total_ = static_cast<int32_t>(ReadSetting(store, setting::quiz::kNumQuestions));
+  quiz_auto_reset_ = ReadSetting(store, setting::quiz::kAutoReset) != 0;
+}
+
+void MTavruneDoc::WriteSettings() const {
+  Settings& store = app_.GetSettings();
+  WriteSetting(store, setting::anagrams::kOrder, static_cast<int>(settings_.anagram_order));
+  WriteSetting(store, setting::anagrams::kUserOrder, settings_.user_order);
+  WriteSetting(store, setting::anagrams::kStem, settings_.stem);
+  WriteSetting(store, setting::build::kMinAnswerLength, settings_.build_minimum);
+  WriteSetting(store, setting::build::kMaxAnswerLength, settings_.build_maximum);
+  WriteSetting(store, setting::display::kType, static_cast<int>(settings_.list_type));
+  WriteSetting(store, setting::hooks::kType, static_cast<int>(settings_.hook_type));
+  WriteSetting(store, setting::hooks::kFrontLetters, settings_.front_hook_letters);
+  WriteSetting(store, setting::hooks::kEndLetters, settings_.end_hook_letters);
+  WriteSetting(store, setting::quiz::kNumAnswers, quiz_correct_);
+  WriteSetting(store, setting::quiz::kNumQuestions, quiz_total_);
+  WriteSetting(store, setting::quiz::kAutoReset, quiz_auto_reset_ ? 1 : 0);
+  WriteSetting(store, setting::sort::kType, static_cast<int>(settings_.sort_type));
+  WriteSetting(store, setting::sort::kOrder, settings_.descending ? 1 : 0);
+}
+
+void MTavruneDoc::SetQuizCounts(int32_t correct, int32_t total) {
+  quiz_correct_ = correct;
+  quiz_total_ = total;
+}
+
+// --- The file ---
+
+void MTavruneDoc::ApplySettings(const ListSettings& settings, bool with_build_limits) {
+  const int build_minimum = settings_.build_minimum;
+  const int build_maximum = settings_.build_maximum;
+  settings_ = Normalized(settings);
+  if (!with_build_limits) {
+    settings_.build_minimum = build_minimum;
+    settings_.build_maximum = build_maximum;
+  }
+}
+
+bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* target,
+                       int* stored_index) {
+  UserPrompt& prompt = app_.Prompt();
+  WordListFile file;
+  file.settings = settings_;
+  prompt.SetStatusText(text::kReadingFile);
+  const WordListReadProgress progress = ReadWordListFile(path, apply, file);
+  prompt.SetStatusText(kIdleText);
+  // The settings come first in the file and stay applied if the words after
+  // them are damaged.
+  if (apply && progress.settings_read) ApplySettings(file.settings, file.has_build_limits);
+  switch (progress.result) {
+    case WordListReadResult::kCannotOpen:
+      prompt.ShowMessage(text::kCannotOpenFile);
+      return false;
+    case WordListReadResult::kNotWordList:
+      prompt.ShowMessage(text::kNotWordListFile, {path});
+      return false;
+    case WordListReadResult::kDamaged:
+      prompt.ShowMessage(text::kCorruptFile, {path});
+      return false;
+    case WordListReadResult::kOk:
+      break;
+  }
+  if (stored_index != nullptr) *stored_index = file.current_index;
+  if (!apply) {
+    if (target != nullptr) target->AppendAll(file.words);
+    return true;
+  }
+  description_ = std::move(file.description);
+  notes_ = std::move(file.notes);
+  master_.Clear();
+  master_.AppendAll(file.words);
+  if (settings_.sort_type == SortType::kRandom) {
+    entries_.Clear();
+    entries_.SetSortMode(false, SortKey::kAlphabetical, false);
+    entries_.AppendAll(file.presentation);
+    entries_.SetCursor(file.current_index);
+  }
+  return true;
+}
+
+// --- Answers and navigation ---
+
+void MTavruneDoc::ComputeAnswers(int index, WordCollection& out, WordCollection& second) const {
+  if (index < 0 || index >= entries_.Count()) return;
+  const std::string entry(entries_.Word(index));
+  const Lexicon& lexicon = *lexicon_;
+  const ConditionFilter filter(answer_filter_, lexicon);
+  const WordFilter* answer_filter = answer_filter_.IsEmpty() ? nullptr : &filter;
+  switch (settings_.list_type) {
+    case ListType::kAnagrams:
+      Anagrams(lexicon, entry, out, answer_filter, false);
+      break;
+    case ListType::kHooks: {
+      const std::string front(static_cast<size_t>(std::max(0, settings_.front_hook_letters)), '?');
+      const std::string end(static_cast<size_t>(std::max(0, settings_.end_hook_letters)), '?');
+      switch (settings_.hook_type) {
+        case HookType::kFront:
+          PatternMatches(lexicon, front + entry, out, answer_filter);
+          break;
+        case HookType::kEnd:
+          PatternMatches(lexicon, entry + end, out, answer_filter);
+          break;
+        case HookType::kFrontAndEnd:
+          PatternMatches(lexicon, front + entry, out, answer_filter);
+          PatternMatches(lexicon, entry + end, second, answer_filter);
+          break;
+        case HookType::kBothEnds:
+          PatternMatches(lexicon, front + entry + end, out, answer_filter);
+          break;
+      }
+      break;
+    }
+    case ListType::kList:
+      break;
+    case ListType::kAnagramsAndHooks: {
+      WordCollection anagrams(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
+      Anagrams(lexicon, entry, anagrams, answer_filter, false);
+      for (std::string_view anagram : anagrams) out.Insert(lexicon.HookLine(anagram));
+      break;
+    }
+    case ListType::kBuild: {
+      ConditionList conditions;
+      conditions.Emplace<LengthCondition>(settings_.build_minimum, settings_.build_maximum);
+      AddAnswerFilter(conditions);
+      const ConditionFilter build_filter(conditions, lexicon);
+      WordCollection built;
+      built.SetSortMode(false, SortKey::kAlphabetical, false);
+      Builds(lexicon, entry, built, &build_filter, false);
+      built.SetSortMode(true, SortKey::kLength, false);
+      out.AppendAll(built);
+      break;
+    }
+  }
+}
+
+int MTavruneDoc::AnswerCount(int index) const {
+  WordCollection answers =
+      InsertionOrder(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
+  ComputeAnswers(index, answers, answers);
+  return answers.Count();
+}
+
+int MTavruneDoc::GoToEntry(int index, bool notify) {
+  entries_.SetCursor(index);
+  modified_ = true;
+  if (notify) UpdateAllViews(hint::kCurrentEntry);
+  return entries_.cursor();
+}
+
+bool MTavruneDoc::NextEntryWithAnswers(bool notify) {
+  if (settings_.list_type == ListType::kList) return false;
+  for (int i = entries_.cursor() + 1; i < entries_.Count(); ++i) {
+    if (AnswerCount(i) > 0) {
+      GoToEntry(i, notify);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool MTavruneDoc::PreviousEntryWithAnswers(bool notify) {
+  if (settings_.list_type == ListType::kList) return false;
+  for (int i = entries_.cursor() - 1; i >= 0; --i) {
+    if (AnswerCount(i) > 0) {
+      GoToEntry(i, notify);
+      return true;
+    }
+  }
+  return false;
+}
+
+int MTavruneDoc::FindEntry(std::string_view entry) const {
+  const int index = entries_.Find(entry);
+  if (index >= 0 || !entries_.sorted()) return index;
+  // Entries whose letters were shuffled are marked sorted but are out of
+  // order, where a binary search can miss.
+  for (int i = 0; i < entries_.Count(); ++i) {
+    if (entries_.Word(i) == entry) return i;
+  }
+  return -1;
+}
+
+// --- Deleting and undeleting ---
+
+void MTavruneDoc::RemoveWordsWithLetters(std::string_view entry) {
+  const std::string key = LetterKey(entry);
+  std::string scratch;
+  std::vector<int> found;
+  for (int i = 0; i < master_.Count(); ++i) {
+    if (SameLetters(master_.Word(i), key, scratch)) found.push_back(i);
+  }
+  for (int i : found) deleted_answers_.Append(master_.Word(i));
+  for (auto it = found.rbegin(); it != found.rend(); ++it) master_.RemoveAt(*it);
+}
+
+void MTavruneDoc::DeleteCurrentEntry() {
+  if (entries_.IsEmpty()) return;
+  const int index = entries_.cursor();
+  const std::string entry(entries_.Word(index));
+  deleted_entries_.Append(entry);
+  if (IsAnagramType()) {
+    RemoveWordsWithLetters(entry);
+  } else {
+    master_.Remove(entry);
+  }
+  entries_.RemoveAt(index);
+  entries_.SetCursor(index);
+  modified_ = true;
+  ResetPrintAnswers();
+  UpdateAllViews(hint::kCurrentEntry);
+}
+
+bool MTavruneDoc::UndeleteLast(bool notify) {
+  if (deleted_entries_.IsEmpty()) return false;
+  const int last = deleted_entries_.Count() - 1;
+  const std::string entry(deleted_entries_.Word(last));
+  if (settings_.sort_type == SortType::kRandom) {
+    entries_.InsertAt(entry, entries_.cursor());
+  } else {
+    GoToEntry(entries_.Insert(entry), notify);
+  }
+  if (IsAnagramType()) {
+    const std::string key = LetterKey(entry);
+    std::string scratch;
+    for (int i = deleted_answers_.Count() - 1; i >= 0; --i) {
+      if (!SameLetters(deleted_answers_.Word(i), key, scratch)) continue;
+      master_.Insert(deleted_answers_.Word(i));
+      deleted_answers_.RemoveAt(i);
+    }
+  } else {
+    master_.Insert(entry);
+  }
+  deleted_entries_.RemoveAt(last);
+  modified_ = true;
+  ResetPrintAnswers();
+  return true;
+}
+
+bool MTavruneDoc::UndeleteOne() {
+  if (!UndeleteLast(false)) return false;
+  UpdateAllViews(hint::kCurrentEntry);
+  return true;
+}
+
+void MTavruneDoc::UndeleteAll() {
+  while (UndeleteLast(false)) {
+  }
+  UpdateAllViews(hint::kCurrentEntry);
+}
+
+void MTavruneDoc::ClearUndoHistory() {
+  deleted_entries_.Clear();
+  deleted_answers_.Clear();
+}
+
+// --- Rebuilding and settings ---
+
+void MTavruneDoc::RebuildEntries(int index, bool notify) {
+  UserPrompt& prompt = app_.Prompt();
+  prompt.SetStatusText(text::kRebuilding);
+  entries_ = master_;
+  if (IsAnagramType()) {
+    entries_.AlphagramAll();
+    entries_.RemoveDuplicates();
+    if (settings_.anagram_order != AnagramOrder::kAlphabetical) ArrangeAnagramEntries();
+  }
+  if (settings_.sort_type != SortType::kAlphabetical || settings_.descending) {
+    ApplyListOrdering(notify);
+  }
+  GoToEntry(index, notify);
+  ResetPrintAnswers();
+  prompt.SetStatusText(kIdleText);
+}
+
+void MTavruneDoc::ArrangeAnagramEntries() {
+  UserPrompt& prompt = app_.Prompt();
+  prompt.SetStatusText(text::kArrangingAnagrams);
+  switch (settings_.anagram_order) {
+    case AnagramOrder::kAlphabetical:
+      entries_.AlphagramAll();
+      break;
+    case AnagramOrder::kConsonantFirst:
+      entries_.ArrangeLetters(kConsonantFirstLetterOrder);
+      break;
+    case AnagramOrder::kRandom:
+      entries_.ShuffleLetters(random_);
+      break;
+    case AnagramOrder::kStem:
+      entries_.ArrangeStem(settings_.stem);
+      break;
+    case AnagramOrder::kVowelFirst:
+      entries_.ArrangeLetters(kVowelFirstLetterOrder);
+      break;
+    case AnagramOrder::kUserSpecified:
+      entries_.ArrangeLetters(settings_.user_order);
+      break;
+  }
+  prompt.SetStatusText(kIdleText);
+}
+
+void MTavruneDoc::ApplyListOrdering(bool notify) {
+  UserPrompt& prompt = app_.Prompt();
+  prompt.SetStatusText(text::kOrdering);
+  const bool descending = settings_.descending;
+  switch (settings_.sort_type) {
+    case SortType::kAlphabetical:
+      entries_.SetSortMode(true, SortKey::kAlphabetical, descending);
+      break;
+    case SortType::kProbability:
+      entries_.SetSortMode(true, SortKey::kProbability, descending);
+      break;
+    case SortType::kRandom:
+      entries_.SetSortMode(false, SortKey::kAlphabetical, false);
+      entries_.ShuffleWords(random_);
+      break;
+    case SortType::kTotalPoints:
+      entries_.SetSortMode(true, SortKey::kPoints, descending);
+      break;
+    case SortType::kWordLength:
+      entries_.SetSortMode(true, SortKey::kLength, descending);
+      break;
+  }
+  GoToEntry(0, notify);
+  ResetPrintAnswers();
+  prompt.SetStatusText(kIdleText);
+}
+
+void MTavruneDoc::SetAnagramOrder(AnagramOrder order, std::string_view user_order,
+                                  std::string_view stem) {
+  settings_.anagram_order = AnagramOrderFromNumber(static_cast<int>(order));
+  settings_.user_order = NormalizeUserOrder(user_order);
+  settings_.stem = NormalizeStem(stem);
+  modified_ = true;
+  if (!IsAnagramType()) return;
+  ArrangeAnagramEntries();
+  ResetPrintAnswers();
+  UpdateAllViews(hint::kAnagramOrder);
+}
+
+void MTavruneDoc::SetBuildLimits(int minimum, int maximum) {
+  settings_.build_minimum = ClampBuildLength(minimum);
+  settings_.build_maximum = ClampBuildLength(maximum);
+  modified_ = true;
+  if (settings_.list_type != ListType::kBuild) return;
+  ResetPrintAnswers();
+  UpdateAllViews(hint::kBuildLimits);
+}
+
+void MTavruneDoc::SetListType(ListType type) {
+  type = ListTypeFromNumber(static_cast<int>(type));
+  const bool crosses_families = tavrune::IsAnagramType(type) != IsAnagramType();
+  settings_.list_type = type;
+  if (crosses_families) {
+    ClearUndoHistory();
+    RebuildEntries(0, false);
+  }
+  modified_ = true;
+  ResetPrintAnswers();
+  UpdateAllViews(hint::kListType);
+}
+
+void MTavruneDoc::SetHookOptions(HookType type, int front_letters, int end_letters) {
+  settings_.hook_type = HookTypeFromNumber(static_cast<int>(type));
+  settings_.front_hook_letters = ClampHookLetters(front_letters);
+  settings_.end_hook_letters = ClampHookLetters(end_letters);
+  modified_ = true;
+  if (settings_.list_type != ListType::kHooks) return;
+  ResetPrintAnswers();
+  UpdateAllViews(hint::kHookOptions);
+}
+
+void MTavruneDoc::SetSortOptions(SortType type, bool descending) {
+  settings_.sort_type = SortTypeFromNumber(static_cast<int>(type));
+  settings_.descending = descending;
+  ApplyListOrdering(true);
+  modified_ = true;
+  UpdateAllViews(hint::kSortOptions);
+}
+
+void MTavruneDoc::SetDescription(std::string_view description) {
+  description_ = description;
+  modified_ = true;
+  NotifyTitleChanged();
+}
+
+void MTavruneDoc::SetNotes(std::string_view notes) {
+  notes_ = notes;
+  modified_ = true;
+}
+
+bool MTavruneDoc::ChooseListOrdering(int sort_type, int sort_order) {
+  UserPrompt& prompt = app_.Prompt();
+  const SortType type = SortTypeFromNumber(sort_type);
+  bool descending = settings_.descending;
+  if (type == SortType::kRandom) {
+    // The order means nothing to a Random list: it keeps the one it had.
+    if (settings_.sort_type == SortType::kRandom &&
+        prompt.AskYesNo(text::kAlreadyRandom) != UserPrompt::Answer::kYes) {
+      return false;
+    }
+  } else {
+    descending = sort_order == 1;
+    if (type == settings_.sort_type && descending == settings_.descending) return false;
+  }
+  const WaitCursor wait(prompt);
+  SetSortOptions(type, descending);
+  return true;
+}
+
+bool MTavruneDoc::ChooseAnagramOptions(int order, std::string_view user_order,
+                                       std::string_view stem) {
+  const AnagramOrder chosen = AnagramOrderFromNumber(order);
+  const std::string chosen_user_order = NormalizeUserOrder(user_order);
+  const std::string chosen_stem = NormalizeStem(stem);
+  if (chosen == settings_.anagram_order && chosen_user_order == settings_.user_order &&
+      chosen_stem == settings_.stem) {
+    return false;
+  }
+  const WaitCursor wait(app_.Prompt());
+  SetAnagramOrder(chosen, chosen_user_order, chosen_stem);
+  return true;
+}
+
+void MTavruneDoc::RefreshLexicon() {
+  lexicon_ = &app_.CurrentLexicon();
+  reference_ = ProbabilityReference(app_.Source());
+  master_.SetProbabilityReference(reference_);
+  entries_.SetProbabilityReference(reference_);
+}
+
+const Lexicon* MTavruneDoc::ComputeExcludedLexicon() const {
+  if (app_.Source() != LexiconId::kUKNA) return nullptr;
+  switch (app_.AnswerSource()) {
+    case 0:  // Britain only: not in the North-American list
+      return &app_.LexiconFor(LexiconId::kNA);
+    case 1:  // North America only: not in the British list
+      return &app_.LexiconFor(LexiconId::kUK);
+    default:
+      return nullptr;
+  }
+}
+
+void MTavruneDoc::AddAnswerFilter(ConditionList& conditions) const {
+  if (excluded_ != nullptr) conditions.Emplace<LexiconMemberCondition>(*excluded_, false);
+}
+
+bool MTavruneDoc::RefreshAnswerFilter() {
+  const Lexicon* excluded = ComputeExcludedLexicon();
+  if (excluded == excluded_) return false;
+  excluded_ = excluded;
+  answer_filter_.Clear();
+  AddAnswerFilter(answer_filter_);
+  ClearUndoHistory();
+  return true;
+}
+
+void MTavruneDoc::DictionaryChanged() {
+  RefreshLexicon();
+  RefreshAnswerFilter();
+  ResetPrintAnswers();
+  UpdateAllViews(hint::kCurrentEntry);
+}
+
+int MTavruneDoc::MergeWords(const WordCollection& words) {
+  UserPrompt& prompt = app_.Prompt();
+  const int before = master_.Count();
+  const int room = kMaxWords - before;
+  if (words.Count() > room &&
+      prompt.AskYesNo(text::kMergeLimit, {std::to_string(room)}) != UserPrompt::Answer::kYes) {
+    return 0;
+  }
+  prompt.SetStatusText(text::kMerging);
+  master_.AppendAll(words);
+  master_.RemoveDuplicates();
+  prompt.SetStatusText(kIdleText);
+  ClearUndoHistory();
+  modified_ = true;
+  RebuildEntries(0, false);
+  UpdateAllViews(hint::kContents);
+  return master_.Count() - before;
+}
+
+// --- Display helpers ---
+
+std::string MTavruneDoc::ListTitle() const {
+  const std::string front = std::to_string(settings_.front_hook_letters);
+  const std::string end = std::to_string(settings_.end_hook_letters);
+  switch (settings_.list_type) {
+    case ListType::kAnagrams:
+      return "Anagrams";
+    case ListType::kHooks:
+      switch (settings_.hook_type) {
+        case HookType::kFront:
+          return "Hooks (" + front + ",)";
+        case HookType::kEnd:
+          return "Hooks (," + end + ")";
+        case HookType::kFrontAndEnd:
+          return "Hooks (" + front + "," + end + ")";
+        case HookType::kBothEnds:
+          return "Hooks (" + front + "-" + end + ")";
+      }
+      return "Hooks ";
+    case ListType::kList:
+      return "List";
+    case ListType::kAnagramsAndHooks:
+      return "Anagrams and Hooks";
+    case ListType::kBuild:
+      return "Build (" + std::to_string(settings_.build_minimum) + "-" +
+             std::to_string(settings_.build_maximum) + ")";
+  }
+  return "List";
+}
+
+AnswerLayout MTavruneDoc::GetAnswerLayout() const {
+  AnswerLayout layout;
+  const auto [shortest, longest] = entries_.LengthRange();
+  layout.shortest_entry = shortest;
+  layout.longest_entry = longest;
+  const int front = settings_.front_hook_letters;
+  const int end = settings_.end_hook_letters;
+  switch (settings_.list_type) {
+    case ListType::kAnagrams:
+      layout.answer_width = longest;
+      break;
+    case ListType::kHooks:
+      switch (settings_.hook_type) {
+        case HookType::kFront:
+          layout.answer_width = longest + front;
+          break;
+        case HookType::kEnd:
+          layout.answer_width = longest + end;
+          break;
+        case HookType::kFrontAndEnd:
+          layout.answer_width = longest + std::max(front, end);
+          break;
+        case HookType::kBothEnds:
+          layout.answer_width = longest + front + end;
+          break;
+      }
+      break;
+    case ListType::kList:
+      break;
+    case ListType::kAnagramsAndHooks:
+      layout.answer_width = longest;
+      layout.front_group_width =
+          std::max(GroupWidth(kFrontGroupWidth, shortest), GroupWidth(kFrontGroupWidth, longest));
+      layout.end_group_width =
+          std::max(GroupWidth(kEndGroupWidth, shortest), GroupWidth(kEndGroupWidth, longest));
+      break;
+    case ListType::kBuild:
+      layout.answer_width = std::min(longest, settings_.build_maximum);
+      break;
+  }
+  return layout;
+}
+
+SourceSymbol MTavruneDoc::WordSourceSymbol(std::string_view word) const {
+  const WordSource source =
+      GetWordSource(word, app_.LexiconFor(LexiconId::kUK), app_.LexiconFor(LexiconId::kNA));
+  if (source == WordSource::kNeither) return {false, {}};
+  return {true, WordSourceMark(source, app_.Symbols())};
+}
+
+std::string MTavruneDoc::WordSourceSymbolText(std::string_view word) const {
+  SourceSymbol symbol = WordSourceSymbol(word);
+  return symbol.found ? std::move(symbol.symbol) : std::string(" ");
+}
+
+void MTavruneDoc::AppendSourceSymbols(const WordCollection& source, WordCollection& target) const {
+  std::string line;
+  for (int i = 0; i < source.Count(); ++i) {
+    const std::string_view word = source.Word(i);
+    SourceSymbol symbol = WordSourceSymbol(word);
+    // Letters a blank supplied are lower case; the word is still a word.
+    if (!symbol.found) symbol = WordSourceSymbol(UpperCase(word));
+    line.assign(word);
+    line += symbol.found ? symbol.symbol : std::string(" ");
+    target.InsertAt(line, i);
+  }
+}
+
+AnswerLineParts MTavruneDoc::SplitAnswerLine(std::string_view line) {
+  AnswerLineParts parts;
+  const size_t first = line.find(' ');
+  parts.front = line.substr(0, first);
+  if (first == std::string_view::npos) return parts;
+  const std::string_view rest = line.substr(first + 1);
+  const size_t second = rest.find(' ');
+  parts.anagram = rest.substr(0, second);
+  if (second != std::string_view::npos) parts.end = rest.substr(second + 1);
+  return parts;
+}
+
+// --- Printing ---
+
+bool MTavruneDoc::BuildPrintAnswersStep(int& progress) {
+  // A preparation starts afresh, so answers of an earlier one never stay.
+  if (print_entries_done_ == 0) {
+    ResetPrintAnswers();
+    print_offsets_.push_back(0);
+  }
+  const int count = entries_.Count();
+  if (count == 0) {
+    progress = 100;
+    return true;
+  }
+  WordCollection answers =
+      InsertionOrder(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
+  for (int n = 0; n < kPrintStepEntries && print_entries_done_ < count; ++n) {
+    answers.Clear();
+    ComputeAnswers(print_entries_done_, answers, answers);
+    for (std::string_view answer : answers) {
+      print_text_.append(answer);
+      print_answer_ends_.push_back(print_text_.size());
+    }
+    print_offsets_.push_back(print_answer_ends_.size());
+    ++print_entries_done_;
+  }
+  progress = static_cast<int>(static_cast<long long>(print_entries_done_) * 100 / count);
+  return print_entries_done_ >= count;
+}
+
+void MTavruneDoc::ResetPrintAnswers() {
+  print_offsets_.clear();
+  print_text_.clear();
+  print_answer_ends_.clear();
+  print_entries_done_ = 0;
+}
+
+std::string_view MTavruneDoc::PrintAnswer(size_t index) const {
+  if (index >= print_answer_ends_.size()) return {};
+  const size_t start = index == 0 ? 0 : print_answer_ends_[index - 1];
+  return std::string_view(print_text_).substr(start, print_answer_ends_[index] - start);
+}
+
+}  // namespace tavrune

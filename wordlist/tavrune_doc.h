@@ -1,0 +1,348 @@
+#ifndef TAVRUNE_WORDLIST_TAVRUNE_DOC_H_
+#define TAVRUNE_WORDLIST_TAVRUNE_DOC_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/lexicon.h"
+#include "engine/probability.h"
+#include "engine/random_source.h"
+#include "engine/word_collection.h"
+#include "search/search_condition.h"
+#include "study/application_state.h"
+#include "wordlist/list_settings.h"
+
+namespace tavrune {
+
+// The numbers a document passes to its views when it asks them to update.
+namespace hint {
+inline constexpr int kAll = 0;           // everything: after New and Open
+inline constexpr int kAnagramOrder = 1;  // anagram presentation rearranged
+inline constexpr int kListType = 2;      // list type changed
+inline constexpr int kHookOptions = 3;   // hook options changed (Hooks lists)
+inline constexpr int kSortOptions = 4;   // list ordering changed
+inline constexpr int kCurrentEntry = 5;  // cursor moved, entry deleted or restored
+inline constexpr int kContents = 6;      // words merged, imported or removed
+inline constexpr int kBuildLimits = 8;   // build limits changed (Build lists)
+}  // namespace hint
+
+// A view of the document: the main view, the slide window, the quiz bar.
+class DocumentObserver {
+ public:
+  virtual ~DocumentObserver() = default;
+  virtual void OnUpdate(int hint) = 0;
+  // The description or the file name changed, so the frame title did.
+  virtual void OnTitleChanged() {}
+};
+
+// Column widths for showing and printing answers, in characters.
+struct AnswerLayout {
+  int answer_width = 0;
+  int longest_entry = 0;
+  int front_group_width = 0;
+  int end_group_width = 0;
+  int shortest_entry = 0;
+  friend bool operator==(const AnswerLayout&, const AnswerLayout&) = default;
+};
+
+// The three parts of an Anagrams and Hooks answer line.
+struct AnswerLineParts {
+  std::string front;
+  std::string anagram;
+  std::string end;
+  friend bool operator==(const AnswerLineParts&, const AnswerLineParts&) = default;
+};
+
+struct SourceSymbol {
+  bool found = false;
+  std::string symbol;
+};
+
+// The one word list of the study program. It holds the master words (what
+// is saved and merged into, alphabetical) and the presentation list derived
+// from them (the entries the user steps through; for the anagram list types
+// one arranged alphagram per letter set), decides each entry's answers under
+// the list type, keeps the cursor and the delete/undelete history, and
+// carries the list settings that travel with its file.
+//
+// It borrows the lexicons, the dictionary choices, the settings store and
+// the user prompt from the application object, which must outlive it, and
+// takes the random generator for shuffles. Views observe it through the
+// hint numbers. Single-threaded.
+class MTavruneDoc {
+ public:
+  // The most words a list holds.
+  static constexpr int kMaxWords = WordCollection::kMaxWords;
+  // Entries handled per step of the print preparation.
+  static constexpr int kPrintStepEntries = 25;
+
+  // Reads the document's settings, takes the current lexicon and works out
+  // the answer filter.
+  MTavruneDoc(ApplicationState& app, RandomEngine& random);
+  // Deletes the contents and writes the settings back.
+  ~MTavruneDoc();
+  MTavruneDoc(const MTavruneDoc&) = delete;
+  MTavruneDoc& operator=(const MTavruneDoc&) = delete;
+
+  // --- Views ---
+
+  void AddObserver(DocumentObserver* observer);
+  void RemoveObserver(DocumentObserver* observer);
+  void UpdateAllViews(int hint);
+
+  // --- Commands around the document, as a document framework offers them ---
+
+  // Asks for a file name when an untitled list is saved; nullopt cancels.
+  // Without one, saving an untitled list is cancelled.
+  using SavePathChooser = std::function<std::optional<std::string>(const std::string& title)>;
+  void SetSavePathChooser(SavePathChooser chooser) { choose_save_path_ = std::move(chooser); }
+
+  // A modified list asks "Save changes to %1?" (Yes, No, Cancel). False when
+  // the user cancelled or the save failed: the caller must not go on.
+  bool SaveModified();
+  // New: offers to save, starts an untitled empty list, hint 0.
+  bool NewDocument();
+  // Open: offers to save, then reads the file. Whatever the outcome the views
+  // get hint 0; after a failure the list is new, unmodified and untitled.
+  bool OpenDocument(const std::string& path);
+  // Save: to the list's file, or as a new file for an untitled list.
+  bool SaveDocument();
+  // Save As: to `path`, which becomes the list's file on success.
+  bool SaveDocumentAs(const std::string& path);
+  // Save As with the name from the chooser.
+  bool SaveDocumentAs();
+  // Offers to save before the program closes; false to stay open.
+  bool CanCloseDocument() { return SaveModified(); }
+
+  const std::string& PathName() const { return path_; }
+  // The file name without its folder, or "Untitled".
+  std::string Title() const;
+
+  // --- Lifecycle ---
+
+  // Empties the words, the entries, the print answers, the undo history, the
+  // description, the notes and the stem; the other list settings stay.
+  void DeleteContents();
+  // Delete contents, clear the modified flag, reset the quiz counters when
+  // asked to.
+  void OnNewDocument();
+  // Reads a word-list file into the document: delete contents, read, reset
+  // the quiz counters when asked to, rebuild the entries (a Random list keeps
+  // its stored order), clear the modified flag. A failure (40004, 40009 or
+  // 40024 shown) leaves an empty list.
+  bool OnOpenDocument(const std::string& path);
+  // Writes the list to `path` without harming an existing file on failure
+  // (40025 shown); success clears the modified flag.
+  bool OnSaveDocument(const std::string& path);
+
+  bool IsModified() const { return modified_; }
+  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+  void ReadSettings();
+  void WriteSettings() const;
+
+  // --- The file ---
+
+  // Reads a word-list file. With `apply` the description, notes, settings,
+  // master words and (for a Random list) the stored presentation list go into
+  // the document; a settings block read whole stays applied even when the
+  // words after it are damaged. Without `apply` only the words are appended
+  // to `target`. Shows 40004, 40009 or 40024 on failure. `stored_index`
+  // receives the saved cursor.
+  bool Read(const std::string& path, bool apply, WordCollection* target = nullptr,
+            int* stored_index = nullptr);
+
+  // --- Answers and navigation ---
+
+  // Adds the answers of entry `index` to `out`; with front-and-end hooks the
+  // end hooks go to `second` (pass `out` twice for one group).
+  void ComputeAnswers(int index, WordCollection& out, WordCollection& second) const;
+  // The answers of entry `index` in one group.
+  int AnswerCount(int index) const;
+
+  // Moves the cursor (clamped) and sets the modified flag; with `notify`
+  // hint 5. Returns the index reached.
+  int GoToEntry(int index, bool notify = true);
+  // The nearest entry after (before) the cursor with at least one answer
+  // becomes current; false, cursor unchanged, when there is none. Neither
+  // wraps around.
+  bool NextEntryWithAnswers(bool notify = true);
+  bool PreviousEntryWithAnswers(bool notify = true);
+  // The index of an entry, -1 when absent. Finds entries also when the list
+  // is marked sorted but out of order (letters shuffled).
+  int FindEntry(std::string_view entry) const;
+
+  // --- Deleting and undeleting while studying ---
+
+  // Removes the current entry and its words from the list, onto the undo
+  // history. For the anagram list types every master word with the entry's
+  // letters goes, whether or not the answer filter shows it. Hint 5.
+  void DeleteCurrentEntry();
+  // Restores the last deleted entry and its words; false when there is none.
+  // In a Random list it comes back at the cursor, otherwise at its sorted
+  // place (and, with `notify`, hint 5 as it becomes current).
+  bool UndeleteLast(bool notify = true);
+  // The Undelete buttons: UndeleteLast and hint 5 when something came back.
+  bool UndeleteOne();
+  // Undelete All: everything back, then hint 5 once.
+  void UndeleteAll();
+  bool CanUndelete() const { return !deleted_entries_.IsEmpty(); }
+  void ClearUndoHistory();
+
+  // --- Rebuilding and settings ---
+
+  // The entries anew from the master words: for the anagram types one
+  // arranged alphagram per letter set, then the list ordering; the cursor
+  // goes to `index`.
+  void RebuildEntries(int index, bool notify);
+  // Stores the presentation order of anagram entries (user order and stem are
+  // normalised); the anagram list types are rearranged, hint 1.
+  void SetAnagramOrder(AnagramOrder order, std::string_view user_order, std::string_view stem);
+  // Clamped to 2-15; hint 8 for Build lists.
+  void SetBuildLimits(int minimum, int maximum);
+  // A change between the anagram and the word families rebuilds the entries
+  // and clears the undo history. Hint 2.
+  void SetListType(ListType type);
+  // Letters clamped to 1-7; hint 3 for Hooks lists.
+  void SetHookOptions(HookType type, int front_letters, int end_letters);
+  // Orders the entries anew (first entry current), hint 4.
+  void SetSortOptions(SortType type, bool descending);
+  void SetDescription(std::string_view description);
+  void SetNotes(std::string_view notes);
+
+  // The List Ordering dialog's OK with its raw choices. Random asked for a
+  // Random list asks 40077 first; an unchanged choice does nothing. True
+  // when the list was ordered anew.
+  bool ChooseListOrdering(int sort_type, int sort_order);
+  // The Anagram Options dialog's OK: rearranges only when something changed.
+  bool ChooseAnagramOptions(int order, std::string_view user_order, std::string_view stem);
+
+  // The current lexicon becomes the application's current one.
+  void RefreshLexicon();
+  // Works out the answer filter again; a different filter clears the undo
+  // history. True when it changed.
+  bool RefreshAnswerFilter();
+  // After the user changed the dictionary: both of the above, then hint 5.
+  void DictionaryChanged();
+
+  // The common end of every import and list-creating command: the words are
+  // added to the master list (beyond 64,000 words the user is asked whether
+  // to take only those that fit), duplicates are dropped, the undo history
+  // is cleared and the entries are rebuilt; hint 6. Returns the number of
+  // words the list grew by.
+  int MergeWords(const WordCollection& words);
+
+  // --- Display helpers ---
+
+  bool IsAnagramType() const { return tavrune::IsAnagramType(settings_.list_type); }
+  // "Anagrams", "Hooks (2,1)", "Build (2-15)" ...
+  std::string ListTitle() const;
+  AnswerLayout GetAnswerLayout() const;
+  // Whether the word is in the UK or NA lexicon, and its mark.
+  SourceSymbol WordSourceSymbol(std::string_view word) const;
+  // Only the mark: a space for a word in neither lexicon.
+  std::string WordSourceSymbolText(std::string_view word) const;
+  // Inserts every source word followed by its mark into `target` at the
+  // word's index.
+  void AppendSourceSymbols(const WordCollection& source, WordCollection& target) const;
+  // "AB CAT S" as front letters, anagram and end letters.
+  static AnswerLineParts SplitAnswerLine(std::string_view line);
+
+  // --- Printing ---
+
+  // One step of collecting every entry's answers for printing: at most 25
+  // entries. `progress` receives the percentage; true when done. The answers
+  // of entry i are PrintAnswer(PrintOffsets()[i] .. PrintOffsets()[i + 1]).
+  // Start every preparation with ResetPrintAnswers.
+  bool BuildPrintAnswersStep(int& progress);
+  void ResetPrintAnswers();
+  const std::vector<size_t>& PrintOffsets() const { return print_offsets_; }
+  size_t PrintAnswerCount() const { return print_answer_ends_.size(); }
+  std::string_view PrintAnswer(size_t index) const;
+  int PrintEntriesDone() const { return print_entries_done_; }
+
+  // --- State ---
+
+  const WordCollection& MasterWords() const { return master_; }
+  const WordCollection& Entries() const { return entries_; }
+  int EntryCount() const { return entries_.Count(); }
+  int CurrentIndex() const { return entries_.cursor(); }
+  std::string_view CurrentEntry() const { return entries_.CurrentWord(); }
+  const WordCollection& DeletedEntries() const { return deleted_entries_; }
+  const WordCollection& DeletedAnswers() const { return deleted_answers_; }
+
+  const std::string& Description() const { return description_; }
+  const std::string& Notes() const { return notes_; }
+  const ListSettings& GetListSettings() const { return settings_; }
+  ListType GetListType() const { return settings_.list_type; }
+  HookType GetHookType() const { return settings_.hook_type; }
+  SortType GetSortType() const { return settings_.sort_type; }
+  AnagramOrder GetAnagramOrder() const { return settings_.anagram_order; }
+
+  int32_t QuizCorrectAnswers() const { return quiz_correct_; }
+  int32_t QuizTotalAnswers() const { return quiz_total_; }
+  void SetQuizCounts(int32_t correct, int32_t total);
+  bool QuizAutoReset() const { return quiz_auto_reset_; }
+  void SetQuizAutoReset(bool on) { quiz_auto_reset_ = on; }
+
+  const Lexicon& CurrentLexicon() const { return *lexicon_; }
+  // The lexicon whose words answers must not be in; null when answers are
+  // not filtered.
+  const Lexicon* AnswerFilterLexicon() const { return excluded_; }
+  ApplicationState& App() { return app_; }
+
+ private:
+  // The rearrangement of anagram entries under the anagram order.
+  void ArrangeAnagramEntries();
+  // The list ordering under the sort type; ends on the first entry.
+  void ApplyListOrdering(bool notify);
+  // The master words with exactly the letters of `entry`, removed and kept
+  // as deleted answers.
+  void RemoveWordsWithLetters(std::string_view entry);
+  const Lexicon* ComputeExcludedLexicon() const;
+  // Answers must not be in the excluded lexicon (when there is one).
+  void AddAnswerFilter(ConditionList& conditions) const;
+  void ApplySettings(const ListSettings& settings, bool with_build_limits);
+  void NotifyTitleChanged();
+  bool SaveWithChooser();
+
+  ApplicationState& app_;
+  RandomEngine& random_;
+  std::vector<DocumentObserver*> observers_;
+  SavePathChooser choose_save_path_;
+  std::string path_;
+  bool modified_ = false;
+
+  WordCollection master_;
+  WordCollection entries_;
+  std::string description_;
+  std::string notes_;
+  ListSettings settings_;
+  int32_t quiz_correct_ = 0;
+  int32_t quiz_total_ = 0;
+  bool quiz_auto_reset_ = false;
+
+  // Print answers are collected as one text with the end of every answer,
+  // so a long list may have more than a collection's 64,000 answers.
+  std::vector<size_t> print_offsets_;
+  std::string print_text_;
+  std::vector<size_t> print_answer_ends_;
+  int print_entries_done_ = 0;
+
+  WordCollection deleted_entries_;
+  WordCollection deleted_answers_;
+
+  const Lexicon* lexicon_;
+  const Lexicon* excluded_ = nullptr;
+  ConditionList answer_filter_;
+  ProbabilityReference reference_;
+};
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_WORDLIST_TAVRUNE_DOC_H_

@@ -1,0 +1,57 @@
+#include "wordlist/text_tokens.h"
+
+#include <istream>
+#include <iterator>
+#include <string>
+
+namespace tavrune {
+namespace {
+
+constexpr size_t kMaxTokenLength = 100;
+constexpr size_t kMaxWordLength = 15;
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The token as a list word, or false when it cannot be one.
+bool ToListWord(std::string& token) {
+  if (token.size() > kMaxWordLength) return false;
+  for (char& c : token) {
+    if (c >= 'a' && c <= 'z') {
+      c = static_cast<char>(c - 'a' + 'A');
+    } else if (!((c >= 'A' && c <= 'Z') || c == '?')) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+TextTokenCount ReadWordTokens(std::istream& in, WordCollection& out) {
+  TextTokenCount count;
+  std::string token;
+  const auto take = [&] {
+    if (token.empty()) return;
+    if (!ToListWord(token)) {
+      ++count.rejected;
+    } else if (out.Insert(token) >= 0) {
+      ++count.accepted;
+    }
+    token.clear();
+  };
+  for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
+    const char c = *it;
+    if (IsBlank(c)) {
+      take();
+      continue;
+    }
+    token.push_back(c);
+    if (token.size() == kMaxTokenLength) take();
+  }
+  take();
+  return count;
+}
+
+}  // namespace tavrune

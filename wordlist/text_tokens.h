@@ -1,0 +1,24 @@
+#ifndef TAVRUNE_WORDLIST_TEXT_TOKENS_H_
+#define TAVRUNE_WORDLIST_TEXT_TOKENS_H_
+
+#include <iosfwd>
+
+#include "engine/word_collection.h"
+
+namespace tavrune {
+
+struct TextTokenCount {
+  int accepted = 0;
+  int rejected = 0;
+};
+
+// Reads the words of a plain-text file as the text import takes them:
+// tokens separated by white space, a run of more than 100 characters read as
+// several tokens of up to 100. A token of 1 to 15 letters and '?' is
+// upper-cased and inserted into `out`, in file order; any other token is
+// counted as rejected. Tokens that no longer fit in `out` are dropped.
+TextTokenCount ReadWordTokens(std::istream& in, WordCollection& out);
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_WORDLIST_TEXT_TOKENS_H_

@@ -1,0 +1,24 @@
+#ifndef TAVRUNE_WORDLIST_WORDLIST_MESSAGES_H_
+#define TAVRUNE_WORDLIST_WORDLIST_MESSAGES_H_
+
+namespace tavrune::wordlist_text {
+
+// String-table numbers of the texts the word-list document shows.
+inline constexpr int kOrdering = 40002;
+inline constexpr int kCannotOpenFile = 40004;
+inline constexpr int kNotWordListFile = 40009;
+inline constexpr int kNoAnswerAfter = 40017;
+inline constexpr int kNoAnswerBefore = 40018;
+inline constexpr int kRebuilding = 40021;
+inline constexpr int kArrangingAnagrams = 40022;
+inline constexpr int kCorruptFile = 40024;
+inline constexpr int kSaveFailed = 40025;
+inline constexpr int kMerging = 40029;
+inline constexpr int kReadingFile = 40030;
+inline constexpr int kAlreadyRandom = 40077;
+inline constexpr int kListInvalidForDictionary = 40080;
+inline constexpr int kMergeLimit = 40087;
+
+}  // namespace tavrune::wordlist_text
+
+#endif  // TAVRUNE_WORDLIST_WORDLIST_MESSAGES_H_
