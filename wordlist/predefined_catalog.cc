@@ -1,0 +1,402 @@
+#include "wordlist/predefined_catalog.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+#include "resources/string_table.h"
+
+namespace tavrune {
+namespace {
+
+constexpr int kFileMissingText = 40003;
+constexpr int kFileUnreadableText = 40004;
+constexpr int kBuildingListText = 40020;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+// The runs of non-blank characters of a line.
+std::vector<std::string_view> Tokens(std::string_view line) {
+  std::vector<std::string_view> tokens;
+  size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    const size_t start = i;
+    while (i < line.size() && !IsBlank(line[i])) ++i;
+    if (i > start) tokens.push_back(line.substr(start, i - start));
+  }
+  return tokens;
+}
+
+bool IsComment(const std::vector<std::string_view>& tokens) {
+  return !tokens.empty() && tokens[0].front() == '#';
+}
+
+// Reads lines of any length without holding more than the longest useful
+// one: the rest of a longer line is passed over and the line marked.
+class LineReader {
+ public:
+  explicit LineReader(std::istream& in) : buffer_(in.rdbuf()) {}
+
+  bool Next(std::string& line, bool& overlong) {
+    line.clear();
+    overlong = false;
+    if (buffer_ == nullptr) return false;
+    bool any = false;
+    for (;;) {
+      const int c = buffer_->sbumpc();
+      if (c == std::char_traits<char>::eof()) return any;
+      any = true;
+      if (c == '\n') break;
+      if (line.size() < static_cast<size_t>(PredefinedCatalog::kMaxLineLength)) {
+        line += static_cast<char>(c);
+      } else if (c != '\r') {
+        overlong = true;
+      }
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+  }
+
+ private:
+  std::streambuf* buffer_;
+};
+
+enum class OpenResult { kOpened, kMissing, kUnreadable };
+
+OpenResult OpenCatalogFile(const std::string& path, std::ifstream& file) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) return OpenResult::kMissing;
+  if (!std::filesystem::is_regular_file(status)) return OpenResult::kUnreadable;
+  file.open(path, std::ios::binary);
+  return file.is_open() ? OpenResult::kOpened : OpenResult::kUnreadable;
+}
+
+void ReportOpenFailure(OpenResult result, UserPrompt& prompt) {
+  prompt.ShowMessage(result == OpenResult::kMissing ? kFileMissingText : kFileUnreadableText);
+}
+
+// One name for every way of writing the path of a file, so that an include
+// loop is seen however the names are spelled.
+std::string FileIdentity(const std::string& path) {
+  std::error_code error;
+  std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+  if (error) canonical = std::filesystem::path(path).lexically_normal();
+  return canonical.string();
+}
+
+WordCollection NameCollection() {
+  WordCollection names(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
+  names.SetSortMode(false, SortKey::kAlphabetical, false);
+  return names;
+}
+
+}  // namespace
+
+// --- CategoryNode ---
+
+CategoryNode::CategoryNode(int word_length) : word_length_(word_length), names_(NameCollection()) {}
+
+const CategoryNode* CategoryNode::Subcategory(int index) const {
+  if (index < 0 || index >= static_cast<int>(subcategories_.size())) return nullptr;
+  return subcategories_[index].get();
+}
+
+const CategoryNode* CategoryNode::FindSubcategory(std::string_view name) const {
+  return Subcategory(names_.Find(name));
+}
+
+const PredefinedList* CategoryNode::List(int index) const {
+  if (index < 0 || index >= static_cast<int>(lists_.size())) return nullptr;
+  return lists_[index].get();
+}
+
+const PredefinedList* CategoryNode::FindList(std::string_view name) const {
+  return List(names_.Find(name));
+}
+
+CategoryNode* CategoryNode::AddSubcategory(std::string_view name) {
+  if (!lists_.empty() || !names_.Append(name)) return nullptr;
+  subcategories_.push_back(std::make_unique<CategoryNode>(word_length_));
+  return subcategories_.back().get();
+}
+
+bool CategoryNode::AddList(std::unique_ptr<PredefinedList> list) {
+  if (list == nullptr || !subcategories_.empty() || !names_.Append(list->name())) return false;
+  list_views_.push_back(list.get());
+  lists_.push_back(std::move(list));
+  return true;
+}
+
+// --- Reading a category file ---
+
+// Reads one category file and the files it includes into a node.
+class PredefinedCatalog::CategoryReader {
+ public:
+  explicit CategoryReader(PredefinedCatalog& catalog) : catalog_(catalog) {}
+
+  std::unique_ptr<CategoryNode> Read(const std::string& path) {
+    std::ifstream file;
+    const OpenResult opened = OpenCatalogFile(path, file);
+    if (opened != OpenResult::kOpened) {
+      ReportOpenFailure(opened, catalog_.prompt_);
+      return nullptr;
+    }
+    open_files_.push_back(FileIdentity(path));
+    LineReader reader(file);
+    std::string line;
+    bool overlong = false;
+
+    // Comments, then the word length of the whole category. Without a
+    // length from 0 to 15 no list of the file can be read as meant, so the
+    // category stays empty.
+    std::optional<int> length;
+    while (reader.Next(line, overlong)) {
+      const std::vector<std::string_view> tokens = Tokens(line);
+      if (!overlong && (tokens.empty() || IsComment(tokens))) continue;
+      if (!overlong) length = LeadingNumber(tokens[0]);
+      break;
+    }
+    if (!length || *length < 0 || *length > ListValidity::kMaxLength) {
+      return std::make_unique<CategoryNode>(0);
+    }
+    auto category = std::make_unique<CategoryNode>(*length);
+
+    // Subcategory lines, each followed by its indented entry lines. A null
+    // subcategory (a bad header line) has its entries skipped.
+    CategoryNode* subcategory = nullptr;
+    bool in_entries = false;
+    while (reader.Next(line, overlong)) {
+      if (in_entries) {
+        if (!line.empty() && (line[0] == ' ' || line[0] == '\t')) {
+          if (subcategory != nullptr && !overlong) ReadEntry(line, *subcategory, 0);
+          continue;
+        }
+        if (!line.empty() && line[0] == '#') continue;
+        in_entries = false;
+      }
+      const std::vector<std::string_view> tokens = Tokens(line);
+      if (!overlong && (tokens.empty() || IsComment(tokens))) continue;
+      subcategory = overlong ? nullptr : category->AddSubcategory(tokens[0]);
+      in_entries = true;
+    }
+    return category;
+  }
+
+ private:
+  // One entry line of a subcategory; `depth` counts the includes around it.
+  void ReadEntry(std::string_view line, CategoryNode& subcategory, int depth) {
+    const std::vector<std::string_view> tokens = Tokens(line);
+    if (tokens.size() < 2 || IsComment(tokens)) return;
+    if (tokens[0] == kIncludeKeyword) {
+      Include(tokens[1], subcategory, depth + 1);
+      return;
+    }
+    const std::string_view keyword = tokens[1];
+    ListParseContext context;
+    context.word_length = subcategory.word_length();
+    context.lexicon_id = catalog_.lexicon_id_;
+    if (keyword == "NVW" || keyword == "NAG") context.validity = catalog_.CurrentValidity();
+    context.folder = catalog_.folder_;
+    context.earlier_lists = subcategory.Lists();
+    const std::vector<std::string_view> params(tokens.begin() + 2, tokens.end());
+    subcategory.AddList(ParsePredefinedList(keyword, tokens[0], params, context));
+  }
+
+  // The entry lines of another file, as entries of the same subcategory.
+  // Too deep a nesting and a file that is already being read are cut.
+  void Include(std::string_view name, CategoryNode& subcategory, int depth) {
+    if (depth > kMaxIncludeDepth) return;
+    const std::optional<std::string> path = CatalogPath(catalog_.folder_, name);
+    if (!path) return;
+    const std::string identity = FileIdentity(*path);
+    if (std::find(open_files_.begin(), open_files_.end(), identity) != open_files_.end()) return;
+    std::ifstream file;
+    const OpenResult opened = OpenCatalogFile(*path, file);
+    if (opened != OpenResult::kOpened) {
+      ReportOpenFailure(opened, catalog_.prompt_);
+      return;
+    }
+    open_files_.push_back(identity);
+    LineReader reader(file);
+    std::string line;
+    bool overlong = false;
+    while (reader.Next(line, overlong)) {
+      if (!overlong) ReadEntry(line, subcategory, depth);
+    }
+    open_files_.pop_back();
+  }
+
+  PredefinedCatalog& catalog_;
+  // The files being read, outermost first.
+  std::vector<std::string> open_files_;
+};
+
+// --- PredefinedCatalog ---
+
+PredefinedCatalog::PredefinedCatalog(UserPrompt& prompt)
+    : prompt_(prompt),
+      category_names_(NameCollection()),
+      category_files_(NameCollection()),
+      shown_categories_(NameCollection()) {
+  recent_.fill(-1);
+}
+
+PredefinedCatalog::~PredefinedCatalog() = default;
+
+void PredefinedCatalog::SetLexicon(LexiconId id, const Lexicon* lexicon) {
+  if (id == lexicon_id_ && lexicon == lexicon_) return;
+  lexicon_id_ = id;
+  lexicon_ = lexicon;
+  for (auto& category : categories_) category.reset();
+  UpdateShownCategories();
+}
+
+void PredefinedCatalog::Clear() {
+  category_names_.Clear();
+  category_files_.Clear();
+  lexicon_flags_.clear();
+  categories_.clear();
+  shown_categories_.Clear();
+  recent_.fill(-1);
+}
+
+bool PredefinedCatalog::Load(std::string_view program_folder) {
+  Clear();
+  folder_ = std::string(program_folder) + std::string(kFolderName) + "/";
+  std::ifstream file;
+  const OpenResult opened = OpenCatalogFile(folder_ + std::string(kMasterFile), file);
+  if (opened != OpenResult::kOpened) {
+    ReportOpenFailure(opened, prompt_);
+    return false;
+  }
+  LineReader reader(file);
+  std::string line;
+  bool overlong = false;
+  while (reader.Next(line, overlong)) {
+    if (overlong) continue;
+    const std::vector<std::string_view> tokens = Tokens(line);
+    if (tokens.size() < 3 || IsComment(tokens)) continue;
+    if (!CatalogPath(folder_, tokens[1])) continue;
+    if (category_names_.Count() >= WordCollection::kMaxWords) break;
+    category_names_.Append(tokens[0]);
+    category_files_.Append(tokens[1]);
+    lexicon_flags_ += tokens[2].front();
+  }
+  categories_.resize(static_cast<size_t>(category_names_.Count()));
+  UpdateShownCategories();
+  return true;
+}
+
+char PredefinedCatalog::LexiconFlag(int index) const {
+  if (index < 0 || index >= static_cast<int>(lexicon_flags_.size())) return '\0';
+  return lexicon_flags_[static_cast<size_t>(index)];
+}
+
+bool PredefinedCatalog::IsShown(char flag, LexiconId id) {
+  switch (id) {
+    case LexiconId::kUK:
+      return flag == 'B' || flag == 'D';
+    case LexiconId::kNA:
+      return flag == 'A' || flag == 'D';
+    default:
+      return true;
+  }
+}
+
+void PredefinedCatalog::UpdateShownCategories() {
+  shown_categories_.Clear();
+  for (int i = 0; i < category_names_.Count(); ++i) {
+    if (IsShown(LexiconFlag(i), lexicon_id_)) shown_categories_.Append(category_names_.Word(i));
+  }
+}
+
+int PredefinedCatalog::FindCategory(std::string_view name) const {
+  return category_names_.Find(name);
+}
+
+bool PredefinedCatalog::IsLoaded(int index) const {
+  return index >= 0 && index < static_cast<int>(categories_.size()) &&
+         categories_[static_cast<size_t>(index)] != nullptr;
+}
+
+void PredefinedCatalog::MarkRecent(int index) {
+  auto place = std::find(recent_.begin(), recent_.end(), index);
+  if (place == recent_.end()) place = recent_.end() - 1;
+  std::move_backward(recent_.begin(), place, place + 1);
+  recent_[0] = index;
+}
+
+const CategoryNode* PredefinedCatalog::GetCategory(std::string_view name) {
+  const int index = FindCategory(name);
+  if (index < 0) return nullptr;
+  MarkRecent(index);
+  auto& category = categories_[static_cast<size_t>(index)];
+  if (category == nullptr) category = ReadCategory(index);
+  return category.get();
+}
+
+std::unique_ptr<CategoryNode> PredefinedCatalog::ReadCategory(int index) {
+  const std::optional<std::string> path = CatalogPath(folder_, category_files_.Word(index));
+  if (!path) return nullptr;
+  return CategoryReader(*this).Read(*path);
+}
+
+void PredefinedCatalog::UnloadUnusedCategories() {
+  for (size_t i = 0; i < categories_.size(); ++i) {
+    if (std::find(recent_.begin(), recent_.end(), static_cast<int>(i)) == recent_.end()) {
+      categories_[i].reset();
+    }
+  }
+}
+
+const PredefinedList* PredefinedCatalog::FindList(std::string_view category,
+                                                  std::string_view subcategory,
+                                                  std::string_view list) {
+  const CategoryNode* node = GetCategory(category);
+  if (node == nullptr) return nullptr;
+  const CategoryNode* sub = node->FindSubcategory(subcategory);
+  return sub == nullptr ? nullptr : sub->FindList(list);
+}
+
+std::string PredefinedCatalog::Description(std::string_view category, std::string_view subcategory,
+                                           std::string_view list) {
+  std::string description(category);
+  description += '.';
+  description += subcategory;
+  description += '.';
+  description += list;
+  return description;
+}
+
+std::optional<PredefinedListWords> PredefinedCatalog::BuildList(std::string_view category,
+                                                                std::string_view subcategory,
+                                                                std::string_view list) {
+  const PredefinedList* chosen = FindList(category, subcategory, list);
+  if (chosen == nullptr) return std::nullopt;
+  UnloadUnusedCategories();
+  PredefinedListWords result;
+  result.words.SetSortMode(false, SortKey::kAlphabetical, false);
+  result.description = Description(category, subcategory, list);
+  result.stem = chosen->Stem();
+  if (lexicon_ != nullptr) {
+    WaitCursor wait(prompt_);
+    prompt_.SetStatusText(kBuildingListText);
+    chosen->Generate(*lexicon_, result.words, prompt_);
+    prompt_.SetStatusText(kIdleText);
+  }
+  return result;
+}
+
+const ListValidity* PredefinedCatalog::CurrentValidity() {
+  if (lexicon_ == nullptr) return nullptr;
+  std::optional<CachedValidity>& cached = validity_cache_[static_cast<size_t>(Index(lexicon_id_))];
+  if (!cached || cached->lexicon != lexicon_ || cached->edge_count != lexicon_->EdgeCount()) {
+    cached = CachedValidity{lexicon_, lexicon_->EdgeCount(), ListValidity::FromLexicon(*lexicon_)};
+  }
+  return &cached->table;
+}
+
+}  // namespace tavrune
