@@ -11,6 +11,7 @@ constexpr StringEntry kStrings[] = {
     {40009, "%1 is not a Tavrune word list file.\nPlease open a file with .tvr extension."},
     {40017, "Search stopped at the end of the list.\nNo words with answer found."},
     {40018, "Search stopped at the beginning of the list.\nNo words with answer found."},
+    {40020, "Building list ..."},
     {40021, "Rebuilding list ..."},
     {40022, "Arranging Anagram presentation ..."},
     {40024, "File %1 is corrupt.\nTry opening again.\nIf the error persists, delete the file\n and recreated the file."},
