@@ -42,6 +42,58 @@ bool SameLetters(std::string_view word, const std::string& key, std::string& scr
   return scratch == key;
 }
 
+// Built answers of a long rack run to many thousands. Rather than land in a
+// scratch collection to be sorted by length and copied again, the words the
+// conditions pass are kept here as found (the generator is told to keep
+// none), then dealt out by length into the caller's collection once.
+class BuiltAnswers : public WordFilter {
+ public:
+  BuiltAnswers(const ConditionList& conditions, const Lexicon& lexicon)
+      : conditions_(conditions), lexicon_(lexicon) {}
+
+  bool Passes(std::string_view word) const override {
+    if (conditions_.Passes(word, lexicon_)) {
+      text_.append(word);
+      ends_.push_back(text_.size());
+    }
+    return false;
+  }
+
+  // Appends the words shortest first, alphabetically within a length, then
+  // sorts `out` when it is sorted, as appending a collection does.
+  void AppendByLength(WordCollection& out) const {
+    std::vector<std::string_view> alphabetical;
+    alphabetical.reserve(ends_.size());
+    size_t start = 0;
+    for (size_t end : ends_) {
+      alphabetical.emplace_back(text_.data() + start, end - start);
+      start = end;
+    }
+    // Answers are upper case, where byte order is the alphabetical order.
+    if (!std::is_sorted(alphabetical.begin(), alphabetical.end())) {
+      std::sort(alphabetical.begin(), alphabetical.end());
+    }
+    std::array<size_t, WordCollection::kMaxWordLength + 2> first = {};
+    const auto length_of = [](std::string_view word) {
+      return std::min<size_t>(word.size(), WordCollection::kMaxWordLength);
+    };
+    for (std::string_view word : alphabetical) ++first[length_of(word) + 1];
+    for (size_t i = 1; i < first.size(); ++i) first[i] += first[i - 1];
+    std::vector<std::string_view> ordered(alphabetical.size());
+    for (std::string_view word : alphabetical) ordered[first[length_of(word)]++] = word;
+    for (std::string_view word : ordered) {
+      if (!out.Append(word)) break;
+    }
+    if (out.sorted()) out.Sort();
+  }
+
+ private:
+  const ConditionList& conditions_;
+  const Lexicon& lexicon_;
+  mutable std::string text_;
+  mutable std::vector<size_t> ends_;
+};
+
 WordCollection InsertionOrder(int growth_step, size_t block_size) {
   WordCollection words(growth_step, block_size);
   words.SetSortMode(false, SortKey::kAlphabetical, false);
@@ -345,12 +397,10 @@ void MTavruneDoc::ComputeAnswers(int index, WordCollection& out, WordCollection&
       ConditionList conditions;
       conditions.Emplace<LengthCondition>(settings_.build_minimum, settings_.build_maximum);
       AddAnswerFilter(conditions);
-      const ConditionFilter build_filter(conditions, lexicon);
-      WordCollection built;
-      built.SetSortMode(false, SortKey::kAlphabetical, false);
-      Builds(lexicon, entry, built, &build_filter, false);
-      built.SetSortMode(true, SortKey::kLength, false);
-      out.AppendAll(built);
+      const BuiltAnswers built(conditions, lexicon);
+      WordCollection none(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
+      Builds(lexicon, entry, none, &built, false);
+      built.AppendByLength(out);
       break;
     }
   }
