@@ -12,6 +12,7 @@
 #include "engine/word_walk.h"
 #include "judge/split_words.h"
 #include "tools/list_command.h"
+#include "tools/search_command.h"
 
 namespace tavrune {
 namespace {
@@ -171,6 +172,10 @@ int Judge(const Args& args, const Io& io) {
   return kExitUsage;
 }
 
+int SearchCommand(const Args& args, const Io& io) {
+  return RunSearchCommand(args, io.out, io.err);
+}
+
 int ListCommand(const Args& args, const Io& io) { return RunListCommand(args, io.out, io.err); }
 
 }  // namespace
@@ -178,11 +183,12 @@ int ListCommand(const Args& args, const Io& io) { return RunListCommand(args, io
 int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
   const Io io{in, out, err};
   if (args.empty()) {
-    return io.Fail("missing command: compile, info, contains, hooks, words or judge");
+    return io.Fail("missing command: compile, info, contains, hooks, words, judge or search");
   }
   static const std::map<std::string, int (*)(const Args&, const Io&), std::less<>> kCommands = {
       {"compile", Compile}, {"info", Info},   {"contains", ContainsCommand},
       {"hooks", Hooks},     {"words", Words}, {"judge", Judge},
+      {"search", SearchCommand},
       {"list", ListCommand},
   };
   const auto command = kCommands.find(args[0]);
