@@ -200,7 +200,7 @@ class PredefinedCatalog::CategoryReader {
     context.lexicon_id = catalog_.lexicon_id_;
     if (keyword == "NVW" || keyword == "NAG") context.validity = catalog_.CurrentValidity();
     context.folder = catalog_.folder_;
-    context.earlier_lists = subcategory.Lists();
+    context.earlier_lists = &subcategory.Lists();
     const std::vector<std::string_view> params(tokens.begin() + 2, tokens.end());
     subcategory.AddList(ParsePredefinedList(keyword, tokens[0], params, context));
   }

@@ -39,7 +39,7 @@ class CategoryNode {
   // In a subcategory: its lists.
   const PredefinedList* List(int index) const;
   const PredefinedList* FindList(std::string_view name) const;
-  std::span<const PredefinedList* const> Lists() const { return list_views_; }
+  const std::vector<const PredefinedList*>& Lists() const { return list_views_; }
 
   // Null when the node holds as many names as a collection can.
   CategoryNode* AddSubcategory(std::string_view name);

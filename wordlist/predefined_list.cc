@@ -83,14 +83,19 @@ int FilteredMatches(const Lexicon& lexicon, std::string_view pattern,
   return PatternMatches(lexicon, pattern, out, &filter);
 }
 
-// ALL: the union of the lists above it in its subcategory.
+// ALL: the union of the lists above it in its subcategory. An earlier ALL
+// adds nothing to that union, so it is passed over: generating it again
+// would make a run of ALL lines cost twice as much per line.
 class AllList : public PredefinedList {
  public:
   AllList() : PredefinedList("ALL") {}
   bool IsValid() const override { return true; }
   int Generate(const Lexicon& lexicon, WordCollection& out, UserPrompt& prompt) const override {
     WordCollection scratch = ScratchCollection();
-    for (const PredefinedList* list : earlier_) list->Generate(lexicon, scratch, prompt);
+    for (size_t i = 0; i < earlier_count_ && scratch.Count() < WordCollection::kMaxWords; ++i) {
+      const PredefinedList* list = (*earlier_)[i];
+      if (list->keyword() != keyword()) list->Generate(lexicon, scratch, prompt);
+    }
     scratch.SetSortMode(true, SortKey::kAlphabetical, false);
     scratch.RemoveDuplicates();
     return out.AppendAll(scratch);
@@ -99,11 +104,13 @@ class AllList : public PredefinedList {
  protected:
   void ParseParameters(const std::vector<std::string_view>&,
                        const ListParseContext& context) override {
-    earlier_.assign(context.earlier_lists.begin(), context.earlier_lists.end());
+    earlier_ = context.earlier_lists;
+    earlier_count_ = earlier_ == nullptr ? 0 : earlier_->size();
   }
 
  private:
-  std::vector<const PredefinedList*> earlier_;
+  const std::vector<const PredefinedList*>* earlier_ = nullptr;
+  size_t earlier_count_ = 0;
 };
 
 // The kinds whose only parameter is a text that must fit the length.

@@ -20,7 +20,8 @@ class PredefinedList;
 
 // What a catalogue entry line is read against: the category's word length
 // (0: any length), the lexicon current while its file is read, and the lists
-// already kept in the same subcategory.
+// already kept in the same subcategory (a vector of the subcategory, which
+// lives as long as its lists do).
 struct ListParseContext {
   int word_length = 0;
   LexiconId lexicon_id = LexiconId::kUKNA;
@@ -29,7 +30,7 @@ struct ListParseContext {
   const ListValidity* validity = nullptr;
   // The catalogue folder with its trailing separator, for word files.
   std::string folder;
-  std::span<const PredefinedList* const> earlier_lists;
+  const std::vector<const PredefinedList*>* earlier_lists = nullptr;
 };
 
 // One ready-made study list of the catalogue: a list kind (the keyword of

@@ -314,6 +314,16 @@ TEST_F(CatalogTest, BuildingShowsTheStatusTextUnderTheWaitCursor) {
   EXPECT_EQ(PredefinedCatalog::Description("2Letter", "General", "All"), "2Letter.General.All");
 }
 
+TEST_F(CatalogTest, ARunOfAllLinesStaysCheap) {
+  // Each ALL would otherwise generate every ALL above it again: 2^40 times.
+  std::string file = "2\nGeneral\n Q CNT\n Z CNT\n";
+  for (int i = 0; i < 40; ++i) file += " All" + std::to_string(i) + " ALL\n";
+  Write("Master.txt", "Twos Twos.txt D\n");
+  Write("Twos.txt", file);
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(Generate("Twos", "General", "All39"), (Names{"QI", "ZA"}));
+}
+
 TEST_F(CatalogTest, BinaryGarbageNeverBreaksTheReader) {
   std::string garbage;
   for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919) % 256);

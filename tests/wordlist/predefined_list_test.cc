@@ -49,7 +49,7 @@ class PredefinedListTest : public ::testing::Test {
     context.word_length = length;
     context.validity = &validity_;
     context.folder = folder_;
-    context.earlier_lists = earlier_;
+    context.earlier_lists = &earlier_;
     return ParsePredefinedList(keyword, name, Params(params), context);
   }
 
