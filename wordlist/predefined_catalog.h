@@ -4,7 +4,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
