@@ -11,44 +11,13 @@
 #include "engine/lexicon_builder.h"
 #include "engine/word_walk.h"
 #include "judge/split_words.h"
+#include "tools/engine_commands.h"
+#include "tools/tool_io.h"
 #include "tools/list_command.h"
 #include "tools/search_command.h"
 
 namespace tavrune {
 namespace {
-
-struct Io {
-  std::istream& in;
-  std::ostream& out;
-  std::ostream& err;
-
-  int Fail(const std::string& message) const {
-    err << "tavrune-lexicon: " << message << '\n';
-    return kExitUsage;
-  }
-};
-
-using Args = std::vector<std::string>;
-
-std::string_view TrimLine(std::string_view line) {
-  const auto not_space = line.find_first_not_of(" \t\r\n");
-  if (not_space == std::string_view::npos) return {};
-  const auto last = line.find_last_not_of(" \t\r\n");
-  return line.substr(not_space, last - not_space + 1);
-}
-
-bool LoadLexicon(const std::string& path, Lexicon& lexicon, const Io& io, int& status) {
-  std::ifstream probe(path);
-  if (!probe) {
-    status = io.Fail("cannot open '" + path + "'");
-    return false;
-  }
-  if (!lexicon.LoadFile(path)) {
-    status = io.Fail("'" + path + "' is not a valid lexicon file");
-    return false;
-  }
-  return true;
-}
 
 // Applies `per_word` to the word arguments, or to each line of standard
 // input when there are none, so a large batch runs in one process.
@@ -190,6 +159,8 @@ int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::o
       {"hooks", Hooks},     {"words", Words}, {"judge", Judge},
       {"search", SearchCommand},
       {"list", ListCommand},
+      {"anagram", AnagramCommand}, {"build", BuildCommand}, {"buildbuild", BuildBuildCommand},
+      {"pattern", PatternCommand}, {"stats", StatsCommand}, {"racks", RacksCommand},
   };
   const auto command = kCommands.find(args[0]);
   if (command == kCommands.end()) return io.Fail("unknown command '" + args[0] + "'");
