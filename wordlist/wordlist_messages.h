@@ -7,17 +7,26 @@ namespace tavrune::wordlist_text {
 inline constexpr int kOrdering = 40002;
 inline constexpr int kCannotOpenFile = 40004;
 inline constexpr int kNotWordListFile = 40009;
+inline constexpr int kNoTimer = 40011;
 inline constexpr int kNoAnswerAfter = 40017;
 inline constexpr int kNoAnswerBefore = 40018;
 inline constexpr int kRebuilding = 40021;
 inline constexpr int kArrangingAnagrams = 40022;
 inline constexpr int kCorruptFile = 40024;
 inline constexpr int kSaveFailed = 40025;
+inline constexpr int kWordsNotImported = 40027;
+inline constexpr int kWordNotImported = 40028;
 inline constexpr int kMerging = 40029;
 inline constexpr int kReadingFile = 40030;
+inline constexpr int kRemovingCommonWords = 40038;
+inline constexpr int kRemovingWords = 40066;
 inline constexpr int kAlreadyRandom = 40077;
+inline constexpr int kRemovingWithAnswers = 40078;
+inline constexpr int kRemovingWithoutAnswers = 40079;
 inline constexpr int kListInvalidForDictionary = 40080;
 inline constexpr int kMergeLimit = 40087;
+// "%1% complete" under the progress of a long pass.
+inline constexpr int kPercentComplete = 40088;
 
 }  // namespace tavrune::wordlist_text
 
