@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <unordered_set>
 #include <utility>
 
 #include "engine/generators.h"
@@ -738,12 +739,21 @@ int MTavruneDoc::MergeWords(const WordCollection& words) {
   UserPrompt& prompt = app_.Prompt();
   const int before = master_.Count();
   const int room = kMaxWords - before;
-  if (words.Count() > room &&
+  // Copies would otherwise take the room of new words near the limit.
+  WordCollection fresh =
+      InsertionOrder(WordCollection::kListGrowthStep, WordCollection::kListBlockSize);
+  std::unordered_set<std::string_view> seen;
+  seen.reserve(static_cast<size_t>(words.Count()));
+  for (std::string_view word : words) {
+    if (word.empty() || master_.Contains(word) || !seen.insert(word).second) continue;
+    fresh.Append(word);
+  }
+  if (fresh.Count() > room &&
       prompt.AskYesNo(text::kMergeLimit, {std::to_string(room)}) != UserPrompt::Answer::kYes) {
     return 0;
   }
   prompt.SetStatusText(text::kMerging);
-  master_.AppendAll(words);
+  master_.AppendAll(fresh);
   master_.RemoveDuplicates();
   prompt.SetStatusText(kIdleText);
   ClearUndoHistory();
@@ -751,6 +761,20 @@ int MTavruneDoc::MergeWords(const WordCollection& words) {
   RebuildEntries(0, false);
   UpdateAllViews(hint::kContents);
   return master_.Count() - before;
+}
+
+int MTavruneDoc::RemoveMarkedWords(const std::vector<bool>& marked) {
+  const int count = std::min(master_.Count(), static_cast<int>(marked.size()));
+  int removed = 0;
+  master_.BeginDeferredRemoval();
+  for (int i = 0; i < count; ++i) {
+    if (marked[static_cast<size_t>(i)] && master_.RemoveAt(i)) ++removed;
+  }
+  master_.Compact();
+  modified_ = true;
+  RebuildEntries(0, false);
+  UpdateAllViews(hint::kContents);
+  return removed;
 }
 
 // --- Display helpers ---

@@ -234,8 +234,13 @@ class MTavruneDoc {
   // added to the master list (beyond 64,000 words the user is asked whether
   // to take only those that fit), duplicates are dropped, the undo history
   // is cleared and the entries are rebuilt; hint 6. Returns the number of
-  // words the list grew by.
+  // words the list grew by. Only words the list lacks count against the
+  // limit, so the first of them that fit are the ones taken.
   int MergeWords(const WordCollection& words);
+  // The common end of the removal commands: the master words whose index is
+  // marked go in one pass, the entries are rebuilt, hint 6. The undo
+  // history stays. Returns the number removed.
+  int RemoveMarkedWords(const std::vector<bool>& marked);
 
   // --- Display helpers ---
 
@@ -295,6 +300,7 @@ class MTavruneDoc {
   // not filtered.
   const Lexicon* AnswerFilterLexicon() const { return excluded_; }
   ApplicationState& App() { return app_; }
+  const ApplicationState& App() const { return app_; }
 
  private:
   // The rearrangement of anagram entries under the anagram order.

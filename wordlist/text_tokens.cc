@@ -29,28 +29,39 @@ bool ToListWord(std::string& token) {
 
 }  // namespace
 
-TextTokenCount ReadWordTokens(std::istream& in, WordCollection& out) {
+TextTokenCount ForEachWordToken(std::istream& in,
+                                const std::function<void(std::string_view word)>& take) {
   TextTokenCount count;
   std::string token;
-  const auto take = [&] {
+  const auto end_token = [&] {
     if (token.empty()) return;
-    if (!ToListWord(token)) {
-      ++count.rejected;
-    } else if (out.Insert(token) >= 0) {
+    if (ToListWord(token)) {
       ++count.accepted;
+      take(token);
+    } else {
+      ++count.rejected;
     }
     token.clear();
   };
   for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
     const char c = *it;
     if (IsBlank(c)) {
-      take();
+      end_token();
       continue;
     }
     token.push_back(c);
-    if (token.size() == kMaxTokenLength) take();
+    if (token.size() == kMaxTokenLength) end_token();
   }
-  take();
+  end_token();
+  return count;
+}
+
+TextTokenCount ReadWordTokens(std::istream& in, WordCollection& out) {
+  int inserted = 0;
+  TextTokenCount count = ForEachWordToken(in, [&](std::string_view word) {
+    if (out.Insert(word) >= 0) ++inserted;
+  });
+  count.accepted = inserted;
   return count;
 }
 

@@ -1,7 +1,9 @@
 #ifndef TAVRUNE_WORDLIST_TEXT_TOKENS_H_
 #define TAVRUNE_WORDLIST_TEXT_TOKENS_H_
 
+#include <functional>
 #include <iosfwd>
+#include <string_view>
 
 #include "engine/word_collection.h"
 
@@ -18,6 +20,11 @@ struct TextTokenCount {
 // upper-cased and inserted into `out`, in file order; any other token is
 // counted as rejected. Tokens that no longer fit in `out` are dropped.
 TextTokenCount ReadWordTokens(std::istream& in, WordCollection& out);
+
+// The same tokens handed to `take` one by one, upper-cased, in file order;
+// the view lasts for the call. `accepted` counts the tokens handed over.
+TextTokenCount ForEachWordToken(std::istream& in,
+                                const std::function<void(std::string_view word)>& take);
 
 }  // namespace tavrune
 

@@ -1,0 +1,108 @@
+#include "wordlist/list_import.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <unordered_set>
+
+#include "platform/user_prompt.h"
+#include "resources/string_table.h"
+#include "wordlist/text_tokens.h"
+#include "wordlist/wordlist_messages.h"
+
+namespace tavrune {
+namespace {
+
+namespace text = wordlist_text;
+
+WordCollection ScratchList() {
+  WordCollection words(WordCollection::kListGrowthStep, WordCollection::kListBlockSize);
+  words.SetSortMode(false, SortKey::kAlphabetical, false);
+  return words;
+}
+
+// The new words of a text file, each once, in file order, as many as a list
+// holds. Words the list already has are skipped here so that they take no
+// room; `overflow` tells that new words were left over.
+struct TextImport {
+  WordCollection words = ScratchList();
+  TextTokenCount tokens;
+  bool overflow = false;
+};
+
+TextImport ReadNewWords(std::istream& in, const WordCollection& master) {
+  TextImport result;
+  WordCollection& words = result.words;
+  // Views into `words`, whose pool never moves a word once stored.
+  std::unordered_set<std::string_view> taken;
+  result.tokens = ForEachWordToken(in, [&](std::string_view word) {
+    if (taken.contains(word) || master.Contains(word)) return;
+    if (!words.Append(word)) {
+      result.overflow = true;
+      return;
+    }
+    taken.insert(words.Word(words.Count() - 1));
+  });
+  return result;
+}
+
+}  // namespace
+
+int ImportListFile(MTavruneDoc& doc, const std::string& path) {
+  WordCollection words = ScratchList();
+  if (!doc.Read(path, false, &words)) return 0;
+  return doc.MergeWords(words);
+}
+
+int ImportTextFile(MTavruneDoc& doc, const std::string& path) {
+  UserPrompt& prompt = doc.App().Prompt();
+  // Only a regular file: a device or a pipe may never end.
+  std::error_code error;
+  std::ifstream in;
+  if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
+  if (!in.is_open()) {
+    prompt.ShowMessage(text::kCannotOpenFile);
+    return 0;
+  }
+  TextImport import;
+  {
+    const WaitCursor wait(prompt);
+    prompt.SetStatusText(text::kReadingFile);
+    import = ReadNewWords(in, doc.MasterWords());
+    prompt.SetStatusText(kIdleText);
+  }
+  if (in.bad()) {
+    prompt.ShowMessage(text::kCannotOpenFile);
+    return 0;
+  }
+  const int rejected = import.tokens.rejected;
+  if (rejected > 0) {
+    prompt.ShowMessage(rejected == 1 ? text::kWordNotImported : text::kWordsNotImported,
+                       {std::to_string(rejected)});
+  }
+  WordCollection& words = import.words;
+  const int room = MTavruneDoc::kMaxWords - doc.MasterWords().Count();
+  // Asked here rather than by the merge, which cannot know of new words
+  // beyond the 64,000 that `words` holds.
+  if (import.overflow || words.Count() > room) {
+    if (prompt.AskYesNo(text::kMergeLimit, {std::to_string(room)}) != UserPrompt::Answer::kYes) {
+      return 0;
+    }
+    while (words.Count() > room) words.RemoveAt(words.Count() - 1);
+  }
+  const WaitCursor wait(prompt);
+  return doc.MergeWords(words);
+}
+
+bool ExportText(MTavruneDoc& doc, const std::string& path) {
+  UserPrompt& prompt = doc.App().Prompt();
+  bool saved = false;
+  {
+    const WaitCursor wait(prompt);
+    saved = doc.MasterWords().SaveText(path, false);
+  }
+  if (!saved) prompt.ShowMessage(text::kSaveFailed, {path});
+  return saved;
+}
+
+}  // namespace tavrune
