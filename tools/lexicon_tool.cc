@@ -11,10 +11,11 @@
 #include "engine/lexicon_builder.h"
 #include "engine/word_walk.h"
 #include "judge/split_words.h"
+#include "tools/catalog_command.h"
 #include "tools/engine_commands.h"
-#include "tools/tool_io.h"
 #include "tools/list_command.h"
 #include "tools/search_command.h"
+#include "tools/tool_io.h"
 
 namespace tavrune {
 namespace {
@@ -141,9 +142,7 @@ int Judge(const Args& args, const Io& io) {
   return kExitUsage;
 }
 
-int SearchCommand(const Args& args, const Io& io) {
-  return RunSearchCommand(args, io.out, io.err);
-}
+int SearchCommand(const Args& args, const Io& io) { return RunSearchCommand(args, io.out, io.err); }
 
 int ListCommand(const Args& args, const Io& io) { return RunListCommand(args, io.out, io.err); }
 
@@ -152,15 +151,26 @@ int ListCommand(const Args& args, const Io& io) { return RunListCommand(args, io
 int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
   const Io io{in, out, err};
   if (args.empty()) {
-    return io.Fail("missing command: compile, info, contains, hooks, words, judge or search");
+    return io.Fail(
+        "missing command: compile, info, contains, hooks, words, judge, anagram, build, "
+        "buildbuild, pattern, stats, racks, search, list or catalog");
   }
   static const std::map<std::string, int (*)(const Args&, const Io&), std::less<>> kCommands = {
-      {"compile", Compile}, {"info", Info},   {"contains", ContainsCommand},
-      {"hooks", Hooks},     {"words", Words}, {"judge", Judge},
+      {"compile", Compile},
+      {"info", Info},
+      {"contains", ContainsCommand},
+      {"hooks", Hooks},
+      {"words", Words},
+      {"judge", Judge},
       {"search", SearchCommand},
       {"list", ListCommand},
-      {"anagram", AnagramCommand}, {"build", BuildCommand}, {"buildbuild", BuildBuildCommand},
-      {"pattern", PatternCommand}, {"stats", StatsCommand}, {"racks", RacksCommand},
+      {"anagram", AnagramCommand},
+      {"build", BuildCommand},
+      {"buildbuild", BuildBuildCommand},
+      {"pattern", PatternCommand},
+      {"stats", StatsCommand},
+      {"racks", RacksCommand},
+      {"catalog", CatalogCommand},
   };
   const auto command = kCommands.find(args[0]);
   if (command == kCommands.end()) return io.Fail("unknown command '" + args[0] + "'");

@@ -12,6 +12,7 @@
 #include "resources/string_table.h"
 #include "study/application_state.h"
 #include "tools/lexicon_tool.h"
+#include "tools/tool_io.h"
 #include "wordlist/list_settings.h"
 #include "wordlist/tavrune_doc.h"
 #include "wordlist/text_tokens.h"
@@ -21,30 +22,10 @@
 namespace tavrune {
 namespace {
 
-using Args = std::vector<std::string>;
-
 int Fail(std::ostream& err, const std::string& message) {
   err << "tavrune-lexicon: " << message << '\n';
   return kExitUsage;
 }
-
-// The document's messages go to the error stream; a question about the
-// list's size limit is answered Yes, so what fits is kept.
-class StreamPrompt : public UserPrompt {
- public:
-  explicit StreamPrompt(std::ostream& err) : err_(err) {}
-  void ShowMessage(int id, const std::vector<std::string>& args, Icon) override {
-    err_ << MessageText(id, args) << '\n';
-  }
-  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
-  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
-  void SetStatusText(int, const std::vector<std::string>&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-
- private:
-  std::ostream& err_;
-};
 
 void PrintWords(std::ostream& out, const WordCollection& words) {
   for (std::string_view word : words) {

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <fstream>
 
+#include "resources/string_table.h"
+
 namespace tavrune {
 
 std::string_view TrimLine(std::string_view line) {
@@ -41,6 +43,10 @@ void PrintWords(const WordCollection& words, const Io& io) {
   }
   io.out << buffer;
   if (words.IsFull()) io.err << "(result cut at 64,000 words)\n";
+}
+
+void StreamPrompt::ShowMessage(int id, const std::vector<std::string>& args, Icon) {
+  err_ << MessageText(id, args) << '\n';
 }
 
 }  // namespace tavrune

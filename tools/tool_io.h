@@ -10,6 +10,7 @@
 
 #include "engine/lexicon.h"
 #include "engine/word_collection.h"
+#include "platform/user_prompt.h"
 #include "tools/lexicon_tool.h"
 
 namespace tavrune {
@@ -42,6 +43,22 @@ std::optional<long long> ParseInteger(std::string_view text);
 // Prints the words one per line, and notes on stderr when the collection was
 // filled to its limit, so a cut result is never mistaken for a whole one.
 void PrintWords(const WordCollection& words, const Io& io);
+
+// A prompt for commands: messages go to the error stream; a question about
+// a size limit is answered Yes (keep what fits), any other Cancel.
+class StreamPrompt : public UserPrompt {
+ public:
+  explicit StreamPrompt(std::ostream& err) : err_(err) {}
+  void ShowMessage(int id, const std::vector<std::string>& args, Icon) override;
+  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
+  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
+  void SetStatusText(int, const std::vector<std::string>&) override {}
+  void BeginWaitCursor() override {}
+  void EndWaitCursor() override {}
+
+ private:
+  std::ostream& err_;
+};
 
 }  // namespace tavrune
 

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/support/lexicon_fixture.h"
+#include "tools/lexicon_tool.h"
+
+namespace tavrune {
+namespace {
+
+class CatalogCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directory(dir_.File("PgmLists"));
+    std::ofstream(dir_.File("PgmLists/Master.txt")) << "Two 2Letter.txt D\nFrench French.txt F\n";
+    std::ofstream(dir_.File("PgmLists/2Letter.txt")) << "2\nGeneral\n All PAT ??\n";
+    std::ofstream(dir_.File("PgmLists/French.txt")) << "2\nCourts\n Tous PAT ??\n";
+    LexiconBuilder builder;
+    for (const char* w : {"ZA", "QI", "AA", "CAT"}) builder.AddWord(w);
+    ASSERT_TRUE(builder.WriteFile(lexicon_));
+  }
+
+  int Run(std::vector<std::string> args, std::string* out, std::string* err) {
+    std::istringstream in;
+    std::ostringstream o;
+    std::ostringstream e;
+    const int status = RunLexiconTool(args, in, o, e);
+    *out = o.str();
+    *err = e.str();
+    return status;
+  }
+
+  testing::TempFolder dir_;
+  std::string lexicon_ = dir_.File("x.TVD");
+};
+
+TEST_F(CatalogCommandTest, ListsShownCategoriesAndGenerates) {
+  std::string out, err;
+  ASSERT_EQ(Run({"catalog", dir_.File("PgmLists"), lexicon_}, &out, &err), 0) << err;
+  EXPECT_EQ(out, "Two.General.All\nFrench.Courts.Tous\n");
+  ASSERT_EQ(Run({"catalog", dir_.File("PgmLists/"), lexicon_, "--lexicon-id", "0"}, &out, &err), 0);
+  EXPECT_EQ(out, "Two.General.All\n");  // F categories are hidden for the British list
+  ASSERT_EQ(Run({"catalog", dir_.File("PgmLists"), lexicon_, "--generate", "Two.General.All"}, &out,
+                &err),
+            0)
+      << err;
+  EXPECT_EQ(out, "AA\nQI\nZA\n");
+}
+
+TEST_F(CatalogCommandTest, BadInput) {
+  std::string out, err;
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"catalog", dir_.path(), lexicon_},
+           {"catalog", dir_.File("PgmLists"), dir_.File("none.TVD")},
+           {"catalog", dir_.File("PgmLists"), lexicon_, "--generate", "Two.General"},
+           {"catalog", dir_.File("PgmLists"), lexicon_, "--generate", "Two.General.None"},
+           {"catalog", dir_.File("PgmLists"), lexicon_, "--lexicon-id", "7"},
+       }) {
+    EXPECT_EQ(Run(args, &out, &err), 2) << args[2];
+    EXPECT_NE(err.find("tavrune-lexicon: "), std::string::npos) << args[2];
+  }
+}
+
+}  // namespace
+}  // namespace tavrune

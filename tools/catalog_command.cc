@@ -1,0 +1,97 @@
+#include "tools/catalog_command.h"
+
+#include <filesystem>
+
+#include "engine/lexicon_id.h"
+#include "wordlist/predefined_catalog.h"
+
+namespace tavrune {
+namespace {
+
+// "Category.Subcategory.List"; names hold no dots.
+bool SplitListName(std::string_view full, std::string_view parts[3]) {
+  for (int i = 0; i < 2; ++i) {
+    const size_t dot = full.find('.');
+    if (dot == std::string_view::npos) return false;
+    parts[i] = full.substr(0, dot);
+    full.remove_prefix(dot + 1);
+  }
+  parts[2] = full;
+  return !parts[0].empty() && !parts[1].empty() && !parts[2].empty() &&
+         full.find('.') == std::string_view::npos;
+}
+
+}  // namespace
+
+int CatalogCommand(const Args& args, const Io& io) {
+  Args plain;
+  LexiconId id = LexiconId::kUKNA;
+  std::string generate;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--lexicon-id" || args[i] == "--generate") {
+      if (i + 1 >= args.size()) return io.Fail("option " + args[i] + " needs a value");
+      if (args[i] == "--generate") {
+        generate = args[++i];
+        continue;
+      }
+      const auto number = ParseInteger(args[++i]);
+      if (!number || *number < 0 || *number >= kLexiconCount) {
+        return io.Fail("--lexicon-id takes 0 to 4, not '" + args[i] + "'");
+      }
+      id = static_cast<LexiconId>(*number);
+    } else if (args[i].starts_with("--")) {
+      return io.Fail("unknown option '" + args[i] + "'");
+    } else {
+      plain.push_back(args[i]);
+    }
+  }
+  if (plain.size() != 2) return io.Fail("catalog needs PGMLISTS_DIR and FILE.TVD");
+
+  // The catalogue lives in a folder named PgmLists beside the programs.
+  std::filesystem::path folder = std::filesystem::path(plain[0]).lexically_normal();
+  if (folder.filename().empty()) folder = folder.parent_path();
+  if (folder.filename() != PredefinedCatalog::kFolderName) {
+    return io.Fail("'" + plain[0] + "' is not a folder named PgmLists");
+  }
+  std::string program_folder = folder.parent_path().string();
+  if (!program_folder.empty()) program_folder += '/';
+
+  Lexicon lexicon;
+  int status = kExitOk;
+  if (!LoadLexicon(plain[1], lexicon, io, status)) return status;
+  StreamPrompt prompt(io.err);
+  PredefinedCatalog catalog(prompt);
+  catalog.SetLexicon(id, &lexicon);
+  if (!catalog.Load(program_folder))
+    return io.Fail("cannot read the catalogue in '" + plain[0] + "'");
+
+  if (!generate.empty()) {
+    std::string_view parts[3];
+    if (!SplitListName(generate, parts)) {
+      return io.Fail("--generate takes Category.Subcategory.List, not '" + generate + "'");
+    }
+    const auto list = catalog.BuildList(parts[0], parts[1], parts[2]);
+    if (!list) return io.Fail("no predefined list '" + generate + "'");
+    PrintWords(list->words, io);
+    return kExitOk;
+  }
+
+  std::string lines;
+  for (std::string_view category : catalog.ShownCategories()) {
+    const CategoryNode* node = catalog.GetCategory(category);
+    if (node == nullptr) continue;
+    for (int s = 0; s < node->Count(); ++s) {
+      const CategoryNode* sub = node->Subcategory(s);
+      if (sub == nullptr) continue;
+      for (int l = 0; l < sub->Count(); ++l) {
+        lines +=
+            PredefinedCatalog::Description(category, node->names().Word(s), sub->names().Word(l));
+        lines += '\n';
+      }
+    }
+  }
+  io.out << lines;
+  return kExitOk;
+}
+
+}  // namespace tavrune
