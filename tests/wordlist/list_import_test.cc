@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -99,6 +100,24 @@ TEST_F(ImportTest, OddTextFilesLoseNothingAndReadNoFurtherThanTheyEnd) {
   ASSERT_EQ(prompt_.MessageIds(), (std::vector<int>{text::kWordsNotImported}));
   // "\0\xff\x01", "t\0oe", the 100 x's and the accented word.
   EXPECT_EQ(prompt_.messages[0].args, (Strings{"4"}));
+}
+
+TEST_F(ImportTest, FiftyMegabytesOfBinaryWithOneLineAndNoLineEnd) {
+  MTavruneDoc& doc = MakeList({"ACT"});
+  // Bytes of every value but the white-space ones, so every 100 bytes make
+  // one rejected token, and a word at the very end.
+  std::string content(50 << 20, '\0');
+  uint32_t state = 1;
+  for (char& c : content) {
+    state = state * 1664525u + 1013904223u;
+    c = static_cast<char>(state >> 24);
+    if (c == ' ' || (c >= '\t' && c <= '\r')) c = 'x';
+  }
+  content += " toe";
+  EXPECT_EQ(ImportTextFile(doc, WriteText("huge.txt", content)), 1);
+  EXPECT_EQ(Master(), (Strings{"ACT", "TOE"}));
+  ASSERT_EQ(prompt_.MessageIds(), (std::vector<int>{text::kWordsNotImported}));
+  EXPECT_EQ(prompt_.messages[0].args, (Strings{std::to_string((50 << 20) / 100)}));
 }
 
 TEST_F(ImportTest, UnreadableTextFilesChangeNothing) {
