@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/user_prompt.h"
 #include "resources/string_table.h"
@@ -92,6 +93,17 @@ int ImportTextFile(MTavruneDoc& doc, const std::string& path) {
   }
   const WaitCursor wait(prompt);
   return doc.MergeWords(words);
+}
+
+int ReplaceWords(MTavruneDoc& doc, const WordCollection& words) {
+  if (&words == &doc.MasterWords()) {
+    const WordCollection copy = words;
+    return ReplaceWords(doc, copy);
+  }
+  // Emptied first, the list has room for every word, so the merge never asks.
+  doc.RemoveMarkedWords(std::vector<bool>(static_cast<size_t>(doc.MasterWords().Count()), true));
+  doc.MergeWords(words);
+  return doc.MasterWords().Count();
 }
 
 bool ExportText(MTavruneDoc& doc, const std::string& path) {

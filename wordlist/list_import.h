@@ -26,6 +26,11 @@ int ImportListFile(MTavruneDoc& doc, const std::string& path);
 // grew by.
 int ImportTextFile(MTavruneDoc& doc, const std::string& path);
 
+// The end of Customize: the words become the list's words (the entries are
+// rebuilt, the undo history cleared, hint 6). Returns the number of words
+// the list holds.
+int ReplaceWords(MTavruneDoc& doc, const WordCollection& words);
+
 // The master words, alphabetical and upper case, one a line. The old file is
 // replaced only when the new one is complete; on failure 40025. The
 // document is not changed.

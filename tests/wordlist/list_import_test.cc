@@ -213,6 +213,21 @@ TEST_F(ImportTest, UnreadableListFilesChangeNothing) {
   EXPECT_FALSE(doc.IsModified());
 }
 
+TEST_F(ImportTest, CustomizedWordsReplaceTheList) {
+  MTavruneDoc& doc = MakeList({"ACT", "CAT", "TOE"});
+  doc.DeleteCurrentEntry();
+  views_.hints.clear();
+  EXPECT_EQ(ReplaceWords(doc, Words({"TOE", "OE", "OE"})), 2);
+  EXPECT_EQ(Master(), (Strings{"OE", "TOE"}));
+  EXPECT_EQ(Entries(), (Strings{"OE", "TOE"}));
+  EXPECT_FALSE(doc.CanUndelete());
+  EXPECT_EQ(views_.hints.back(), hint::kContents);
+  // The list's own words, as the dialog may hand them back unchanged.
+  EXPECT_EQ(ReplaceWords(doc, doc.MasterWords()), 2);
+  EXPECT_EQ(Master(), (Strings{"OE", "TOE"}));
+  EXPECT_TRUE(prompt_.questions.empty());
+}
+
 TEST_F(ImportTest, ExportIsAlphabeticalWhateverTheOrderShown) {
   MTavruneDoc& doc = MakeList({"TOES", "CAT", "AT", "SPARE"});
   doc.SetSortOptions(SortType::kWordLength, true);
