@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_document.h"
 #include "bench/bench_lexicons.h"
 #include "engine/random_source.h"
 #include "engine/word_collection.h"
@@ -23,29 +24,9 @@
 namespace tavrune::bench {
 namespace {
 
-class QuietPrompt : public UserPrompt {
- public:
-  void ShowMessage(int, const std::vector<std::string>&, Icon) override {}
-  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
-  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kNo; }
-  void SetStatusText(int, const std::vector<std::string>&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-};
-
 // A document over the default combined lexicon, answers unfiltered.
-struct Desk {
-  Desk() {
-    app.LexiconFor(LexiconId::kUKNA) = DefaultLexicon();
-    app.SetSource(2);
-    app.SetAnswerSource(2);
-    doc = std::make_unique<MTavruneDoc>(app, random);
-  }
-  MemorySettings settings;
-  QuietPrompt prompt;
-  ApplicationState app{"", settings, prompt};
-  RandomEngine random{7};
-  std::unique_ptr<MTavruneDoc> doc;
+struct Desk : BenchDocument {
+  Desk() : BenchDocument(7) {}
 };
 
 // Every n-th word of the default lexicon, at most `limit` of them.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_document.h"
 #include "bench/bench_lexicons.h"
 #include "engine/random_source.h"
 #include "engine/word_collection.h"
@@ -16,29 +17,9 @@
 namespace tavrune::bench {
 namespace {
 
-class SilentPrompt : public UserPrompt {
- public:
-  void ShowMessage(int, const std::vector<std::string>&, Icon) override {}
-  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
-  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kNo; }
-  void SetStatusText(int, const std::vector<std::string>&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-};
-
 // A document over the default combined lexicon, answers unfiltered.
-struct Study {
-  Study() {
-    app.LexiconFor(LexiconId::kUKNA) = DefaultLexicon();
-    app.SetSource(2);
-    app.SetAnswerSource(2);
-    doc = std::make_unique<MTavruneDoc>(app, random);
-  }
-  MemorySettings settings;
-  SilentPrompt prompt;
-  ApplicationState app{"", settings, prompt};
-  RandomEngine random{2024};
-  std::unique_ptr<MTavruneDoc> doc;
+struct Study : BenchDocument {
+  Study() : BenchDocument(2024) {}
 };
 
 // Every fourth word of the lexicon, up to a full list of 64,000.

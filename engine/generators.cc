@@ -152,6 +152,12 @@ void VisitWordsBelow(const uint32_t* edges, uint32_t list, std::string_view pref
   }
 }
 
+// A loaded graph with words, and a rack or pattern the walk buffers can hold.
+bool Walkable(const Lexicon& lexicon, std::string_view text) {
+  return lexicon.IsLoaded() && lexicon.RootList() != 0 && !text.empty() &&
+         text.size() <= static_cast<size_t>(kMaxGraphDepth);
+}
+
 int AddedSince(const WordCollection& output, int before) { return output.Count() - before; }
 
 }  // namespace
@@ -196,10 +202,7 @@ bool WildcardRack::Matches(std::string_view word, bool small_caps, std::string* 
 
 int Anagrams(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
              const WordFilter* filter, bool small_caps) {
-  if (!lexicon.IsLoaded() || lexicon.RootList() == 0 || rack.empty() ||
-      rack.size() > static_cast<size_t>(kMaxGraphDepth)) {
-    return 0;
-  }
+  if (!Walkable(lexicon, rack)) return 0;
   const int before = output.Count();
   if (IsPlainRack(rack)) {
     RackWalk walk(lexicon, rack, output, filter, small_caps);
@@ -221,10 +224,7 @@ int Anagrams(const Lexicon& lexicon, std::string_view rack, WordCollection& outp
 
 int Builds(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
            const WordFilter* filter, bool small_caps) {
-  if (!lexicon.IsLoaded() || lexicon.RootList() == 0 || rack.empty() ||
-      rack.size() > static_cast<size_t>(kMaxGraphDepth)) {
-    return 0;
-  }
+  if (!Walkable(lexicon, rack)) return 0;
   const int before = output.Count();
   RackWalk walk(lexicon, rack, output, filter, small_caps);
   auto emit = [&walk](std::string_view word) { walk.Emit(word); };
@@ -234,10 +234,7 @@ int Builds(const Lexicon& lexicon, std::string_view rack, WordCollection& output
 
 int BuildBuilds(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
                 bool small_caps) {
-  if (!lexicon.IsLoaded() || lexicon.RootList() == 0 || rack.empty() ||
-      rack.size() > static_cast<size_t>(kMaxGraphDepth)) {
-    return 0;
-  }
+  if (!Walkable(lexicon, rack)) return 0;
   const int before = output.Count();
   RackWalk walk(lexicon, rack, output, nullptr, small_caps);
   WordCollection seconds(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
@@ -262,10 +259,7 @@ int BuildBuilds(const Lexicon& lexicon, std::string_view rack, WordCollection& o
 
 int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollection& output,
                    const WordFilter* filter, std::string* error) {
-  if (!lexicon.IsLoaded() || lexicon.RootList() == 0 || pattern.empty() ||
-      pattern.size() > static_cast<size_t>(kMaxGraphDepth)) {
-    return 0;
-  }
+  if (!Walkable(lexicon, pattern)) return 0;
   const int before = output.Count();
   auto insert = [&](std::string_view word) {
     if (PassesFilter(filter, word)) output.Insert(word);
@@ -314,10 +308,7 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
 }
 
 bool AnyWordMatches(const Lexicon& lexicon, std::string_view pattern) {
-  if (!lexicon.IsLoaded() || lexicon.RootList() == 0 || pattern.empty() ||
-      pattern.size() > static_cast<size_t>(kMaxGraphDepth)) {
-    return false;
-  }
+  if (!Walkable(lexicon, pattern)) return false;
   char buffer[kMaxGraphDepth + 1];
   auto stop = [](std::string_view) { return true; };
   return ExactLengthWalk(lexicon.Edges(), lexicon.RootList(), pattern, 0, buffer, stop);

@@ -7,29 +7,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/fixed_time.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace tavrune {
 namespace {
 
-// 14 March 2006, 19:05:40.
-std::tm FixedTime() {
-  std::tm t = {};
-  t.tm_year = 106;
-  t.tm_mon = 2;
-  t.tm_mday = 14;
-  t.tm_hour = 19;
-  t.tm_min = 5;
-  t.tm_sec = 40;
-  return t;
-}
+using testing::FixedTime;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadAll;
 
 ChallengeResult Play(std::vector<std::string> words, std::vector<bool> found) {
   ChallengeResult result;

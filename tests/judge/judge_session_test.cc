@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "judge/judge_messages.h"
+#include "tests/support/fixed_time.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
 
@@ -15,23 +16,9 @@ namespace {
 
 using Present = std::array<bool, kLexiconCount>;
 
-std::tm FixedTime() {
-  std::tm t = {};
-  t.tm_year = 106;
-  t.tm_mon = 2;
-  t.tm_mday = 14;
-  t.tm_hour = 19;
-  t.tm_min = 5;
-  t.tm_sec = 40;
-  return t;
-}
+using testing::FixedTime;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadAll;
 
 void WriteLexicon(const std::string& program_folder, LexiconId id, const char* name,
                   std::initializer_list<const char*> words) {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "tests/support/lexicon_fixture.h"
+#include "tests/support/run_tool.h"
 #include "tools/lexicon_tool.h"
 
 namespace tavrune {
@@ -22,14 +23,11 @@ class CatalogCommandTest : public ::testing::Test {
     ASSERT_TRUE(builder.WriteFile(lexicon_));
   }
 
-  int Run(std::vector<std::string> args, std::string* out, std::string* err) {
-    std::istringstream in;
-    std::ostringstream o;
-    std::ostringstream e;
-    const int status = RunLexiconTool(args, in, o, e);
-    *out = o.str();
-    *err = e.str();
-    return status;
+  int Run(const std::vector<std::string>& args, std::string* out, std::string* err) {
+    testing::ToolResult r = testing::RunTool(args);
+    *out = r.out;
+    *err = r.err;
+    return r.status;
   }
 
   testing::TempFolder dir_;

@@ -3,16 +3,13 @@
 #include <sstream>
 
 #include "tests/support/lexicon_fixture.h"
+#include "tests/support/run_tool.h"
 #include "tools/lexicon_tool.h"
 
 namespace tavrune {
 namespace {
 
-struct Output {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Output = testing::ToolResult;
 
 class EngineCommandsTest : public ::testing::Test {
  protected:
@@ -24,13 +21,7 @@ class EngineCommandsTest : public ::testing::Test {
     ASSERT_TRUE(builder.WriteFile(lexicon_));
   }
 
-  Output Run(std::vector<std::string> args) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunLexiconTool(args, in, out, err);
-    return {status, out.str(), err.str()};
-  }
+  Output Run(const std::vector<std::string>& args) { return testing::RunTool(args); }
 
   testing::TempFolder dir_;
   std::string lexicon_ = dir_.File("small.TVD");

@@ -6,23 +6,13 @@
 #include <sstream>
 
 #include "tests/support/lexicon_fixture.h"
+#include "tests/support/run_tool.h"
 
 namespace tavrune {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result RunTool(std::vector<std::string> args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunLexiconTool(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::RunTool;
+using Result = testing::ToolResult;
 
 class LexiconToolTest : public ::testing::Test {
  protected:

@@ -7,24 +7,14 @@
 
 #include "resources/string_table.h"
 #include "tests/support/lexicon_fixture.h"
+#include "tests/support/run_tool.h"
 #include "tools/lexicon_tool.h"
 
 namespace tavrune {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Result RunCli(std::vector<std::string> args) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunLexiconTool(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::RunTool;
+using Result = testing::ToolResult;
 
 class ListCommandTest : public ::testing::Test {
  protected:
@@ -35,12 +25,12 @@ class ListCommandTest : public ::testing::Test {
 
 TEST_F(ListCommandTest, MakeThenShow) {
   std::ofstream(words_) << "spare PEARS\treaps\n\ntoe do-g ABCDEFGHIJKLMNOPQ pears\n";
-  Result r = RunCli({"list", "make", words_, list_, "--description", "Study", "--list-type",
-                     "anagrams", "--sort", "random", "--descending"});
+  Result r = RunTool({"list", "make", words_, list_, "--description", "Study", "--list-type",
+                      "anagrams", "--sort", "random", "--descending"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "4 words written, 2 rejected\n");
 
-  r = RunCli({"list", "show", list_});
+  r = RunTool({"list", "show", list_});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string settings =
       "Description: Study\n"
@@ -64,9 +54,9 @@ TEST_F(ListCommandTest, MakeThenShow) {
   const std::string presentation = r.out.substr(settings.size());
   EXPECT_TRUE(presentation == "AEPRS\nEOT\n" || presentation == "EOT\nAEPRS\n") << presentation;
 
-  r = RunCli({"list", "make", words_, list_, "--list-type", "build", "--sort", "length"});
+  r = RunTool({"list", "make", words_, list_, "--list-type", "build", "--sort", "length"});
   ASSERT_EQ(r.status, 0) << r.err;
-  r = RunCli({"list", "show", list_});
+  r = RunTool({"list", "show", list_});
   EXPECT_NE(r.out.find("List type: Build\nHook type"), std::string::npos);
   EXPECT_NE(r.out.find("Sort type: Word Length\nSort order: Ascending\n"), std::string::npos);
   EXPECT_EQ(r.out.find("Presentation:"), std::string::npos);
@@ -74,13 +64,13 @@ TEST_F(ListCommandTest, MakeThenShow) {
 
 TEST_F(ListCommandTest, DamagedFilesPrintTheirMessage) {
   testing::WriteBytes(list_, {0xFE, 0xCA, 0xEF, 0xBE, 31, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F});
-  Result r = RunCli({"list", "show", list_});
+  Result r = RunTool({"list", "show", list_});
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(r.out.empty());
   EXPECT_EQ(r.err, MessageText(40024, {list_}) + "\n");
 
   testing::WriteBytes(list_, {'h', 'e', 'l', 'l', 'o'});
-  r = RunCli({"list", "show", list_});
+  r = RunTool({"list", "show", list_});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, MessageText(40009, {list_}) + "\n");
 }
@@ -99,11 +89,11 @@ TEST_F(ListCommandTest, BadArguments) {
       {"list", "make", dir_.File("missing.txt"), list_},
   };
   for (const auto& args : cases) {
-    const Result r = RunCli(args);
+    const Result r = RunTool(args);
     EXPECT_EQ(r.status, 2) << args.size();
     EXPECT_TRUE(r.err.starts_with("tavrune-lexicon: ")) << r.err;
   }
-  const Result r = RunCli({"list", "make", words_, dir_.File("no/folder/list.tvr")});
+  const Result r = RunTool({"list", "make", words_, dir_.File("no/folder/list.tvr")});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Saving to file"), std::string::npos);
 }

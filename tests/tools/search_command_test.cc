@@ -6,36 +6,26 @@
 #include <sstream>
 
 #include "tests/support/lexicon_fixture.h"
+#include "tests/support/run_tool.h"
 #include "tools/lexicon_tool.h"
 
 namespace tavrune {
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = testing::ToolResult;
 
 class SearchCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::ofstream(dir_.File("words.txt"))
         << "DUMDUM\nPAWPAW\nAAAAAA\nDUMDAM\nCAT\nCATS\nSCAT\nACT\nQUA\nTO\nQUOTA\nLOONY\nLUNY\n";
-    std::ostringstream out;
-    std::ostringstream err;
-    std::istringstream in;
-    ASSERT_EQ(RunLexiconTool({"compile", dir_.File("words.txt"), lexicon_}, in, out, err), 0);
+    ASSERT_EQ(testing::RunTool({"compile", dir_.File("words.txt"), lexicon_}).status, 0);
     std::ofstream(list_) << "cat scat\nxyz\nloony\n";
   }
 
-  Result Run(std::vector<std::string> args) {
+  testing::ToolResult Run(std::vector<std::string> args) {
     args.insert(args.begin(), {"search", lexicon_});
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunLexiconTool(args, in, out, err);
-    return {status, out.str(), err.str()};
+    return testing::RunTool(args);
   }
 
   testing::TempFolder dir_;

@@ -16,6 +16,7 @@
 #include "judge/challenge_log.h"
 #include "judge/judge_messages.h"
 #include "judge/ui/upper_case_edit.h"
+#include "tests/support/fixed_time.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/ui/qt_test_app.h"
@@ -25,23 +26,9 @@ namespace {
 
 using Answer = UserPrompt::Answer;
 
-std::tm FixedTime() {
-  std::tm t = {};
-  t.tm_year = 106;
-  t.tm_mon = 2;
-  t.tm_mday = 14;
-  t.tm_hour = 19;
-  t.tm_min = 5;
-  t.tm_sec = 40;
-  return t;
-}
+using testing::FixedTime;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadAll;
 
 class JudgeDialogTest : public ::testing::Test {
  protected:

@@ -244,7 +244,9 @@ TEST_F(PredefinedListTest, UnknownKeywordsAndLengthsMakeNoList) {
   EXPECT_EQ(PredefinedListKeywords().size(), 15u);
   for (std::string_view keyword : PredefinedListKeywords()) {
     const auto list = Parse("1Name", keyword, "", 0);
-    if (list != nullptr) EXPECT_EQ(list->keyword(), keyword);
+    if (list != nullptr) {
+      EXPECT_EQ(list->keyword(), keyword);
+    }
   }
 }
 
