@@ -34,10 +34,8 @@ class RackWalk {
   void Builds(uint32_t list, int depth, OnWord& on_word) {
     for (uint32_t i = list;; ++i) {
       const uint32_t e = edges_[i];
-      const char letter = edge::Letter(e);
-      const char used = counts_.TakeLetter(letter);
+      const char used = Place(e, depth);
       if (used != '\0') {
-        buffer_[depth] = used == kBlank && small_caps_ ? ToSmallCaps(letter) : letter;
         if (edge::EndsWord(e)) on_word(std::string_view(buffer_, depth + 1));
         if (edge::Child(e) != 0) Builds(edge::Child(e), depth + 1, on_word);
         counts_.PutBack(used);
@@ -50,10 +48,8 @@ class RackWalk {
   void Anagrams(uint32_t list, int depth, int left) {
     for (uint32_t i = list;; ++i) {
       const uint32_t e = edges_[i];
-      const char letter = edge::Letter(e);
-      const char used = counts_.TakeLetter(letter);
+      const char used = Place(e, depth);
       if (used != '\0') {
-        buffer_[depth] = used == kBlank && small_caps_ ? ToSmallCaps(letter) : letter;
         if (left == 1) {
           if (edge::EndsWord(e)) Emit(std::string_view(buffer_, depth + 1));
         } else if (edge::Child(e) != 0) {
@@ -63,6 +59,15 @@ class RackWalk {
       }
       if (edge::IsLast(e) || stopped()) return;
     }
+  }
+
+  // Takes a tile for the edge's letter and writes the letter at `depth`, in
+  // small caps when a blank stood in. Returns the tile used, '\0' for none.
+  char Place(uint32_t e, int depth) {
+    const char letter = edge::Letter(e);
+    const char used = counts_.TakeLetter(letter);
+    if (used != '\0') buffer_[depth] = used == kBlank && small_caps_ ? ToSmallCaps(letter) : letter;
+    return used;
   }
 
   void Emit(std::string_view word) {

@@ -148,12 +148,13 @@ std::string_view WordCollection::Word(int index) const {
 
 int WordCollection::Insert(std::string_view word) {
   if (Count() >= kMaxWords) return -1;
-  const int index = sorted_ ? SearchInsertPosition(word) : Count();
+  int index = Count();
+  if (sorted_) SearchSorted(word, &index);
   InsertAt(word, index);
   return index;
 }
 
-int WordCollection::SearchInsertPosition(std::string_view word) const {
+int WordCollection::SearchSorted(std::string_view word, int* insert_at) const {
   const std::string text(word);  // terminated, for the comparisons
   const char* probe = text.c_str();
   const int64_t key = HasNumericKey() ? NumericKey(probe) : 0;
@@ -162,14 +163,18 @@ int WordCollection::SearchInsertPosition(std::string_view word) const {
   while (high >= low) {
     const int mid = low + (high - low) / 2;
     const int c = CompareKeyed(probe, key, Text(items_[mid]));
+    if (c == 0) {
+      if (insert_at != nullptr) *insert_at = mid + 1;
+      return mid;
+    }
     if (c < 0) {
       high = mid - 1;
     } else {
       low = mid + 1;
-      if (c == 0) break;
     }
   }
-  return low;
+  if (insert_at != nullptr) *insert_at = low;
+  return -1;
 }
 
 bool WordCollection::InsertAt(std::string_view word, int index) {
@@ -208,22 +213,7 @@ int WordCollection::Find(std::string_view word) const {
     }
     return -1;
   }
-  const std::string text(word);
-  const char* probe = text.c_str();
-  const int64_t key = HasNumericKey() ? NumericKey(probe) : 0;
-  int low = 0;
-  int high = Count() - 1;
-  while (high >= low) {
-    const int mid = low + (high - low) / 2;
-    const int c = CompareKeyed(probe, key, Text(items_[mid]));
-    if (c == 0) return mid;
-    if (c < 0) {
-      high = mid - 1;
-    } else {
-      low = mid + 1;
-    }
-  }
-  return -1;
+  return SearchSorted(word, nullptr);
 }
 
 void WordCollection::ClampCursor() { cursor_ = std::clamp(cursor_, 0, std::max(Count() - 1, 0)); }

@@ -234,7 +234,10 @@ class WordCollection {
   int CompareAlphabetical(const char* a, const char* b) const;
   // Compare with the numeric key of `a` given.
   int CompareKeyed(const char* a, int64_t key_a, const char* b) const;
-  int SearchInsertPosition(std::string_view word) const;
+  // Binary search with Compare: the index of the first equal word the search
+  // meets, or -1. `insert_at` receives where the word goes: right after that
+  // equal word, or its place among the others.
+  int SearchSorted(std::string_view word, int* insert_at) const;
   void SortItems(const std::function<void(int, int)>* follower);
   void ClampCursor();
   void ReleaseStorage();

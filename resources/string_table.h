@@ -15,6 +15,9 @@ struct StringEntry {
 
 // The idle text of the first status-bar pane: a single blank.
 inline constexpr int kIdleText = 57345;
+// File errors several parts of the study program report.
+inline constexpr int kProgramFileMissingText = 40003;
+inline constexpr int kCannotOpenFileText = 40004;
 // Standard texts for save questions and number entry.
 inline constexpr int kSaveChangesText = 61440;
 inline constexpr int kIntegerRangeText = 61441;

@@ -11,8 +11,6 @@
 namespace tavrune {
 namespace {
 
-constexpr int kProgramFileMissingText = 40003;
-constexpr int kCannotOpenFileText = 40004;
 constexpr int kLoadingDictionaryText = 40067;
 constexpr int kNoLexiconsText = 40084;
 

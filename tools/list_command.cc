@@ -22,11 +22,6 @@
 namespace tavrune {
 namespace {
 
-int Fail(std::ostream& err, const std::string& message) {
-  err << "tavrune-lexicon: " << message << '\n';
-  return kExitUsage;
-}
-
 void PrintWords(std::ostream& out, const WordCollection& words) {
   for (std::string_view word : words) {
     out << word << '\n';

@@ -13,14 +13,10 @@
 #include "resources/string_table.h"
 #include "search/search_type_registry.h"
 #include "tools/lexicon_tool.h"
+#include "tools/tool_io.h"
 
 namespace tavrune {
 namespace {
-
-int Fail(std::ostream& err, const std::string& message) {
-  err << "tavrune-lexicon: " << message << '\n';
-  return kExitUsage;
-}
 
 // Keeps the first message a search shows; on the command line it is an error.
 class RecordedMessages : public UserPrompt {
@@ -82,9 +78,9 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
   if (positional.size() != 2) return Fail(err, "search needs FILE.TVD and TYPE");
 
   const std::string& path = positional[0];
-  if (!std::ifstream(path)) return Fail(err, "cannot open '" + path + "'");
   Lexicon lexicon;
-  if (!lexicon.LoadFile(path)) return Fail(err, "'" + path + "' is not a valid lexicon file");
+  int status = kExitOk;
+  if (!LoadLexicon(path, lexicon, err, status)) return status;
   const SearchTypeRegistry registry(build_build);
   const SearchType* type = registry.FindType(positional[1]);
   if (type == nullptr) return Fail(err, "unknown search type '" + positional[1] + "'");

@@ -14,14 +14,19 @@ std::string_view TrimLine(std::string_view line) {
   return line.substr(first, last - first + 1);
 }
 
-bool LoadLexicon(const std::string& path, Lexicon& lexicon, const Io& io, int& status) {
+int Fail(std::ostream& err, const std::string& message) {
+  err << "tavrune-lexicon: " << message << '\n';
+  return kExitUsage;
+}
+
+bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status) {
   std::ifstream probe(path);
   if (!probe) {
-    status = io.Fail("cannot open '" + path + "'");
+    status = Fail(err, "cannot open '" + path + "'");
     return false;
   }
   if (!lexicon.LoadFile(path)) {
-    status = io.Fail("'" + path + "' is not a valid lexicon file");
+    status = Fail(err, "'" + path + "' is not a valid lexicon file");
     return false;
   }
   return true;

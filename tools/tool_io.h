@@ -15,6 +15,10 @@
 
 namespace tavrune {
 
+// The one-line failure every command reports: the message on `err`, and
+// the usage exit status to return.
+int Fail(std::ostream& err, const std::string& message);
+
 // What every tavrune-lexicon command works with: its streams and its
 // one-line failure convention.
 struct Io {
@@ -22,10 +26,7 @@ struct Io {
   std::ostream& out;
   std::ostream& err;
 
-  int Fail(const std::string& message) const {
-    err << "tavrune-lexicon: " << message << '\n';
-    return kExitUsage;
-  }
+  int Fail(const std::string& message) const { return tavrune::Fail(err, message); }
 };
 
 using Args = std::vector<std::string>;
@@ -35,7 +36,10 @@ std::string_view TrimLine(std::string_view line);
 
 // Loads the lexicon named on the command line; on failure reports it and
 // sets `status`.
-bool LoadLexicon(const std::string& path, Lexicon& lexicon, const Io& io, int& status);
+bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status);
+inline bool LoadLexicon(const std::string& path, Lexicon& lexicon, const Io& io, int& status) {
+  return LoadLexicon(path, lexicon, io.err, status);
+}
 
 // A whole decimal integer, nothing else.
 std::optional<long long> ParseInteger(std::string_view text);

@@ -10,8 +10,6 @@
 namespace tavrune {
 namespace {
 
-constexpr int kFileMissingText = 40003;
-constexpr int kFileUnreadableText = 40004;
 constexpr int kBuildingListText = 40020;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
@@ -75,7 +73,7 @@ OpenResult OpenCatalogFile(const std::string& path, std::ifstream& file) {
 }
 
 void ReportOpenFailure(OpenResult result, UserPrompt& prompt) {
-  prompt.ShowMessage(result == OpenResult::kMissing ? kFileMissingText : kFileUnreadableText);
+  prompt.ShowMessage(result == OpenResult::kMissing ? kProgramFileMissingText : kCannotOpenFileText);
 }
 
 // One name for every way of writing the path of a file, so that an include

@@ -1,11 +1,13 @@
 #ifndef TAVRUNE_WORDLIST_WORDLIST_MESSAGES_H_
 #define TAVRUNE_WORDLIST_WORDLIST_MESSAGES_H_
 
+#include "resources/string_table.h"
+
 namespace tavrune::wordlist_text {
 
 // String-table numbers of the texts the word-list document shows.
 inline constexpr int kOrdering = 40002;
-inline constexpr int kCannotOpenFile = 40004;
+inline constexpr int kCannotOpenFile = kCannotOpenFileText;
 inline constexpr int kNotWordListFile = 40009;
 inline constexpr int kNoTimer = 40011;
 inline constexpr int kNoAnswerAfter = 40017;
