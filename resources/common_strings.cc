@@ -9,6 +9,7 @@ constexpr StringEntry kStrings[] = {
     {kSaveChangesText, "Save changes to %1?"},
     {kIntegerRangeText, "Please enter an integer between %1 and %2."},
     {kIntegerText, "Please enter an integer."},
+    {kMaxCharsText, "Please enter no more than %1 characters."},
 };
 
 }  // namespace

@@ -22,6 +22,7 @@ inline constexpr int kCannotOpenFileText = 40004;
 inline constexpr int kSaveChangesText = 61440;
 inline constexpr int kIntegerRangeText = 61441;
 inline constexpr int kIntegerText = 61442;
+inline constexpr int kMaxCharsText = 61443;
 
 // The text of string `id`, empty when there is none. The tables of both
 // programs share one number space (101-108 judge, 40001-40086 study, and the

@@ -15,6 +15,7 @@ constexpr StringEntry kStrings[] = {
     {40020, "Building list ..."},
     {40021, "Rebuilding list ..."},
     {40022, "Arranging Anagram presentation ..."},
+    {40023, "Word is not in the list!"},
     {40024, "File %1 is corrupt.\nTry opening again.\nIf the error persists, delete the file\n and recreated the file."},
     {40025, "Saving to file %1 failed.\nTry saving again.\nIf the error persists, save to another file."},
     {40027, "%1 words will NOT be imported.\nThey are more than 15 letters long and or\ncontain letters others than 'A' to 'Z' and '?'."},
