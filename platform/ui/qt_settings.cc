@@ -6,10 +6,22 @@
 namespace tavrune {
 namespace {
 
-QString KeyOf(std::string_view section, std::string_view key) {
-  return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
-         QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The section called General is the file's own [General] section, Qt's
+// top-level keys: a group of that name would be written as [%General],
+// which a user editing the file would not recognise.
+bool IsGeneral(std::string_view section) { return section == "General"; }
+
+QString KeyOf(std::string_view section, std::string_view key) {
+  if (IsGeneral(section)) return FromUtf8(key);
+  return FromUtf8(section) + '/' + FromUtf8(key);
+}
+
+// Where earlier versions kept the General keys.
+QString OldGeneralKeyOf(std::string_view key) { return QStringLiteral("General/") + FromUtf8(key); }
 
 // A stored value as text, when it is one; INI values are read as strings,
 // but a value with a comma comes back as a list and "@..." values as
@@ -36,9 +48,21 @@ QtSettings::QtSettings(const QString& organization, const QString& application)
 QtSettings::QtSettings(const QString& ini_file)
     : settings_(std::make_unique<QSettings>(ini_file, QSettings::IniFormat)) {}
 
+QVariant QtSettings::Value(std::string_view section, std::string_view key) const {
+  QVariant value = settings_->value(KeyOf(section, key));
+  if (!value.isValid() && IsGeneral(section)) value = settings_->value(OldGeneralKeyOf(key));
+  return value;
+}
+
+void QtSettings::SetValue(std::string_view section, std::string_view key, const QVariant& value) {
+  settings_->setValue(KeyOf(section, key), value);
+  // Once written in its place, the old copy would only mislead.
+  if (IsGeneral(section)) settings_->remove(OldGeneralKeyOf(key));
+}
+
 long long QtSettings::GetInt(std::string_view section, std::string_view key,
                              long long default_value) const {
-  const std::optional<QString> text = TextOf(settings_->value(KeyOf(section, key)));
+  const std::optional<QString> text = TextOf(Value(section, key));
   if (!text || text->size() > 64) return default_value;
   bool ok = false;
   const long long value = text->trimmed().toLongLong(&ok);
@@ -47,18 +71,17 @@ long long QtSettings::GetInt(std::string_view section, std::string_view key,
 
 std::string QtSettings::GetString(std::string_view section, std::string_view key,
                                   std::string_view default_value) const {
-  const std::optional<QString> text = TextOf(settings_->value(KeyOf(section, key)));
+  const std::optional<QString> text = TextOf(Value(section, key));
   if (!text || text->size() > kMaxStringLength) return std::string(default_value);
   return text->toStdString();
 }
 
 void QtSettings::PutInt(std::string_view section, std::string_view key, long long value) {
-  settings_->setValue(KeyOf(section, key), static_cast<qlonglong>(value));
+  SetValue(section, key, static_cast<qlonglong>(value));
 }
 
 void QtSettings::PutString(std::string_view section, std::string_view key, std::string_view value) {
-  settings_->setValue(KeyOf(section, key),
-                      QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+  SetValue(section, key, FromUtf8(value));
 }
 
 void QtSettings::Sync() { settings_->sync(); }

@@ -3,6 +3,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QVariant>
 #include <memory>
 
 #include "platform/settings.h"
@@ -10,7 +11,9 @@
 namespace tavrune {
 
 // The per-user settings store over QSettings (on Linux an INI file under
-// ~/.config/<organisation>/); sections are groups. The file may have been
+// ~/.config/<organisation>/); sections are groups, except General, whose keys
+// are the file's own [General] section (read from the [%General] group
+// earlier versions wrote when not found there). The file may have been
 // edited by hand, so reads accept only what they can use: an integer that
 // does not parse or does not fit, a list, or an over-long text reads as the
 // default.
@@ -35,6 +38,9 @@ class QtSettings : public Settings {
   QSettings& Store() { return *settings_; }
 
  private:
+  QVariant Value(std::string_view section, std::string_view key) const;
+  void SetValue(std::string_view section, std::string_view key, const QVariant& value);
+
   std::unique_ptr<QSettings> settings_;
 };
 

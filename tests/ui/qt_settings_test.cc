@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "judge/judge_session.h"
 #include "tests/support/lexicon_fixture.h"
@@ -60,6 +61,25 @@ TEST_F(QtSettingsTest, OddValuesReadAsDefaults) {
 
   const JudgeSettings judge = ReadJudgeSettings(settings, "/home/judge");
   EXPECT_EQ(judge, (JudgeSettings{LexiconId::kNA, "/home/judge/", true}));
+}
+
+// A user editing the file finds the General keys under [General]; values an
+// earlier version kept in the [%General] group are still read, and a write
+// puts the key in its place.
+TEST_F(QtSettingsTest, GeneralIsTheFilesOwnSection) {
+  WriteIni("[%General]\nSource=3\nShowWelcome=0\n");
+  {
+    QtSettings settings(IniPath());
+    EXPECT_EQ(settings.GetInt("General", "Source", 1), 3);
+    settings.PutInt("General", "Source", 4);
+    settings.PutInt("View", "Type", 1);
+  }
+  std::ifstream in(dir_.File("settings.ini"));
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("[General]\nSource=4"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Source=3"), std::string::npos) << text;
+  EXPECT_NE(text.find("[View]\nType=1"), std::string::npos) << text;
+  EXPECT_EQ(QtSettings(IniPath()).GetInt("General", "ShowWelcome", 1), 0);
 }
 
 TEST_F(QtSettingsTest, GarbageFileReadsAsEmpty) {
