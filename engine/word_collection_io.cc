@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "engine/lexicon_builder.h"
+#include "engine/text_encoding.h"
 #include "engine/word_collection.h"
 
 namespace tavrune {
@@ -101,9 +102,11 @@ bool WordCollection::LoadText(const std::string& path, bool front_coded) {
     // A bare "0" decodes to nothing: no word.
     return previous.empty() || Append(previous);
   };
-  while (!full) {
+  for (bool first_chunk = true; !full; first_chunk = false) {
     const size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-    for (size_t i = 0; i < got && !full; ++i) {
+    const std::string_view chunk(buffer.data(), got);
+    const size_t start = first_chunk ? got - WithoutByteOrderMark(chunk).size() : 0;
+    for (size_t i = start; i < got && !full; ++i) {
       const char c = buffer[i];
       if (!IsSeparator(c)) {
         // Characters beyond the longest word are dropped: the token is cut.

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <string>
 
+#include "engine/text_encoding.h"
+
 namespace tavrune {
 namespace {
 
@@ -33,7 +35,12 @@ TextTokenCount ForEachWordToken(std::istream& in,
                                 const std::function<void(std::string_view word)>& take) {
   TextTokenCount count;
   std::string token;
+  bool first_token = true;
   const auto end_token = [&] {
+    if (first_token && token.starts_with(kUtf8ByteOrderMark)) {
+      token.erase(0, kUtf8ByteOrderMark.size());
+    }
+    first_token = false;
     if (token.empty()) return;
     if (ToListWord(token)) {
       ++count.accepted;

@@ -67,7 +67,7 @@ TEST(WordCollectionTextTest, TokensOfAnyLayoutAndLength) {
   TempFolder folder;
   const std::string path = folder.File("in.txt");
   const std::string long_token(100, 'Q');
-  WriteAll(path, "  CAT DOG\r\n\tEMU\n" + long_token + "\n99X\nZEBRA");
+  WriteAll(path, "\xEF\xBB\xBF  CAT DOG\r\n\tEMU\n" + long_token + "\n99X\nZEBRA");
   WordCollection unsorted;
   unsorted.SetSortMode(false, SortKey::kAlphabetical, false);
   ASSERT_TRUE(unsorted.LoadText(path, false));

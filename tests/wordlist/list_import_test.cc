@@ -80,11 +80,14 @@ TEST_F(ImportTest, OneRejectedTokenHasItsOwnMessage) {
   EXPECT_EQ(prompt_.messages[0].args, (Strings{"1"}));
 }
 
-TEST_F(ImportTest, ImportingTheSameWordsTwiceKeepsOneCopy) {
+TEST_F(ImportTest, ImportingTheSameWordsAgainKeepsOneCopy) {
   MTavruneDoc& doc = MakeDoc();
+  // The second file as another editor saves it: with a byte-order mark.
   const std::string path = WriteText("a.txt", "cat act CAT\ntoe");
+  const std::string marked = WriteText("b.txt", "\xEF\xBB\xBF" "cat\r\nact\r\n");
   EXPECT_EQ(ImportTextFile(doc, path), 3);
   EXPECT_EQ(ImportTextFile(doc, path), 0);
+  EXPECT_EQ(ImportTextFile(doc, marked), 0);
   EXPECT_EQ(Master(), (Strings{"ACT", "CAT", "TOE"}));
   EXPECT_TRUE(prompt_.messages.empty());
 }
