@@ -168,15 +168,22 @@ bool ApplicationState::EnsureLexiconLoaded(LexiconId id) {
   return ok;
 }
 
-bool ApplicationState::LoadNeededLexicons() {
-  if (!EnsureLexiconLoaded(source_)) return false;
+std::vector<LexiconId> ApplicationState::NeededLexicons() const {
+  std::vector<LexiconId> needed = {source_};
   if (source_ == LexiconId::kUKNA) {
-    if (answer_source_ == 0 && !EnsureLexiconLoaded(LexiconId::kNA)) return false;
-    if (answer_source_ == 1 && !EnsureLexiconLoaded(LexiconId::kUK)) return false;
+    if (answer_source_ == 0) needed.push_back(LexiconId::kNA);
+    if (answer_source_ == 1) needed.push_back(LexiconId::kUK);
   }
   if (use_symbols_ || use_symbols_for_main_word_) {
-    if (!EnsureLexiconLoaded(LexiconId::kUK)) return false;
-    if (!EnsureLexiconLoaded(LexiconId::kNA)) return false;
+    needed.push_back(LexiconId::kUK);
+    needed.push_back(LexiconId::kNA);
+  }
+  return needed;
+}
+
+bool ApplicationState::LoadNeededLexicons() {
+  for (LexiconId id : NeededLexicons()) {
+    if (!EnsureLexiconLoaded(id)) return false;
   }
   return true;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/lexicon.h"
 #include "engine/lexicon_directory.h"
@@ -103,6 +104,10 @@ class ApplicationState {
   // and the UK and NA lexicons while word-source marks are on. Stops at the
   // first failure (already reported).
   bool LoadNeededLexicons();
+  // The lexicons LoadNeededLexicons loads, in its order.
+  std::vector<LexiconId> NeededLexicons() const;
+  // Whether the lexicon was loaded successfully.
+  bool IsLoaded(LexiconId id) const { return loaded_[Index(id)]; }
 
   LexiconId Source() const { return source_; }
   void SetSource(long long value) { source_ = NormalizeLexiconId(value); }

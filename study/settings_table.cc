@@ -96,26 +96,6 @@ bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// A leading decimal integer as C's strtol finds it (white space, sign,
-// digits), saturated instead of overflowing. `pos` moves past it; nullopt
-// when there are no digits.
-std::optional<long long> LeadingInteger(std::string_view text, size_t& pos) {
-  constexpr long long kLimit = 1LL << 40;
-  size_t i = pos;
-  while (i < text.size() && IsSpace(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  const size_t digits_start = i;
-  long long value = 0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-    value = std::min(kLimit, value * 10 + (text[i] - '0'));
-    ++i;
-  }
-  if (i == digits_start) return std::nullopt;
-  pos = i;
-  return negative ? -value : value;
-}
-
 int ClampComponent(long long value) { return static_cast<int>(std::clamp(value, 0LL, 255LL)); }
 
 // Length of the valid UTF-8 sequence at the start of `text`, 0 when invalid.
@@ -167,6 +147,24 @@ bool IsLetterOrder(std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<long long> LeadingInteger(std::string_view text, size_t& pos) {
+  constexpr long long kLimit = 1LL << 40;
+  size_t i = pos;
+  while (i < text.size() && IsSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const size_t digits_start = i;
+  long long value = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+    value = std::min(kLimit, value * 10 + (text[i] - '0'));
+    ++i;
+  }
+  if (i == digits_start) return std::nullopt;
+  pos = i;
+  return negative ? -value : value;
+}
+
 
 std::span<const AnySetting> AllSettings() { return kTable; }
 

@@ -269,6 +269,11 @@ int NormalizeSetting(const IntSetting& setting, long long value);
 std::string NormalizeSetting(const StringSetting& setting, std::string_view value);
 long long NormalizeSetting(const CountSetting& setting, std::string_view value);
 
+// A leading decimal integer as C's strtol finds it (white space, sign,
+// digits), saturated instead of overflowing. `pos` moves past it; nullopt
+// when there are no digits.
+std::optional<long long> LeadingInteger(std::string_view text, size_t& pos);
+
 int ReadSetting(const Settings& settings, const IntSetting& setting);
 std::string ReadSetting(const Settings& settings, const StringSetting& setting);
 Rgb ReadSetting(const Settings& settings, const ColourSetting& setting);
