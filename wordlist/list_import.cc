@@ -117,4 +117,13 @@ bool ExportText(MTavruneDoc& doc, const std::string& path) {
   return saved;
 }
 
+int TakePredefinedList(MTavruneDoc& doc, const PredefinedListWords& chosen, bool as_new_list) {
+  if (as_new_list) {
+    const ListSettings& settings = doc.GetListSettings();
+    doc.SetAnagramOrder(settings.anagram_order, settings.user_order, chosen.stem);
+    doc.SetDescription(chosen.description);
+  }
+  return doc.MergeWords(chosen.words);
+}
+
 }  // namespace tavrune

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "wordlist/predefined_catalog.h"
 #include "wordlist/tavrune_doc.h"
 
 namespace tavrune {
@@ -25,6 +26,12 @@ int ImportListFile(MTavruneDoc& doc, const std::string& path);
 // asked first (40087), as for a merge. Returns the number of words the list
 // grew by.
 int ImportTextFile(MTavruneDoc& doc, const std::string& path);
+
+// The words a predefined list gave. A new list takes the list's stem (for
+// the Stem presentation) and its "Category.Subcategory.List" description;
+// an import keeps the list's own. Returns the number of words the list grew
+// by.
+int TakePredefinedList(MTavruneDoc& doc, const PredefinedListWords& chosen, bool as_new_list);
 
 // The end of Customize: the words become the list's words (the entries are
 // rebuilt, the undo history cleared, hint 6). Returns the number of words
