@@ -1,5 +1,6 @@
 #include "search/ui/paged_list_box.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
