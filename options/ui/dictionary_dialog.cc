@@ -28,8 +28,8 @@ QLineEdit* SymbolEdit(const std::string& symbol, QWidget* parent) {
 
 }  // namespace
 
-DictionaryDialog::DictionaryDialog(const DictionaryChoices& choices,
-                                   const LexiconPresence& present, QWidget* parent)
+DictionaryDialog::DictionaryDialog(const DictionaryChoices& choices, const LexiconPresence& present,
+                                   QWidget* parent)
     : QDialog(parent), initial_(choices) {
   setWindowTitle(tr("Dictionary Options"));
 
@@ -71,8 +71,8 @@ DictionaryDialog::DictionaryDialog(const DictionaryChoices& choices,
   symbols->addRow(tr("North Am&erica only"), na_only_);
   // Marks tell the British from the North American words, which takes both.
   const bool symbols_enabled = SymbolsEnabled(present);
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           use_symbols_, use_symbols_for_main_word_, both_, uk_only_, na_only_}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{use_symbols_, use_symbols_for_main_word_,
+                                                          both_, uk_only_, na_only_}) {
     control->setEnabled(symbols_enabled);
   }
   for (int row = 0; row < symbols->rowCount(); ++row) {

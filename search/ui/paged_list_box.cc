@@ -1,5 +1,6 @@
 #include "search/ui/paged_list_box.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,8 +18,10 @@ PagedListBox::PagedListBox(QWidget* parent) : QWidget(parent) {
   rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   rows_->setUniformItemSizes(true);
   rows_->setSelectionMode(QAbstractItemView::SingleSelection);
-  // Room for exactly the rows the box fills.
-  const int row_height = rows_->fontMetrics().height() + 2;
+  // Room for exactly the rows the box fills, measured on a sample row.
+  rows_->addItem(QStringLiteral("W"));
+  const int row_height = rows_->sizeHintForRow(0);
+  rows_->clear();
   rows_->setFixedHeight(kRows * row_height + 2 * rows_->frameWidth());
   rows_->installEventFilter(this);
   rows_->viewport()->installEventFilter(this);

@@ -16,8 +16,8 @@ WelcomeDialog::WelcomeDialog(std::vector<std::string> tips, QWidget* parent)
   setWindowTitle(tr("Welcome to Tavrune"));
 
   auto* picture = new QLabel(this);
-  picture->setPixmap(StudyPicturePixmap(StudyPicture::kLightbulb, QSize(64, 64),
-                                        devicePixelRatioF()));
+  picture->setPixmap(
+      StudyPicturePixmap(StudyPicture::kLightbulb, QSize(64, 64), devicePixelRatioF()));
   auto* caption = new QLabel(tr("Did you know..."), this);
   QFont caption_font = caption->font();
   caption_font.setBold(true);

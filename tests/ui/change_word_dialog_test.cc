@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <string>
@@ -98,7 +99,9 @@ TEST_F(ChangeWordDialogTest, GoToWordLooksTheEntryUp) {
     dialog.GoToWordButton()->click();
     EXPECT_EQ(prompt_.MessageIds(), c.messages);
     EXPECT_EQ(dialog.ChosenIndex(), c.chosen);
-    if (c.messages.empty()) EXPECT_EQ(dialog.IndexEdit()->text(), QString::number(c.chosen + 1));
+    if (c.messages.empty()) {
+      EXPECT_EQ(dialog.IndexEdit()->text(), QString::number(c.chosen + 1));
+    }
     EXPECT_EQ(prompt_.wait_depth, 0);
   }
 }

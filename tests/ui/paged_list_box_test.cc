@@ -40,8 +40,8 @@ struct ScrollCase {
 
 TEST_F(PagedListBoxTest, ScrollBarFollowsTheListSize) {
   const ScrollCase cases[] = {
-      {0, false, 1, 10, 0},          {10, false, 1, 10, 0},        {11, true, 1, 10, 1},
-      {32749, true, 1, 10, 32739},   {32750, true, 2, 5, 16370},   {64000, true, 2, 5, 31995},
+      {0, false, 1, 10, 0},        {10, false, 1, 10, 0},      {11, true, 1, 10, 1},
+      {32749, true, 1, 10, 32739}, {32750, true, 2, 5, 16370}, {64000, true, 2, 5, 31995},
   };
   for (const ScrollCase& c : cases) {
     SCOPED_TRACE(c.count);
@@ -78,10 +78,10 @@ struct KeyCase {
 
 TEST_F(PagedListBoxTest, KeysMoveTheSelectionAndTheWindow) {
   const KeyCase cases[] = {
-      {0, Qt::Key_Down, 1, 0},       {9, Qt::Key_Down, 10, 1},  {9, Qt::Key_PageDown, 18, 9},
-      {20, Qt::Key_PageUp, 11, 11},  {20, Qt::Key_Home, 0, 0},  {5, Qt::Key_End, 29, 20},
-      {0, Qt::Key_Up, 0, 0},         {12, Qt::Key_B, 13, 7},    {19, Qt::Key_B, 10, 10},
-      {25, Qt::Key_A, 0, 0},         {3, Qt::Key_Z, 3, 0},
+      {0, Qt::Key_Down, 1, 0},      {9, Qt::Key_Down, 10, 1}, {9, Qt::Key_PageDown, 18, 9},
+      {20, Qt::Key_PageUp, 11, 11}, {20, Qt::Key_Home, 0, 0}, {5, Qt::Key_End, 29, 20},
+      {0, Qt::Key_Up, 0, 0},        {12, Qt::Key_B, 13, 7},   {19, Qt::Key_B, 10, 10},
+      {25, Qt::Key_A, 0, 0},        {3, Qt::Key_Z, 3, 0},
   };
   const WordCollection words = NumberedWords(30);
   box_.Attach(&words);

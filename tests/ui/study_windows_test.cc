@@ -58,8 +58,8 @@ TEST_F(StudyWindowsTest, BannerIsBorderlessAndCentred) {
   EXPECT_TRUE(banner.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(banner.TitleLine()->text(), "Tavrune Version 3.2");
   banner.show();
-  const QPoint offset = banner.frameGeometry().center() -
-                        banner.screen()->availableGeometry().center();
+  const QPoint offset =
+      banner.frameGeometry().center() - banner.screen()->availableGeometry().center();
   EXPECT_LE(offset.manhattanLength(), 2);
 }
 

@@ -10,8 +10,7 @@
 
 namespace tavrune {
 
-NotesDialog::NotesDialog(const std::string& description, const std::string& notes,
-                         QWidget* parent)
+NotesDialog::NotesDialog(const std::string& description, const std::string& notes, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(tr("List Notes"));
 

@@ -18,8 +18,7 @@ class NotesDialog : public QDialog {
   static constexpr int kMaxDescriptionLength = 40;
   static constexpr int kMaxNotesLength = 255;
 
-  NotesDialog(const std::string& description, const std::string& notes,
-              QWidget* parent = nullptr);
+  NotesDialog(const std::string& description, const std::string& notes, QWidget* parent = nullptr);
 
   std::string Description() const;
   std::string Notes() const;
