@@ -136,7 +136,7 @@ TEST_F(StartupTest, SymbolsLoadTheBritishAndNorthAmericanLexicons) {
 TEST_F(StartupTest, ADictionaryChangeThatCannotLoadKeepsThePreviousChoice) {
   WriteLexicons({LexiconId::kNA});
   testing::WriteBytes(PathOf(LexiconId::kFR), {1, 2, 3});
-  ASSERT_TRUE(Start());
+  ASSERT_TRUE(Start({Index(LexiconId::kNA)}));
   DictionaryChoices choices = app_.GetDictionaryChoices();
   choices.source = Index(LexiconId::kFR);
   const DictionaryChange change = ChangeDictionary(app_, choices);
