@@ -10,6 +10,11 @@ static void InitStudyPictureResources() { Q_INIT_RESOURCE(study_pictures); }
 namespace tavrune {
 namespace {
 
+void EnsureResources() {
+  static const bool initialized = (InitStudyPictureResources(), true);
+  (void)initialized;
+}
+
 QString ResourcePath(StudyPicture picture) {
   switch (picture) {
     case StudyPicture::kLogo:
@@ -23,8 +28,7 @@ QString ResourcePath(StudyPicture picture) {
 }  // namespace
 
 QPixmap StudyPicturePixmap(StudyPicture picture, QSize size, qreal device_pixel_ratio) {
-  static const bool initialized = (InitStudyPictureResources(), true);
-  (void)initialized;
+  EnsureResources();
   QPixmap pixmap(size * device_pixel_ratio);
   pixmap.fill(Qt::transparent);
   QSvgRenderer renderer(ResourcePath(picture));
@@ -35,6 +39,11 @@ QPixmap StudyPicturePixmap(StudyPicture picture, QSize size, qreal device_pixel_
   }
   pixmap.setDevicePixelRatio(device_pixel_ratio);
   return pixmap;
+}
+
+QIcon StudyIcon(const QString& name) {
+  EnsureResources();
+  return QIcon(QStringLiteral(":/study/%1.svg").arg(name));
 }
 
 }  // namespace tavrune

@@ -1,7 +1,9 @@
 #ifndef TAVRUNE_STUDY_UI_STUDY_PICTURES_H_
 #define TAVRUNE_STUDY_UI_STUDY_PICTURES_H_
 
+#include <QIcon>
 #include <QPixmap>
+#include <QString>
 #include <QSize>
 
 namespace tavrune {
@@ -15,6 +17,10 @@ enum class StudyPicture {
 // The picture drawn at `size` (device-independent pixels) for the screen's
 // pixel ratio.
 QPixmap StudyPicturePixmap(StudyPicture picture, QSize size, qreal device_pixel_ratio = 1.0);
+
+// A toolbar or window icon by name ("open", "tavrune", ...); SVG, so it is
+// sharp at any size and pixel ratio.
+QIcon StudyIcon(const QString& name);
 
 }  // namespace tavrune
 
