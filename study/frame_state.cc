@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <optional>
 
+#include "study/program_info.h"
 #include "study/settings_table.h"
 
 namespace tavrune {
 namespace {
 
-constexpr std::string_view kProgramTitle = "Tavrune";
 // Where the four numbers of a placement string start.
 constexpr size_t kFieldStarts[] = {0, 5, 10, 15};
 constexpr PlacementRect kFirstRunRect = {0, 0, 599, 479};
@@ -21,7 +21,7 @@ int Saturate(long long value) {
 }  // namespace
 
 std::string FrameTitle(std::string_view document_title, std::string_view description) {
-  std::string title(kProgramTitle);
+  std::string title(kStudyProgramName);
   title += " - ";
   title += document_title;
   if (!description.empty()) {

@@ -1,0 +1,60 @@
+// Tavrune: the study program.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <memory>
+
+#include "platform/ui/qt_settings.h"
+#include "platform/ui/qt_user_prompt.h"
+#include "study/program_info.h"
+#include "study/ui/single_instance.h"
+#include "study/ui/startup_banner.h"
+#include "study/ui/study_pictures.h"
+#include "study/ui/study_program.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Kestrelle"));
+  QApplication::setApplicationName(QString::fromUtf8(tavrune::kStudyProgramName));
+  QApplication::setApplicationVersion(QString::fromUtf8(tavrune::kStudyVersion));
+  QApplication::setWindowIcon(tavrune::StudyIcon(QStringLiteral("tavrune")));
+  // The program's dialogs are grey with black text, whatever the desktop.
+  application.setStyleSheet(
+      QStringLiteral("QDialog { background-color: rgb(192, 192, 192); color: black; }"));
+
+  const QStringList arguments = QApplication::arguments();
+  const QString file =
+      arguments.size() > 1 ? QFileInfo(arguments[1]).absoluteFilePath() : QString();
+
+  tavrune::SingleInstance instance(tavrune::SingleInstance::DefaultName());
+  if (!instance.Claim(file)) return 0;
+
+  tavrune::QtSettings settings(QStringLiteral("Kestrelle"),
+                               QString::fromUtf8(tavrune::kStudyProgramName));
+  tavrune::QtUserPrompt prompt(QString::fromUtf8(tavrune::kStudyProgramName));
+  int result = 1;
+  {
+    std::unique_ptr<tavrune::StartupBanner> banner;
+    tavrune::StudyProgram::Hooks hooks;
+    hooks.before_loading = [&banner] {
+      banner = std::make_unique<tavrune::StartupBanner>();
+      banner->show();
+      QApplication::processEvents();
+    };
+    hooks.after_loading = [&banner] { banner.reset(); };
+    hooks.frame_created = [&prompt, &instance](tavrune::MMainFrame& frame) {
+      prompt.SetParent(&frame);
+      prompt.SetStatusSink([&frame](const QString& text) { frame.ShowStatusText(text); });
+      QObject::connect(&instance, &tavrune::SingleInstance::activationRequested, &frame,
+                       [&frame](const QString& path) { frame.Activate(path); });
+    };
+    tavrune::StudyProgram program(QCoreApplication::applicationDirPath().toStdString(), settings,
+                                  prompt, std::move(hooks));
+    if (program.Start(file.toStdString())) result = QApplication::exec();
+    prompt.SetStatusSink(nullptr);
+    prompt.SetParent(nullptr);
+  }
+  settings.Sync();
+  return result;
+}

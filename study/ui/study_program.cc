@@ -1,0 +1,69 @@
+#include "study/ui/study_program.h"
+
+#include <chrono>
+
+#include "options/ui/choose_dictionary_dialog.h"
+#include "study/welcome_tips.h"
+#include "study/ui/welcome_dialog.h"
+
+namespace tavrune {
+namespace {
+
+int ChooseWithDialog(const DictionaryOffer& offer) {
+  ChooseDictionaryDialog dialog(offer.offered, Index(offer.preselected));
+  dialog.exec();
+  return dialog.Choice();
+}
+
+}  // namespace
+
+StudyProgram::StudyProgram(std::string program_folder, Settings& settings, UserPrompt& prompt,
+                           Hooks hooks)
+    : prompt_(prompt),
+      hooks_(std::move(hooks)),
+      random_(static_cast<RandomEngine::result_type>(
+          std::chrono::system_clock::now().time_since_epoch().count())),
+      app_(std::move(program_folder), settings, prompt),
+      catalog_(prompt) {
+  if (!hooks_.choose_dictionary) hooks_.choose_dictionary = ChooseWithDialog;
+  if (!hooks_.show_welcome) {
+    hooks_.show_welcome = [this](std::vector<std::string> tips) {
+      WelcomeDialog dialog(std::move(tips), frame_.get());
+      dialog.exec();
+      return dialog.DoNotShowAgain();
+    };
+  }
+}
+
+StudyProgram::~StudyProgram() {
+  frame_.reset();
+  // The document writes its keys as it goes.
+  doc_.reset();
+  if (started_) app_.WriteSettings();
+}
+
+bool StudyProgram::Start(const std::string& file) {
+  const bool loaded = StartLexicons(app_, hooks_.choose_dictionary, hooks_.before_loading);
+  if (hooks_.after_loading) hooks_.after_loading();
+  if (!loaded) return false;
+  started_ = true;
+
+  catalog_.SetLexicon(app_.Source(), &app_.CurrentLexicon());
+  doc_ = std::make_unique<MTavruneDoc>(app_, random_);
+  catalog_.Load(app_.ProgramFolder());
+
+  frame_ = std::make_unique<MMainFrame>(
+      StudyContext{app_, *doc_, catalog_, prompt_, random_});
+  if (hooks_.frame_created) hooks_.frame_created(*frame_);
+  frame_->RemoveUnavailableCommands();
+  frame_->RestorePlacementAndShow();
+  if (!file.empty()) frame_->OpenFile(file);
+
+  if (app_.ShowWelcome()) {
+    app_.SetShowWelcome(!hooks_.show_welcome(LoadTips(app_.ProgramFolder(), prompt_, random_)));
+  }
+  if (file.empty() && hooks_.new_list_flow) frame_->Run(Command::kNewPredefinedList);
+  return true;
+}
+
+}  // namespace tavrune

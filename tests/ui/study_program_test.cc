@@ -1,0 +1,226 @@
+#include "study/ui/study_program.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+
+#include "engine/lexicon_builder.h"
+#include "study/frame_state.h"
+#include "study/settings_table.h"
+#include "study/ui/entry_text_view.h"
+#include "study/ui/single_instance.h"
+#include "tests/support/lexicon_fixture.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/ui/qt_test_app.h"
+#include "wordlist/ui/predefined_lists_dialog.h"
+
+namespace tavrune {
+namespace {
+
+using Answer = UserPrompt::Answer;
+
+// A program folder with small lexicons, a one-category catalogue and tips.
+class StudyProgramTest : public ::testing::Test {
+ protected:
+  StudyProgramTest() {
+    testing::EnsureQtApp();
+    std::filesystem::create_directories(folder_.File("Lexicons"));
+    std::filesystem::create_directories(folder_.File("PgmLists"));
+    WriteText("PgmLists/Master.txt", "2Letter Two.txt D\n");
+    WriteText("PgmLists/Two.txt", "2\nGeneral\n All PAT ??\n");
+    WriteText("Tips.txt", "First tip\n\nSecond tip\n");
+    WriteSetting(settings_, setting::general::kShowWelcome, 0);
+  }
+
+  void WriteText(const char* name, const std::string& text) {
+    std::ofstream(folder_.File(name)) << text;
+  }
+  void WriteLexicons(std::initializer_list<LexiconId> ids) {
+    for (LexiconId id : ids) {
+      LexiconBuilder builder;
+      builder.SetName("Test list");
+      builder.SetDescription("test");
+      for (const char* word : {"AA", "AB", "BA", "QI", "ZA", "CAT", "ACT", "CATS", "SCAT"}) {
+        builder.AddWord(word);
+      }
+      ASSERT_TRUE(builder.WriteFile(folder_.path() + "/" + std::string(LexiconFileName(id))));
+    }
+  }
+  StudyProgram& Start(const std::string& file = "", bool new_list_flow = false) {
+    StudyProgram::Hooks hooks;
+    hooks.choose_dictionary = [this](const DictionaryOffer& offer) {
+      offers_.push_back(offer);
+      return Index(offer.preselected);
+    };
+    hooks.show_welcome = [this](std::vector<std::string> tips) {
+      tips_shown_ = std::move(tips);
+      return true;
+    };
+    hooks.new_list_flow = new_list_flow;
+    program_ = std::make_unique<StudyProgram>(folder_.path(), settings_, prompt_, hooks);
+    started_ = program_->Start(file);
+    if (started_) Frame().SetFileChooser([this](FileDialogKind) { return chosen_file_; });
+    return *program_;
+  }
+  MMainFrame& Frame() { return *program_->Frame(); }
+  MTavruneDoc& Doc() { return *program_->Doc(); }
+  // Accepts the next modal dialog once it is up.
+  static void AcceptNextDialog() {
+    QTimer::singleShot(0, [] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->accept();
+      }
+    });
+  }
+  // A saved list of the two-letter words with a description.
+  std::string SavedList() {
+    const std::string path = folder_.File("twos.tvr");
+    AcceptNextDialog();
+    Frame().Run(Command::kNewPredefinedList);
+    Doc().SetDescription("Two letter words");
+    chosen_file_ = path;
+    Frame().Run(Command::kSaveAs);
+    return path;
+  }
+  static bool HasAction(const QMenu* menu, const QString& text) {
+    for (const QAction* action : menu->actions()) {
+      if (action->text() == text) return true;
+    }
+    return false;
+  }
+
+  testing::TempFolder folder_;
+  MemorySettings settings_;
+  testing::RecordingPrompt prompt_;
+  std::unique_ptr<StudyProgram> program_;
+  bool started_ = false;
+  std::vector<DictionaryOffer> offers_;
+  std::vector<std::string> tips_shown_;
+  std::optional<std::string> chosen_file_;
+};
+
+TEST_F(StudyProgramTest, OneLexiconStartsWithoutAChoiceAndWithoutWordSourceCommands) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  ASSERT_TRUE(started_);
+  EXPECT_TRUE(offers_.empty());
+  EXPECT_EQ(Frame().windowTitle(), "Tavrune - Untitled");
+  EXPECT_FALSE(HasAction(Frame().EditMenu(), "Remove &British Words"));
+  EXPECT_FALSE(HasAction(Frame().OptionsMenu(), "&Dictionary..."));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(StudyProgramTest, AllThreeSourcesKeepTheWordSourceCommands) {
+  WriteLexicons({LexiconId::kUK, LexiconId::kNA, LexiconId::kUKNA});
+  Start();
+  ASSERT_EQ(offers_.size(), 1u);
+  EXPECT_TRUE(HasAction(Frame().EditMenu(), "Remove &British Words"));
+  EXPECT_TRUE(HasAction(Frame().OptionsMenu(), "&Dictionary..."));
+  EXPECT_EQ(Frame().PaneText(MMainFrame::kPositionPane), "0 / 0");
+  EXPECT_EQ(Frame().PaneText(MMainFrame::kLexiconPane), "Test list: test");
+}
+
+TEST_F(StudyProgramTest, WelcomeTipsAreShownAndCanBeTurnedOff) {
+  WriteLexicons({LexiconId::kNA});
+  WriteSetting(settings_, setting::general::kShowWelcome, 1);
+  Start();
+  EXPECT_EQ(tips_shown_.size(), 2u);
+  EXPECT_FALSE(program_->App().ShowWelcome());
+}
+
+TEST_F(StudyProgramTest, NewPredefinedListSavedAndOpenedAgainAtTheSameEntry) {
+  WriteLexicons({LexiconId::kNA});
+  AcceptNextDialog();
+  Start("", true);
+  ASSERT_EQ(Doc().EntryCount(), 5);
+  EXPECT_EQ(Doc().Description(), "2Letter.General.All");
+  Frame().Run(Command::kNext);
+  Frame().Run(Command::kNext);
+  EXPECT_EQ(Frame().View()->EntryText(), "BA");
+  chosen_file_ = folder_.File("twos");
+  Frame().Run(Command::kSaveAs);
+  EXPECT_EQ(Frame().windowTitle(), "Tavrune - twos.tvr (2Letter.General.All)");
+  EXPECT_FALSE(Frame().Action(Command::kSave)->isEnabled());
+
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  Frame().Run(Command::kNewPredefinedList);  // cancelled dialog: an empty list
+  EXPECT_EQ(Doc().EntryCount(), 0);
+  ASSERT_TRUE(Frame().OpenFile(folder_.File("twos.tvr")));
+  EXPECT_EQ(Frame().View()->EntryText(), "BA");
+  EXPECT_EQ(Frame().PaneText(MMainFrame::kPositionPane), "3 / 5");
+}
+
+// Every place that would drop a modified list asks first; Cancel keeps it.
+TEST_F(StudyProgramTest, CancelInTheSaveQuestionKeepsTheList) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  const std::string saved = SavedList();
+  Frame().Run(Command::kNext);
+  ASSERT_TRUE(Doc().IsModified());
+  prompt_.Script({Answer::kCancel, Answer::kCancel, Answer::kCancel});
+  Frame().Run(Command::kNewPredefinedList);
+  EXPECT_FALSE(Frame().OpenFile(saved));
+  EXPECT_FALSE(Frame().close());
+  EXPECT_EQ(prompt_.QuestionIds(), (std::vector<int>{61440, 61440, 61440}));
+  EXPECT_EQ(Doc().EntryCount(), 5);
+  EXPECT_EQ(Doc().CurrentIndex(), 1);
+  EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(StudyProgramTest, GoToOtherWithoutAChangeLeavesTheListUnmodified) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  SavedList();
+  ASSERT_FALSE(Doc().IsModified());
+  AcceptNextDialog();
+  Frame().Run(Command::kGoToOther);
+  EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(StudyProgramTest, NextWordWithAnswerAtTheEndSaysSo) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  SavedList();
+  Frame().Run(Command::kSlideShowHooks);
+  Frame().Run(Command::kGoToLast);
+  Frame().Run(Command::kNextWithAnswer);
+  EXPECT_EQ(prompt_.MessageIds(), std::vector<int>{40017});
+  EXPECT_TRUE(Frame().Action(Command::kSlideShowHooks)->isChecked());
+}
+
+TEST_F(StudyProgramTest, ClosingWritesTheSettingsBack) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  Frame().resize(700, 500);
+  ASSERT_TRUE(Frame().close());
+  program_.reset();
+  EXPECT_EQ(settings_.GetInt("Dictionary", "AnswerSource", -1), 1);
+  const PlacementRect placement = ParsePlacement(settings_.GetString("WindowSize", "Position", ""));
+  EXPECT_EQ(placement.Width(), 700);
+  EXPECT_EQ(placement.Height(), 500);
+}
+
+TEST(SingleInstanceTest, ASecondStartHandsItsFileToTheFirst) {
+  testing::EnsureQtApp();
+  const QString name = QStringLiteral("tavrune-test-%1").arg(QCoreApplication::applicationPid());
+  SingleInstance first(name);
+  ASSERT_TRUE(first.Claim(QString()));
+  QString received = QStringLiteral("nothing");
+  QObject::connect(&first, &SingleInstance::activationRequested,
+                   [&](const QString& path) { received = path; });
+  SingleInstance second(name);
+  EXPECT_FALSE(second.Claim(QStringLiteral("/lists/twos.tvr")));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return received != "nothing"; }));
+  EXPECT_EQ(received, "/lists/twos.tvr");
+}
+
+}  // namespace
+}  // namespace tavrune
