@@ -31,8 +31,8 @@
 #include "study/frame_state.h"
 #include "study/settings_table.h"
 #include "study/startup.h"
-#include "study/ui/entry_text_view.h"
 #include "study/ui/study_pictures.h"
+#include "study/ui/tavrune_view.h"
 #include "study/ui/study_about_box.h"
 #include "wordlist/list_commands.h"
 #include "wordlist/list_import.h"
@@ -214,15 +214,15 @@ MMainFrame::MMainFrame(StudyContext context, QWidget* parent)
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   setAcceptDrops(true);
   setWindowIcon(StudyIcon(QStringLiteral("tavrune")));
-  view_mode_ = ReadSetting(context_.app.GetSettings(), setting::view::kType);
   recent_files_.Read(context_.app.GetSettings());
 
   CreateActions();
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
-  view_ = new EntryTextView(context_.doc, this);
+  view_ = new MTavruneView(context_.doc, context_.prompt, this);
   setCentralWidget(view_);
+  connect(view_, &MTavruneView::panesChanged, this, &MMainFrame::UpdatePanes);
 
   context_.doc.AddObserver(this);
   context_.doc.SetSavePathChooser([this](const std::string&) {
@@ -406,8 +406,7 @@ void MMainFrame::UpdateTitle() {
 void MMainFrame::UpdatePanes() {
   const MTavruneDoc& doc = context_.doc;
   const int count = doc.EntryCount();
-  const Settings& settings = context_.app.GetSettings();
-  const bool show_probability = ReadSetting(settings, setting::status_bar::kShowProbFactor) != 0;
+  const bool show_probability = view_->ShowProbabilityFactor();
   const std::string_view word = count > 0 ? doc.CurrentEntry() : std::string_view();
 
   QString probability;
@@ -419,9 +418,9 @@ void MMainFrame::UpdatePanes() {
   }
   panes_[kProbabilityPane]->setText(probability);
   panes_[kProbabilityPane]->setEnabled(!probability.isEmpty());
-  // The answer counts come from the slide and quiz bars.
-  panes_[kAnswersPane]->clear();
-  panes_[kAnswersPane]->setEnabled(false);
+  const QString answers = view_->AnswersPaneText();
+  panes_[kAnswersPane]->setText(answers);
+  panes_[kAnswersPane]->setEnabled(!answers.isEmpty());
   panes_[kScorePane]->setText(count > 0 ? QStringLiteral("Sc %1").arg(WordPoints(word))
                                         : QString());
   panes_[kScorePane]->setEnabled(count > 0);
@@ -471,7 +470,7 @@ void MMainFrame::UpdateCommandStates() {
   enable(Command::kNextWithAnswer, has_entries && type != ListType::kList);
   enable(Command::kPreviousWithAnswer, has_entries && type != ListType::kList);
   for (const SlideCommand& slide : kSlideCommands) {
-    Action(slide.command)->setChecked(view_mode_ == 0 && type == slide.type);
+    Action(slide.command)->setChecked(view_->Mode() == 0 && type == slide.type);
   }
   for (Command c : kNotYetAvailable) enable(c, false);
   Action(Command::kShowWelcome)->setChecked(context_.app.ShowWelcome());
@@ -598,10 +597,10 @@ void MMainFrame::Run(Command command) {
       GoToWordWithAnswer(false);
       break;
     case Command::kPrevious:
-      Step(-1);
+      view_->Previous();
       break;
     case Command::kNext:
-      Step(1);
+      view_->Next();
       break;
     case Command::kDictionary:
       ChangeDictionary();
@@ -623,7 +622,7 @@ void MMainFrame::Run(Command command) {
       break;
     default:
       for (const SlideCommand& slide : kSlideCommands) {
-        if (slide.command == command) ShowSlideShow(slide.type);
+        if (slide.command == command) view_->ShowSlideShow(slide.type);
       }
       break;
   }
@@ -760,20 +759,6 @@ void MMainFrame::GoToWordWithAnswer(bool next) {
   }
 }
 
-void MMainFrame::Step(int delta) {
-  MTavruneDoc& doc = context_.doc;
-  const int target = doc.CurrentIndex() + delta;
-  if (doc.EntryCount() > 0 && target >= 0 && target < doc.EntryCount()) doc.GoToEntry(target);
-}
-
-void MMainFrame::ShowSlideShow(ListType type) {
-  view_mode_ = 0;
-  if (context_.doc.GetListType() != type) {
-    WaitCursor wait(context_.prompt);
-    context_.doc.SetListType(type);
-  }
-}
-
 void MMainFrame::ChangeDictionary() {
   ApplicationState& app = context_.app;
   std::array<bool, kLexiconCount> present{};
@@ -868,7 +853,6 @@ void MMainFrame::WriteSettings() {
                     origin.y() + normal.height()};
   placement.maximized = isMaximized();
   WritePlacement(settings, placement, screen.width(), screen.height());
-  WriteSetting(settings, setting::view::kType, view_mode_);
   recent_files_.Write(settings);
 }
 

@@ -21,7 +21,7 @@ class QToolBar;
 
 namespace tavrune {
 
-class EntryTextView;
+class MTavruneView;
 
 // Everything of the study program the main window works with; it outlives
 // the window.
@@ -141,7 +141,7 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   QMenu* EditMenu() const { return edit_menu_; }
   QMenu* OptionsMenu() const { return options_menu_; }
   QToolBar* ToolBar() const { return tool_bar_; }
-  EntryTextView* View() const { return view_; }
+  MTavruneView* View() const { return view_; }
   // Enables and checks the commands for the list as it is now.
   void UpdateCommandStates();
 
@@ -179,8 +179,6 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void RemoveWordsByAnswers(bool with_answers);
   void GoToOther();
   void GoToWordWithAnswer(bool next);
-  void Step(int delta);
-  void ShowSlideShow(ListType type);
   void ChangeDictionary();
   void OpenWordJudge();
   void OpenManual(const QString& anchor);
@@ -189,8 +187,6 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   StudyContext context_;
   FileChooser choose_file_;
   RecentFiles recent_files_;
-  // 0 slide show, 1 quiz: kept for the view.
-  int view_mode_ = 0;
 
   std::array<QAction*, static_cast<int>(Command::kCount)> actions_{};
   std::array<QAction*, RecentFiles::kCapacity> recent_actions_{};
@@ -201,7 +197,7 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   QToolBar* tool_bar_ = nullptr;
   QLabel* message_pane_ = nullptr;
   std::array<QLabel*, kPaneCount> panes_{};
-  EntryTextView* view_ = nullptr;
+  MTavruneView* view_ = nullptr;
 };
 
 }  // namespace tavrune

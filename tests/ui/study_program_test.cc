@@ -15,7 +15,7 @@
 #include "engine/lexicon_builder.h"
 #include "study/frame_state.h"
 #include "study/settings_table.h"
-#include "study/ui/entry_text_view.h"
+#include "study/ui/tavrune_view.h"
 #include "study/ui/single_instance.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
@@ -144,7 +144,7 @@ TEST_F(StudyProgramTest, NewPredefinedListSavedAndOpenedAgainAtTheSameEntry) {
   EXPECT_EQ(Doc().Description(), "2Letter.General.All");
   Frame().Run(Command::kNext);
   Frame().Run(Command::kNext);
-  EXPECT_EQ(Frame().View()->EntryText(), "BA");
+  EXPECT_EQ(Frame().View()->Slide()->Word(), "BA");
   chosen_file_ = folder_.File("twos");
   Frame().Run(Command::kSaveAs);
   EXPECT_EQ(Frame().windowTitle(), "Tavrune - twos.tvr (2Letter.General.All)");
@@ -154,7 +154,7 @@ TEST_F(StudyProgramTest, NewPredefinedListSavedAndOpenedAgainAtTheSameEntry) {
   Frame().Run(Command::kNewPredefinedList);  // cancelled dialog: an empty list
   EXPECT_EQ(Doc().EntryCount(), 0);
   ASSERT_TRUE(Frame().OpenFile(folder_.File("twos.tvr")));
-  EXPECT_EQ(Frame().View()->EntryText(), "BA");
+  EXPECT_EQ(Frame().View()->Slide()->Word(), "BA");
   EXPECT_EQ(Frame().PaneText(MMainFrame::kPositionPane), "3 / 5");
 }
 
