@@ -704,14 +704,15 @@ void MTavruneDoc::RefreshLexicon() {
 
 const Lexicon* MTavruneDoc::ComputeExcludedLexicon() const {
   if (app_.Source() != LexiconId::kUKNA) return nullptr;
-  switch (app_.AnswerSource()) {
-    case 0:  // Britain only: not in the North-American list
+  switch (AnswerSourceFromNumber(app_.AnswerSource())) {
+    case AnswerSource::kBritishOnly:
       return &app_.LexiconFor(LexiconId::kNA);
-    case 1:  // North America only: not in the British list
+    case AnswerSource::kNorthAmericanOnly:
       return &app_.LexiconFor(LexiconId::kUK);
-    default:
+    case AnswerSource::kBoth:
       return nullptr;
   }
+  return nullptr;
 }
 
 void MTavruneDoc::AddAnswerFilter(ConditionList& conditions) const {
