@@ -53,10 +53,7 @@ class BuiltAnswers : public WordFilter {
       : conditions_(conditions), lexicon_(lexicon) {}
 
   bool Passes(std::string_view word) const override {
-    if (conditions_.Passes(word, lexicon_)) {
-      text_.append(word);
-      ends_.push_back(text_.size());
-    }
+    if (conditions_.Passes(word, lexicon_)) found_.Append(word);
     return false;
   }
 
@@ -64,12 +61,8 @@ class BuiltAnswers : public WordFilter {
   // sorts `out` when it is sorted, as appending a collection does.
   void AppendByLength(WordCollection& out) const {
     std::vector<std::string_view> alphabetical;
-    alphabetical.reserve(ends_.size());
-    size_t start = 0;
-    for (size_t end : ends_) {
-      alphabetical.emplace_back(text_.data() + start, end - start);
-      start = end;
-    }
+    alphabetical.reserve(found_.AnswerCount());
+    for (size_t i = 0; i < found_.AnswerCount(); ++i) alphabetical.push_back(found_.Answer(i));
     // Answers are upper case, where byte order is the alphabetical order.
     if (!std::is_sorted(alphabetical.begin(), alphabetical.end())) {
       std::sort(alphabetical.begin(), alphabetical.end());
@@ -91,8 +84,7 @@ class BuiltAnswers : public WordFilter {
  private:
   const ConditionList& conditions_;
   const Lexicon& lexicon_;
-  mutable std::string text_;
-  mutable std::vector<size_t> ends_;
+  mutable PackedAnswers found_;
 };
 
 WordCollection InsertionOrder(int growth_step, size_t block_size) {
@@ -895,7 +887,7 @@ bool MTavruneDoc::BuildPrintAnswersStep(int& progress) {
   // A preparation starts afresh, so answers of an earlier one never stay.
   if (print_entries_done_ == 0) {
     ResetPrintAnswers();
-    print_offsets_.push_back(0);
+    print_answers_.MarkEntry();
   }
   const int count = entries_.Count();
   if (count == 0) {
@@ -907,11 +899,8 @@ bool MTavruneDoc::BuildPrintAnswersStep(int& progress) {
   for (int n = 0; n < kPrintStepEntries && print_entries_done_ < count; ++n) {
     answers.Clear();
     ComputeAnswers(print_entries_done_, answers, answers);
-    for (std::string_view answer : answers) {
-      print_text_.append(answer);
-      print_answer_ends_.push_back(print_text_.size());
-    }
-    print_offsets_.push_back(print_answer_ends_.size());
+    for (std::string_view answer : answers) print_answers_.Append(answer);
+    print_answers_.MarkEntry();
     ++print_entries_done_;
   }
   progress = static_cast<int>(static_cast<long long>(print_entries_done_) * 100 / count);
@@ -919,16 +908,8 @@ bool MTavruneDoc::BuildPrintAnswersStep(int& progress) {
 }
 
 void MTavruneDoc::ResetPrintAnswers() {
-  print_offsets_.clear();
-  print_text_.clear();
-  print_answer_ends_.clear();
+  print_answers_.Clear();
   print_entries_done_ = 0;
-}
-
-std::string_view MTavruneDoc::PrintAnswer(size_t index) const {
-  if (index >= print_answer_ends_.size()) return {};
-  const size_t start = index == 0 ? 0 : print_answer_ends_[index - 1];
-  return std::string_view(print_text_).substr(start, print_answer_ends_[index] - start);
 }
 
 }  // namespace tavrune

@@ -16,6 +16,7 @@
 #include "search/search_condition.h"
 #include "study/application_state.h"
 #include "wordlist/list_settings.h"
+#include "wordlist/packed_answers.h"
 
 namespace tavrune {
 
@@ -261,14 +262,12 @@ class MTavruneDoc {
   // --- Printing ---
 
   // One step of collecting every entry's answers for printing: at most 25
-  // entries. `progress` receives the percentage; true when done. The answers
-  // of entry i are PrintAnswer(PrintOffsets()[i] .. PrintOffsets()[i + 1]).
-  // Start every preparation with ResetPrintAnswers.
+  // entries. `progress` receives the percentage; true when done. The
+  // answers are PrintAnswers(), one marked entry per list entry. Start every
+  // preparation with ResetPrintAnswers.
   bool BuildPrintAnswersStep(int& progress);
   void ResetPrintAnswers();
-  const std::vector<size_t>& PrintOffsets() const { return print_offsets_; }
-  size_t PrintAnswerCount() const { return print_answer_ends_.size(); }
-  std::string_view PrintAnswer(size_t index) const;
+  const PackedAnswers& PrintAnswers() const { return print_answers_; }
   int PrintEntriesDone() const { return print_entries_done_; }
 
   // --- State ---
@@ -333,11 +332,8 @@ class MTavruneDoc {
   int32_t quiz_total_ = 0;
   bool quiz_auto_reset_ = false;
 
-  // Print answers are collected as one text with the end of every answer,
-  // so a long list may have more than a collection's 64,000 answers.
-  std::vector<size_t> print_offsets_;
-  std::string print_text_;
-  std::vector<size_t> print_answer_ends_;
+  // Packed, so a long list may have more than a collection's 64,000 answers.
+  PackedAnswers print_answers_;
   int print_entries_done_ = 0;
 
   WordCollection deleted_entries_;

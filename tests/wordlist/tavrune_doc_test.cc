@@ -276,7 +276,7 @@ TEST_F(DocTest, PrintAnswersInSteps) {
   int progress = -1;
   EXPECT_TRUE(doc.BuildPrintAnswersStep(progress));
   EXPECT_EQ(progress, 100);
-  EXPECT_EQ(doc.PrintOffsets(), (std::vector<size_t>{0}));
+  EXPECT_EQ(doc.PrintAnswers().EntryOffsets(), (std::vector<size_t>{0}));
 
   WordCollection words = Words({});
   std::string word = "CA";
@@ -290,17 +290,17 @@ TEST_F(DocTest, PrintAnswersInSteps) {
   EXPECT_EQ(progress, 25 * 100 / 27);
   EXPECT_TRUE(doc.BuildPrintAnswersStep(progress));
   EXPECT_EQ(progress, 100);
-  ASSERT_EQ(doc.PrintOffsets().size(), 28u);
+  ASSERT_EQ(doc.PrintAnswers().EntryOffsets().size(), 28u);
   const int cat = doc.FindEntry("CAT");
-  const size_t first = doc.PrintOffsets()[cat];
-  ASSERT_EQ(doc.PrintOffsets()[cat + 1] - first, 2u);
-  EXPECT_EQ(doc.PrintAnswer(first), "SCAT");
-  EXPECT_EQ(doc.PrintAnswer(first + 1), "CATS");
+  const size_t first = doc.PrintAnswers().EntryOffsets()[cat];
+  ASSERT_EQ(doc.PrintAnswers().EntryOffsets()[cat + 1] - first, 2u);
+  EXPECT_EQ(doc.PrintAnswers().Answer(first), "SCAT");
+  EXPECT_EQ(doc.PrintAnswers().Answer(first + 1), "CATS");
 
   // Reordering leaves nothing stale behind.
   doc.SetSortOptions(SortType::kWordLength, true);
   EXPECT_EQ(doc.PrintEntriesDone(), 0);
-  EXPECT_EQ(doc.PrintAnswerCount(), 0u);
+  EXPECT_EQ(doc.PrintAnswers().AnswerCount(), 0u);
 }
 
 TEST_F(DocTest, SaveChangesIsOfferedBeforeLosingAList) {
