@@ -19,16 +19,6 @@ namespace {
 
 namespace text = wordlist_text;
 
-// The widths of the front and end hook groups of an Anagrams and Hooks
-// answer, by entry length: as many hook letters as words of that length have.
-constexpr std::array<int, 16> kFrontGroupWidth = {5, 5, 18, 19, 19, 13, 13, 8,
-                                                  6, 3, 2,  2,  2,  2,  1,  0};
-constexpr std::array<int, 16> kEndGroupWidth = {5, 5, 19, 11, 9, 5, 5, 4, 4, 4, 3, 3, 4, 3, 3, 0};
-
-int GroupWidth(const std::array<int, 16>& table, int length) {
-  return table[static_cast<size_t>(std::clamp(length, 0, 15))];
-}
-
 // Words with the same characters, whatever their order.
 std::string LetterKey(std::string_view word) {
   std::string key(word);
@@ -772,76 +762,9 @@ int MTavruneDoc::RemoveMarkedWords(const std::vector<bool>& marked) {
 
 // --- Display helpers ---
 
-std::string MTavruneDoc::ListTitle() const {
-  const std::string front = std::to_string(settings_.front_hook_letters);
-  const std::string end = std::to_string(settings_.end_hook_letters);
-  switch (settings_.list_type) {
-    case ListType::kAnagrams:
-      return "Anagrams";
-    case ListType::kHooks:
-      switch (settings_.hook_type) {
-        case HookType::kFront:
-          return "Hooks (" + front + ",)";
-        case HookType::kEnd:
-          return "Hooks (," + end + ")";
-        case HookType::kFrontAndEnd:
-          return "Hooks (" + front + "," + end + ")";
-        case HookType::kBothEnds:
-          return "Hooks (" + front + "-" + end + ")";
-      }
-      return "Hooks ";
-    case ListType::kList:
-      return "List";
-    case ListType::kAnagramsAndHooks:
-      return "Anagrams and Hooks";
-    case ListType::kBuild:
-      return "Build (" + std::to_string(settings_.build_minimum) + "-" +
-             std::to_string(settings_.build_maximum) + ")";
-  }
-  return "List";
-}
-
 AnswerLayout MTavruneDoc::GetAnswerLayout() const {
-  AnswerLayout layout;
   const auto [shortest, longest] = entries_.LengthRange();
-  layout.shortest_entry = shortest;
-  layout.longest_entry = longest;
-  const int front = settings_.front_hook_letters;
-  const int end = settings_.end_hook_letters;
-  switch (settings_.list_type) {
-    case ListType::kAnagrams:
-      layout.answer_width = longest;
-      break;
-    case ListType::kHooks:
-      switch (settings_.hook_type) {
-        case HookType::kFront:
-          layout.answer_width = longest + front;
-          break;
-        case HookType::kEnd:
-          layout.answer_width = longest + end;
-          break;
-        case HookType::kFrontAndEnd:
-          layout.answer_width = longest + std::max(front, end);
-          break;
-        case HookType::kBothEnds:
-          layout.answer_width = longest + front + end;
-          break;
-      }
-      break;
-    case ListType::kList:
-      break;
-    case ListType::kAnagramsAndHooks:
-      layout.answer_width = longest;
-      layout.front_group_width =
-          std::max(GroupWidth(kFrontGroupWidth, shortest), GroupWidth(kFrontGroupWidth, longest));
-      layout.end_group_width =
-          std::max(GroupWidth(kEndGroupWidth, shortest), GroupWidth(kEndGroupWidth, longest));
-      break;
-    case ListType::kBuild:
-      layout.answer_width = std::min(longest, settings_.build_maximum);
-      break;
-  }
-  return layout;
+  return tavrune::GetAnswerLayout(settings_, shortest, longest);
 }
 
 SourceSymbol MTavruneDoc::WordSourceSymbol(std::string_view word) const {
@@ -867,18 +790,6 @@ void MTavruneDoc::AppendSourceSymbols(const WordCollection& source, WordCollecti
     line += symbol.found ? symbol.symbol : std::string(" ");
     target.InsertAt(line, i);
   }
-}
-
-AnswerLineParts MTavruneDoc::SplitAnswerLine(std::string_view line) {
-  AnswerLineParts parts;
-  const size_t first = line.find(' ');
-  parts.front = line.substr(0, first);
-  if (first == std::string_view::npos) return parts;
-  const std::string_view rest = line.substr(first + 1);
-  const size_t second = rest.find(' ');
-  parts.anagram = rest.substr(0, second);
-  if (second != std::string_view::npos) parts.end = rest.substr(second + 1);
-  return parts;
 }
 
 // --- Printing ---

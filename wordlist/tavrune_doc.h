@@ -15,6 +15,7 @@
 #include "engine/word_collection.h"
 #include "search/search_condition.h"
 #include "study/application_state.h"
+#include "wordlist/answer_layout.h"
 #include "wordlist/list_settings.h"
 #include "wordlist/packed_answers.h"
 
@@ -39,24 +40,6 @@ class DocumentObserver {
   virtual void OnUpdate(int hint) = 0;
   // The description or the file name changed, so the frame title did.
   virtual void OnTitleChanged() {}
-};
-
-// Column widths for showing and printing answers, in characters.
-struct AnswerLayout {
-  int answer_width = 0;
-  int longest_entry = 0;
-  int front_group_width = 0;
-  int end_group_width = 0;
-  int shortest_entry = 0;
-  friend bool operator==(const AnswerLayout&, const AnswerLayout&) = default;
-};
-
-// The three parts of an Anagrams and Hooks answer line.
-struct AnswerLineParts {
-  std::string front;
-  std::string anagram;
-  std::string end;
-  friend bool operator==(const AnswerLineParts&, const AnswerLineParts&) = default;
 };
 
 struct SourceSymbol {
@@ -247,7 +230,7 @@ class MTavruneDoc {
 
   bool IsAnagramType() const { return tavrune::IsAnagramType(settings_.list_type); }
   // "Anagrams", "Hooks (2,1)", "Build (2-15)" ...
-  std::string ListTitle() const;
+  std::string ListTitle() const { return tavrune::ListTitle(settings_); }
   AnswerLayout GetAnswerLayout() const;
   // Whether the word is in the UK or NA lexicon, and its mark.
   SourceSymbol WordSourceSymbol(std::string_view word) const;
@@ -256,8 +239,6 @@ class MTavruneDoc {
   // Inserts every source word followed by its mark into `target` at the
   // word's index.
   void AppendSourceSymbols(const WordCollection& source, WordCollection& target) const;
-  // "AB CAT S" as front letters, anagram and end letters.
-  static AnswerLineParts SplitAnswerLine(std::string_view line);
 
   // --- Printing ---
 

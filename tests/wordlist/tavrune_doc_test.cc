@@ -253,10 +253,10 @@ TEST_F(DocTest, AnswerLayouts) {
 }
 
 TEST_F(DocTest, SplitAnswerLine) {
-  EXPECT_EQ(MTavruneDoc::SplitAnswerLine("S CAT S"), (AnswerLineParts{"S", "CAT", "S"}));
-  EXPECT_EQ(MTavruneDoc::SplitAnswerLine(" OATS"), (AnswerLineParts{"", "OATS", ""}));
-  EXPECT_EQ(MTavruneDoc::SplitAnswerLine("BC AT"), (AnswerLineParts{"BC", "AT", ""}));
-  EXPECT_EQ(MTavruneDoc::SplitAnswerLine("CAT"), (AnswerLineParts{"CAT", "", ""}));
+  EXPECT_EQ(SplitAnswerLine("S CAT S"), (AnswerLineParts{"S", "CAT", "S"}));
+  EXPECT_EQ(SplitAnswerLine(" OATS"), (AnswerLineParts{"", "OATS", ""}));
+  EXPECT_EQ(SplitAnswerLine("BC AT"), (AnswerLineParts{"BC", "AT", ""}));
+  EXPECT_EQ(SplitAnswerLine("CAT"), (AnswerLineParts{"CAT", "", ""}));
 }
 
 TEST_F(DocTest, WordSourceSymbols) {
