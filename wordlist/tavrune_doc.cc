@@ -19,20 +19,6 @@ namespace {
 
 namespace text = wordlist_text;
 
-// Words with the same characters, whatever their order.
-std::string LetterKey(std::string_view word) {
-  std::string key(word);
-  std::sort(key.begin(), key.end());
-  return key;
-}
-
-bool SameLetters(std::string_view word, const std::string& key, std::string& scratch) {
-  if (word.size() != key.size()) return false;
-  scratch.assign(word);
-  std::sort(scratch.begin(), scratch.end());
-  return scratch == key;
-}
-
 // Built answers of a long rack run to many thousands. Rather than land in a
 // scratch collection to be sorted by length and copied again, the words the
 // conditions pass are kept here as found (the generator is told to keep
@@ -96,10 +82,6 @@ std::string UpperCase(std::string_view word) {
 MTavruneDoc::MTavruneDoc(ApplicationState& app, RandomEngine& random)
     : app_(app),
       random_(random),
-      deleted_entries_(
-          InsertionOrder(WordCollection::kListGrowthStep, WordCollection::kListBlockSize)),
-      deleted_answers_(
-          InsertionOrder(WordCollection::kListGrowthStep, WordCollection::kListBlockSize)),
       lexicon_(&app.CurrentLexicon()) {
   ReadSettings();
   RefreshLexicon();
@@ -438,27 +420,10 @@ int MTavruneDoc::FindEntry(std::string_view entry) const {
 
 // --- Deleting and undeleting ---
 
-void MTavruneDoc::RemoveWordsWithLetters(std::string_view entry) {
-  const std::string key = LetterKey(entry);
-  std::string scratch;
-  std::vector<int> found;
-  for (int i = 0; i < master_.Count(); ++i) {
-    if (SameLetters(master_.Word(i), key, scratch)) found.push_back(i);
-  }
-  for (int i : found) deleted_answers_.Append(master_.Word(i));
-  for (auto it = found.rbegin(); it != found.rend(); ++it) master_.RemoveAt(*it);
-}
-
 void MTavruneDoc::DeleteCurrentEntry() {
   if (entries_.IsEmpty()) return;
   const int index = entries_.cursor();
-  const std::string entry(entries_.Word(index));
-  deleted_entries_.Append(entry);
-  if (IsAnagramType()) {
-    RemoveWordsWithLetters(entry);
-  } else {
-    master_.Remove(entry);
-  }
+  history_.Delete(entries_.Word(index), IsAnagramType(), master_);
   entries_.RemoveAt(index);
   entries_.SetCursor(index);
   modified_ = true;
@@ -467,26 +432,14 @@ void MTavruneDoc::DeleteCurrentEntry() {
 }
 
 bool MTavruneDoc::UndeleteLast(bool notify) {
-  if (deleted_entries_.IsEmpty()) return false;
-  const int last = deleted_entries_.Count() - 1;
-  const std::string entry(deleted_entries_.Word(last));
+  if (history_.IsEmpty()) return false;
+  const std::string entry(history_.LastEntry());
   if (settings_.sort_type == SortType::kRandom) {
     entries_.InsertAt(entry, entries_.cursor());
   } else {
     GoToEntry(entries_.Insert(entry), notify);
   }
-  if (IsAnagramType()) {
-    const std::string key = LetterKey(entry);
-    std::string scratch;
-    for (int i = deleted_answers_.Count() - 1; i >= 0; --i) {
-      if (!SameLetters(deleted_answers_.Word(i), key, scratch)) continue;
-      master_.Insert(deleted_answers_.Word(i));
-      deleted_answers_.RemoveAt(i);
-    }
-  } else {
-    master_.Insert(entry);
-  }
-  deleted_entries_.RemoveAt(last);
+  history_.RestoreLast(IsAnagramType(), master_);
   modified_ = true;
   ResetPrintAnswers();
   return true;
@@ -504,10 +457,7 @@ void MTavruneDoc::UndeleteAll() {
   UpdateAllViews(hint::kCurrentEntry);
 }
 
-void MTavruneDoc::ClearUndoHistory() {
-  deleted_entries_.Clear();
-  deleted_answers_.Clear();
-}
+void MTavruneDoc::ClearUndoHistory() { history_.Clear(); }
 
 // --- Rebuilding and settings ---
 

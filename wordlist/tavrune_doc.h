@@ -16,6 +16,7 @@
 #include "search/search_condition.h"
 #include "study/application_state.h"
 #include "wordlist/answer_layout.h"
+#include "wordlist/deletion_history.h"
 #include "wordlist/list_settings.h"
 #include "wordlist/packed_answers.h"
 
@@ -175,7 +176,7 @@ class MTavruneDoc {
   bool UndeleteOne();
   // Undelete All: everything back, then hint 5 once.
   void UndeleteAll();
-  bool CanUndelete() const { return !deleted_entries_.IsEmpty(); }
+  bool CanUndelete() const { return !history_.IsEmpty(); }
   void ClearUndoHistory();
 
   // --- Rebuilding and settings ---
@@ -258,8 +259,7 @@ class MTavruneDoc {
   int EntryCount() const { return entries_.Count(); }
   int CurrentIndex() const { return entries_.cursor(); }
   std::string_view CurrentEntry() const { return entries_.CurrentWord(); }
-  const WordCollection& DeletedEntries() const { return deleted_entries_; }
-  const WordCollection& DeletedAnswers() const { return deleted_answers_; }
+  const DeletionHistory& UndoHistory() const { return history_; }
 
   const std::string& Description() const { return description_; }
   const std::string& Notes() const { return notes_; }
@@ -287,9 +287,6 @@ class MTavruneDoc {
   void ArrangeAnagramEntries();
   // The list ordering under the sort type; ends on the first entry.
   void ApplyListOrdering(bool notify);
-  // The master words with exactly the letters of `entry`, removed and kept
-  // as deleted answers.
-  void RemoveWordsWithLetters(std::string_view entry);
   const Lexicon* ComputeExcludedLexicon() const;
   // Answers must not be in the excluded lexicon (when there is one).
   void AddAnswerFilter(ConditionList& conditions) const;
@@ -317,8 +314,7 @@ class MTavruneDoc {
   PackedAnswers print_answers_;
   int print_entries_done_ = 0;
 
-  WordCollection deleted_entries_;
-  WordCollection deleted_answers_;
+  DeletionHistory history_;
 
   const Lexicon* lexicon_;
   const Lexicon* excluded_ = nullptr;

@@ -25,7 +25,7 @@ TEST_F(DocTest, AnagramEntryStandsForEveryWordWithItsLetters) {
   doc.DeleteCurrentEntry();
   EXPECT_EQ(Entries(), (Strings{"EOT"}));
   EXPECT_EQ(Master(), (Strings{"TOE"}));
-  EXPECT_EQ(testing::AllWords(doc.DeletedAnswers()), (Strings{"PEARS", "SPARE"}));
+  EXPECT_EQ(testing::AllWords(doc.UndoHistory().Answers()), (Strings{"PEARS", "SPARE"}));
   EXPECT_EQ(views_.hints, (std::vector<int>{hint::kCurrentEntry}));
   EXPECT_TRUE(doc.IsModified());
 
@@ -33,7 +33,7 @@ TEST_F(DocTest, AnagramEntryStandsForEveryWordWithItsLetters) {
   EXPECT_EQ(Entries(), (Strings{"AEPRS", "EOT"}));
   EXPECT_EQ(doc.CurrentEntry(), "AEPRS");
   EXPECT_EQ(Master(), (Strings{"PEARS", "SPARE", "TOE"}));
-  EXPECT_TRUE(doc.DeletedAnswers().IsEmpty());
+  EXPECT_TRUE(doc.UndoHistory().Answers().IsEmpty());
   EXPECT_FALSE(doc.UndeleteOne());
 }
 
