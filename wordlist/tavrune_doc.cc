@@ -1,15 +1,12 @@
 #include "wordlist/tavrune_doc.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <unordered_set>
 #include <utility>
 
-#include "engine/generators.h"
 #include "engine/word_source.h"
 #include "resources/string_table.h"
-#include "search/conditions.h"
 #include "study/settings_table.h"
 #include "wordlist/word_list_file.h"
 #include "wordlist/wordlist_messages.h"
@@ -18,50 +15,6 @@ namespace tavrune {
 namespace {
 
 namespace text = wordlist_text;
-
-// Built answers of a long rack run to many thousands. Rather than land in a
-// scratch collection to be sorted by length and copied again, the words the
-// conditions pass are kept here as found (the generator is told to keep
-// none), then dealt out by length into the caller's collection once.
-class BuiltAnswers : public WordFilter {
- public:
-  BuiltAnswers(const ConditionList& conditions, const Lexicon& lexicon)
-      : conditions_(conditions), lexicon_(lexicon) {}
-
-  bool Passes(std::string_view word) const override {
-    if (conditions_.Passes(word, lexicon_)) found_.Append(word);
-    return false;
-  }
-
-  // Appends the words shortest first, alphabetically within a length, then
-  // sorts `out` when it is sorted, as appending a collection does.
-  void AppendByLength(WordCollection& out) const {
-    std::vector<std::string_view> alphabetical;
-    alphabetical.reserve(found_.AnswerCount());
-    for (size_t i = 0; i < found_.AnswerCount(); ++i) alphabetical.push_back(found_.Answer(i));
-    // Answers are upper case, where byte order is the alphabetical order.
-    if (!std::is_sorted(alphabetical.begin(), alphabetical.end())) {
-      std::sort(alphabetical.begin(), alphabetical.end());
-    }
-    std::array<size_t, WordCollection::kMaxWordLength + 2> first = {};
-    const auto length_of = [](std::string_view word) {
-      return std::min<size_t>(word.size(), WordCollection::kMaxWordLength);
-    };
-    for (std::string_view word : alphabetical) ++first[length_of(word) + 1];
-    for (size_t i = 1; i < first.size(); ++i) first[i] += first[i - 1];
-    std::vector<std::string_view> ordered(alphabetical.size());
-    for (std::string_view word : alphabetical) ordered[first[length_of(word)]++] = word;
-    for (std::string_view word : ordered) {
-      if (!out.Append(word)) break;
-    }
-    if (out.sorted()) out.Sort();
-  }
-
- private:
-  const ConditionList& conditions_;
-  const Lexicon& lexicon_;
-  mutable PackedAnswers found_;
-};
 
 WordCollection InsertionOrder(int growth_step, size_t block_size) {
   WordCollection words(growth_step, block_size);
@@ -80,13 +33,10 @@ std::string UpperCase(std::string_view word) {
 }  // namespace
 
 MTavruneDoc::MTavruneDoc(ApplicationState& app, RandomEngine& random)
-    : app_(app),
-      random_(random),
-      lexicon_(&app.CurrentLexicon()) {
+    : app_(app), random_(random), finder_(app.CurrentLexicon()) {
   ReadSettings();
   RefreshLexicon();
-  excluded_ = ComputeExcludedLexicon();
-  AddAnswerFilter(answer_filter_);
+  finder_.SetExcludedLexicon(ExcludedLexiconFor(app_));
 }
 
 MTavruneDoc::~MTavruneDoc() {
@@ -322,60 +272,12 @@ bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* targ
 
 void MTavruneDoc::ComputeAnswers(int index, WordCollection& out, WordCollection& second) const {
   if (index < 0 || index >= entries_.Count()) return;
-  const std::string entry(entries_.Word(index));
-  const Lexicon& lexicon = *lexicon_;
-  const ConditionFilter filter(answer_filter_, lexicon);
-  const WordFilter* answer_filter = answer_filter_.IsEmpty() ? nullptr : &filter;
-  switch (settings_.list_type) {
-    case ListType::kAnagrams:
-      Anagrams(lexicon, entry, out, answer_filter, false);
-      break;
-    case ListType::kHooks: {
-      const std::string front(static_cast<size_t>(std::max(0, settings_.front_hook_letters)), '?');
-      const std::string end(static_cast<size_t>(std::max(0, settings_.end_hook_letters)), '?');
-      switch (settings_.hook_type) {
-        case HookType::kFront:
-          PatternMatches(lexicon, front + entry, out, answer_filter);
-          break;
-        case HookType::kEnd:
-          PatternMatches(lexicon, entry + end, out, answer_filter);
-          break;
-        case HookType::kFrontAndEnd:
-          PatternMatches(lexicon, front + entry, out, answer_filter);
-          PatternMatches(lexicon, entry + end, second, answer_filter);
-          break;
-        case HookType::kBothEnds:
-          PatternMatches(lexicon, front + entry + end, out, answer_filter);
-          break;
-      }
-      break;
-    }
-    case ListType::kList:
-      break;
-    case ListType::kAnagramsAndHooks: {
-      WordCollection anagrams(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
-      Anagrams(lexicon, entry, anagrams, answer_filter, false);
-      for (std::string_view anagram : anagrams) out.Insert(lexicon.HookLine(anagram));
-      break;
-    }
-    case ListType::kBuild: {
-      ConditionList conditions;
-      conditions.Emplace<LengthCondition>(settings_.build_minimum, settings_.build_maximum);
-      AddAnswerFilter(conditions);
-      const BuiltAnswers built(conditions, lexicon);
-      WordCollection none(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
-      Builds(lexicon, entry, none, &built, false);
-      built.AppendByLength(out);
-      break;
-    }
-  }
+  finder_.Find(entries_.Word(index), settings_, out, second);
 }
 
 int MTavruneDoc::AnswerCount(int index) const {
-  WordCollection answers =
-      InsertionOrder(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
-  ComputeAnswers(index, answers, answers);
-  return answers.Count();
+  if (index < 0 || index >= entries_.Count()) return 0;
+  return finder_.Count(entries_.Word(index), settings_);
 }
 
 int MTavruneDoc::GoToEntry(int index, bool notify) {
@@ -628,35 +530,14 @@ bool MTavruneDoc::ChooseAnagramOptions(int order, std::string_view user_order,
 }
 
 void MTavruneDoc::RefreshLexicon() {
-  lexicon_ = &app_.CurrentLexicon();
+  finder_.SetLexicon(app_.CurrentLexicon());
   reference_ = ProbabilityReference(app_.Source());
   master_.SetProbabilityReference(reference_);
   entries_.SetProbabilityReference(reference_);
 }
 
-const Lexicon* MTavruneDoc::ComputeExcludedLexicon() const {
-  if (app_.Source() != LexiconId::kUKNA) return nullptr;
-  switch (AnswerSourceFromNumber(app_.AnswerSource())) {
-    case AnswerSource::kBritishOnly:
-      return &app_.LexiconFor(LexiconId::kNA);
-    case AnswerSource::kNorthAmericanOnly:
-      return &app_.LexiconFor(LexiconId::kUK);
-    case AnswerSource::kBoth:
-      return nullptr;
-  }
-  return nullptr;
-}
-
-void MTavruneDoc::AddAnswerFilter(ConditionList& conditions) const {
-  if (excluded_ != nullptr) conditions.Emplace<LexiconMemberCondition>(*excluded_, false);
-}
-
 bool MTavruneDoc::RefreshAnswerFilter() {
-  const Lexicon* excluded = ComputeExcludedLexicon();
-  if (excluded == excluded_) return false;
-  excluded_ = excluded;
-  answer_filter_.Clear();
-  AddAnswerFilter(answer_filter_);
+  if (!finder_.SetExcludedLexicon(ExcludedLexiconFor(app_))) return false;
   ClearUndoHistory();
   return true;
 }

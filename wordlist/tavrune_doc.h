@@ -13,8 +13,8 @@
 #include "engine/probability.h"
 #include "engine/random_source.h"
 #include "engine/word_collection.h"
-#include "search/search_condition.h"
 #include "study/application_state.h"
+#include "wordlist/answer_finder.h"
 #include "wordlist/answer_layout.h"
 #include "wordlist/deletion_history.h"
 #include "wordlist/list_settings.h"
@@ -51,9 +51,10 @@ struct SourceSymbol {
 // The one word list of the study program. It holds the master words (what
 // is saved and merged into, alphabetical) and the presentation list derived
 // from them (the entries the user steps through; for the anagram list types
-// one arranged alphagram per letter set), decides each entry's answers under
-// the list type, keeps the cursor and the delete/undelete history, and
-// carries the list settings that travel with its file.
+// one arranged alphagram per letter set), keeps the cursor, and carries the
+// list settings that travel with its file. Each entry's answers come from
+// its AnswerFinder, deleted entries go to its DeletionHistory, and answers
+// collected for printing to a PackedAnswers.
 //
 // It borrows the lexicons, the dictionary choices, the settings store and
 // the user prompt from the application object, which must outlive it, and
@@ -275,10 +276,10 @@ class MTavruneDoc {
   bool QuizAutoReset() const { return quiz_auto_reset_; }
   void SetQuizAutoReset(bool on) { quiz_auto_reset_ = on; }
 
-  const Lexicon& CurrentLexicon() const { return *lexicon_; }
+  const Lexicon& CurrentLexicon() const { return finder_.lexicon(); }
   // The lexicon whose words answers must not be in; null when answers are
   // not filtered.
-  const Lexicon* AnswerFilterLexicon() const { return excluded_; }
+  const Lexicon* AnswerFilterLexicon() const { return finder_.excluded_lexicon(); }
   ApplicationState& App() { return app_; }
   const ApplicationState& App() const { return app_; }
 
@@ -287,9 +288,6 @@ class MTavruneDoc {
   void ArrangeAnagramEntries();
   // The list ordering under the sort type; ends on the first entry.
   void ApplyListOrdering(bool notify);
-  const Lexicon* ComputeExcludedLexicon() const;
-  // Answers must not be in the excluded lexicon (when there is one).
-  void AddAnswerFilter(ConditionList& conditions) const;
   void ApplySettings(const ListSettings& settings, bool with_build_limits);
   void NotifyTitleChanged();
   bool SaveWithChooser();
@@ -315,10 +313,7 @@ class MTavruneDoc {
   int print_entries_done_ = 0;
 
   DeletionHistory history_;
-
-  const Lexicon* lexicon_;
-  const Lexicon* excluded_ = nullptr;
-  ConditionList answer_filter_;
+  AnswerFinder finder_;
   ProbabilityReference reference_;
 };
 
