@@ -1,7 +1,6 @@
 #ifndef TAVRUNE_WORDLIST_TAVRUNE_DOC_H_
 #define TAVRUNE_WORDLIST_TAVRUNE_DOC_H_
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
