@@ -54,6 +54,16 @@ class MTavruneView : public QWidget, public DocumentObserver {
   bool ShowProbabilityFactor() const { return show_probability_; }
   void SetStatusSwitches(bool answer_counts, bool probability_factor);
 
+  // The Options commands: each opens its dialog and applies what changed.
+  void ChooseAnagramOptions();
+  void ChooseBuildOptions();
+  void ChooseHookOptions();
+  void ChooseListOrdering();
+  void ChooseSlideShowOptions();
+  void ChooseStatusBarOptions();
+  // Each colour picked applies at once; Cancel puts the old one back.
+  void ChooseColour(Colour colour);
+
   // The answers pane: "Ans  %d" or "Ans  %d   %d"; empty when the pane is
   // off, the list is empty or the bar shows no answers.
   QString AnswersPaneText() const;
