@@ -138,6 +138,31 @@ constexpr CommandSpec kCommands[] = {
     {Command::kViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle Toolbar", "", ""},
     {Command::kViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle Status Bar", "",
      ""},
+    {Command::kAnagramOptions, "&Anagram...", "Change how anagram entries are shown\nAnagram Options",
+     "", ""},
+    {Command::kBuildOptions, "&Build...", "Change the lengths of built words\nBuild Options", "",
+     ""},
+    {Command::kHooksOptions, "&Hooks...", "Change which hooks are shown\nHooks Options", "", ""},
+    {Command::kListOrderingOptions, "List &Ordering...",
+     "Change the order of the list\nList Ordering Options", "", ""},
+    {Command::kSlideShowOptions, "&Slide Show...", "Change the slide show's timing\nSlide Show Options",
+     "", ""},
+    {Command::kStatusBarOptions, "S&tatus Bar...",
+     "Choose what the status bar shows\nStatus Bar Options", "", ""},
+    {Command::kSlideForegroundColour, "Slide &Foreground...",
+     "Change the colour of the slide's letters\nSlide Foreground", "", ""},
+    {Command::kSlideBackgroundColour, "Slide &Background...",
+     "Change the colour of the slide\nSlide Background", "", ""},
+    {Command::kTileForegroundColour, "&Tile Foreground...",
+     "Change the colour of the tiles' letters\nTile Foreground", "", ""},
+    {Command::kTileBackgroundColour, "T&ile Background...",
+     "Change the colour of the tiles\nTile Background", "", ""},
+    {Command::kMainWindowColour, "&Main Window...",
+     "Change the colour of the window\nWorkspace Background", "", ""},
+    {Command::kFontSmall, "&Small", "Show the slide in small letters\nSmall", "", ""},
+    {Command::kFontMedium, "&Medium", "Show the slide in medium letters\nMedium", "", ""},
+    {Command::kFontLarge, "&Large", "Show the slide in large letters\nLarge", "", ""},
+    {Command::kShowTiles, "Show T&iles", "Show the word as letter tiles\nShow Tiles", "", ""},
     {Command::kDictionary, "&Dictionary...", "Choose the dictionary\nDictionary", "", ""},
     {Command::kShowWelcome, "Show &Welcome",
      "Show the welcome tips when the program starts\nShow Welcome", "", ""},
@@ -191,6 +216,20 @@ constexpr SlideCommand kSlideCommands[] = {
     {Command::kSlideShowAnagramsAndHooks, ListType::kAnagramsAndHooks},
     {Command::kSlideShowBuild, ListType::kBuild},
 };
+
+struct ColourCommand {
+  Command command;
+  MTavruneView::Colour colour;
+};
+constexpr ColourCommand kColourCommands[] = {
+    {Command::kSlideForegroundColour, MTavruneView::Colour::kSlideForeground},
+    {Command::kSlideBackgroundColour, MTavruneView::Colour::kSlideBackground},
+    {Command::kTileForegroundColour, MTavruneView::Colour::kTileForeground},
+    {Command::kTileBackgroundColour, MTavruneView::Colour::kTileBackground},
+    {Command::kMainWindowColour, MTavruneView::Colour::kMainWindow},
+};
+constexpr Command kFontCommands[] = {Command::kFontSmall, Command::kFontMedium,
+                                     Command::kFontLarge};
 
 std::string PathOf(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
@@ -261,7 +300,9 @@ void MMainFrame::CreateActions() {
   for (const SlideCommand& slide : kSlideCommands) Action(slide.command)->setCheckable(true);
   for (Command command : {Command::kQuizHooks, Command::kQuizAnagrams,
                           Command::kQuizAnagramsAndHooks, Command::kQuizBuild,
-                          Command::kViewToolbar, Command::kViewStatusBar, Command::kShowWelcome}) {
+                          Command::kViewToolbar, Command::kViewStatusBar, Command::kShowWelcome,
+                          Command::kFontSmall, Command::kFontMedium, Command::kFontLarge,
+                          Command::kShowTiles}) {
     Action(command)->setCheckable(true);
   }
   // F2 and F3 work wherever the focus is in the window.
@@ -337,6 +378,19 @@ void MMainFrame::CreateMenus() {
   view->addAction(Action(Command::kViewStatusBar));
 
   options_menu_ = menuBar()->addMenu(tr("&Options"));
+  for (Command c : {Command::kAnagramOptions, Command::kBuildOptions, Command::kHooksOptions,
+                    Command::kListOrderingOptions, Command::kSlideShowOptions,
+                    Command::kStatusBarOptions}) {
+    options_menu_->addAction(Action(c));
+  }
+  QMenu* colour = options_menu_->addMenu(tr("&Color"));
+  for (const ColourCommand& c : kColourCommands) colour->addAction(Action(c.command));
+  QMenu* font = options_menu_->addMenu(tr("&Font Size"));
+  for (Command c : {Command::kFontSmall, Command::kFontMedium, Command::kFontLarge}) {
+    font->addAction(Action(c));
+  }
+  options_menu_->addAction(Action(Command::kShowTiles));
+  options_menu_->addSeparator();
   options_menu_->addAction(Action(Command::kDictionary));
   options_menu_->addAction(Action(Command::kShowWelcome));
 
@@ -474,6 +528,10 @@ void MMainFrame::UpdateCommandStates() {
   }
   for (Command c : kNotYetAvailable) enable(c, false);
   Action(Command::kShowWelcome)->setChecked(context_.app.ShowWelcome());
+  for (int size = 0; size < 3; ++size) {
+    Action(kFontCommands[size])->setChecked(view_->FontSize() == size);
+  }
+  Action(Command::kShowTiles)->setChecked(view_->ShowsTiles());
   Action(Command::kViewToolbar)->setChecked(tool_bar_->isVisibleTo(this));
   Action(Command::kViewStatusBar)->setChecked(statusBar()->isVisibleTo(this));
 }
@@ -602,6 +660,27 @@ void MMainFrame::Run(Command command) {
     case Command::kNext:
       view_->Next();
       break;
+    case Command::kAnagramOptions:
+      view_->ChooseAnagramOptions();
+      break;
+    case Command::kBuildOptions:
+      view_->ChooseBuildOptions();
+      break;
+    case Command::kHooksOptions:
+      view_->ChooseHookOptions();
+      break;
+    case Command::kListOrderingOptions:
+      view_->ChooseListOrdering();
+      break;
+    case Command::kSlideShowOptions:
+      view_->ChooseSlideShowOptions();
+      break;
+    case Command::kStatusBarOptions:
+      view_->ChooseStatusBarOptions();
+      break;
+    case Command::kShowTiles:
+      view_->ToggleTiles();
+      break;
     case Command::kDictionary:
       ChangeDictionary();
       break;
@@ -623,6 +702,12 @@ void MMainFrame::Run(Command command) {
     default:
       for (const SlideCommand& slide : kSlideCommands) {
         if (slide.command == command) view_->ShowSlideShow(slide.type);
+      }
+      for (const ColourCommand& c : kColourCommands) {
+        if (c.command == command) view_->ChooseColour(c.colour);
+      }
+      for (int size = 0; size < 3; ++size) {
+        if (kFontCommands[size] == command) view_->SetFontSize(size);
       }
       break;
   }
