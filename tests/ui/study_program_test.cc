@@ -200,12 +200,16 @@ TEST_F(StudyProgramTest, ClosingWritesTheSettingsBack) {
   WriteLexicons({LexiconId::kNA});
   Start();
   Frame().resize(700, 500);
+  Frame().View()->SetFontSize(2);
+  Frame().View()->SetColour(MTavruneView::Colour::kSlideBackground, {1, 2, 3});
   ASSERT_TRUE(Frame().close());
   program_.reset();
   EXPECT_EQ(settings_.GetInt("Dictionary", "AnswerSource", -1), 1);
   const PlacementRect placement = ParsePlacement(settings_.GetString("WindowSize", "Position", ""));
   EXPECT_EQ(placement.Width(), 700);
   EXPECT_EQ(placement.Height(), 500);
+  EXPECT_EQ(settings_.GetInt("SlideWindow", "FontSize", 1), 2);
+  EXPECT_EQ(settings_.GetString("SlideWindow", "SlideBG", ""), "1 2 3");
 }
 
 TEST(SingleInstanceTest, ASecondStartHandsItsFileToTheFirst) {
