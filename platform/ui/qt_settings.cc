@@ -6,9 +6,12 @@
 namespace tavrune {
 namespace {
 
+// "General" keys are Qt's top-level keys, which the INI file keeps in its own
+// [General] section; a group of that name would be written as [%General].
 QString KeyOf(std::string_view section, std::string_view key) {
-  return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
-         QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+  const QString name = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+  if (section == "General") return name;
+  return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' + name;
 }
 
 // A stored value as text, when it is one; INI values are read as strings,

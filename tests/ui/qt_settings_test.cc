@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 #include "judge/judge_session.h"
 #include "tests/support/lexicon_fixture.h"
@@ -38,11 +39,14 @@ TEST_F(QtSettingsTest, RoundTripThroughTheFile) {
   EXPECT_EQ(settings.GetString("General", "CurrentLexicon", ""), "4");
   EXPECT_EQ(settings.GetInt("General", "Missing", 17), 17);
   EXPECT_EQ(settings.GetString("Other", "CurrentLexicon", "none"), "none");
+  std::ifstream file(IniPath().toStdString());
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_TRUE(text.starts_with("[General]\nChallengeLogDirectory=")) << text;
 }
 
 TEST_F(QtSettingsTest, OddValuesReadAsDefaults) {
   WriteIni(
-      "[%General]\n"
+      "[General]\n"
       "CurrentLexicon=99999999999999999999999\n"
       "NoMouseFlag=often\n"
       "ChallengeLogDirectory=a, b, c\n"
