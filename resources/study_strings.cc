@@ -62,6 +62,8 @@ constexpr StringEntry kStrings[] = {
     {40078, "Removing words WITH Answers ..."},
     {40079, "Removing words WITHOUT Answers ..."},
     {40080, "The current word list is no longer valid\n for the new Dictionary.\n\nDo you want to create a new list?"},
+    {40081, "Could not generate the requested number of racks."},
+    {40082, "Could not generate any rack that meets all the conditions."},
     {40083, "Type in letters to be used for BuildBuild. You can use letters 'A' to 'Z' and '?'. If QUOTA is typed in, QUA and TO are returned by this search. "},
     {40084, "There are no Lexicons.\n\nIf you donwloaded the software from the web,\nplease download at least one Lexicon."},
     {40087, "A list holds at most 64,000 words: only the first %1 of them will be added.\n\nDo you want to continue?"},

@@ -29,7 +29,7 @@ int CatalogCommand(const Args& args, const Io& io) {
   std::string generate;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--lexicon-id" || args[i] == "--generate") {
-      if (i + 1 >= args.size()) return io.Fail("option " + args[i] + " needs a value");
+      if (i + 1 >= args.size()) return io.Fail(args[i] + " needs a value");
       if (args[i] == "--generate") {
         generate = args[++i];
         continue;
