@@ -139,7 +139,8 @@ struct PredefinedCatalog::FileStamp {
   std::filesystem::file_time_type time;
 
   static FileStamp Of(std::string identity) {
-    FileStamp stamp{std::move(identity)};
+    FileStamp stamp;
+    stamp.identity = std::move(identity);
     std::error_code error;
     stamp.size = std::filesystem::file_size(stamp.identity, error);
     stamp.time = std::filesystem::last_write_time(stamp.identity, error);

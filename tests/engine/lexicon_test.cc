@@ -24,6 +24,8 @@ std::vector<uint8_t> RawFile(const std::vector<uint32_t>& edges, uint32_t edge_o
   std::vector<uint8_t> bytes(edge_offset + edges.size() * 4, 0xEE);
   header.ToBytes(std::span<uint8_t, 64>(bytes.data(), 64));
   for (size_t i = 0; i < edges.size(); ++i) std::memcpy(&bytes[edge_offset + i * 4], &edges[i], 4);
+  testing::KeepFuzzSeed("lexicon_fuzz",
+                        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   return bytes;
 }
 
