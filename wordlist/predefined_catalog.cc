@@ -6,6 +6,7 @@
 #include <map>
 #include <utility>
 
+#include "engine/text_encoding.h"
 #include "resources/string_table.h"
 
 namespace tavrune {
@@ -55,11 +56,16 @@ class LineReader {
       }
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (first_line_ && line.starts_with(kUtf8ByteOrderMark)) {
+      line.erase(0, kUtf8ByteOrderMark.size());
+    }
+    first_line_ = false;
     return true;
   }
 
  private:
   std::streambuf* buffer_;
+  bool first_line_ = true;
 };
 
 enum class OpenResult { kOpened, kMissing, kUnreadable };

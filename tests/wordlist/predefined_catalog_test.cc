@@ -75,8 +75,9 @@ class CatalogTest : public ::testing::Test {
 };
 
 TEST_F(CatalogTest, MasterFileNamesTheCategories) {
+  // Saved by an editor that starts files with a byte-order mark.
   Write("Master.txt",
-        "# comment line\n"
+        "\xEF\xBB\xBF# comment line\n"
         "\n"
         "   # indented comment\n"
         "2Letter Two.txt D and the rest\r\n"
