@@ -55,6 +55,7 @@ constexpr StringEntry kStrings[] = {
     {40065, "Type in two patterns. You can use letters 'A' to 'Z'. To find words where OO can be substituted with U (LOONY, LUNY), type OO and U. Only OO words are shown."},
     {40066, "Removing words..."},
     {40067, "Loading dictionary..."},
+    {40068, "Adding symbols to words..."},
     {40073, "Play is Acceptable."},
     {40074, "Play is NOT Acceptable."},
     {40075, "There are no words to challenge!"},
