@@ -67,6 +67,10 @@ constexpr StringEntry kStrings[] = {
     {40084, "There are no Lexicons.\n\nIf you donwloaded the software from the web,\nplease download at least one Lexicon."},
     {40087, "A list holds at most 64,000 words: only the first %1 of them will be added.\n\nDo you want to continue?"},
     {40088, "%1%% complete"},
+    {40120, "Printed with %1 %2, word study for tile games"},
+    {40121, "Usage: %1 --print-pdf OUT.pdf LIST.tvr"},
+    {40122, "Unable to write %1."},
+    {40123, "Unable to read the word list %1."},
 };
 
 }  // namespace
