@@ -114,10 +114,14 @@ void ApplyPageDialog(const PageDialogValues& values, PageSetup& setup) {
 }
 
 FontDialogValues FontDialogValuesOf(const PageSetup& setup) {
-  return {TwipsToPoints(setup.font_size),        setup.word_bold,
-          setup.word_italic,                     setup.answer_bold,
-          setup.answer_italic,                   TwipsToPoints(setup.vertical_spacing),
-          TwipsToPoints(setup.column_spacing),   TwipsToPoints(setup.column_tab_spacing)};
+  return {TwipsToPoints(setup.font_size),
+          setup.word_bold,
+          setup.word_italic,
+          setup.answer_bold,
+          setup.answer_italic,
+          TwipsToPoints(setup.vertical_spacing),
+          TwipsToPoints(setup.column_spacing),
+          TwipsToPoints(setup.column_tab_spacing)};
 }
 
 void ApplyFontDialog(const FontDialogValues& values, PageSetup& setup) {

@@ -52,13 +52,13 @@ void PrintJob::Finish() {
   content_.hooks = doc_.GetListType() == ListType::kAnagramsAndHooks;
   const ApplicationState& app = doc_.App();
   content_.answer_marks = app.UseSymbols();
-  content_.word_marks =
-      app.UseSymbols() && app.UseSymbolsForMainWord() && MainWordsTakeMarks(doc_);
+  content_.word_marks = app.UseSymbols() && app.UseSymbolsForMainWord() && MainWordsTakeMarks(doc_);
 
   const WordCollection& entries = doc_.Entries();
   const int entry_count = content_.EntryCount();
   for (int i = 0; i < entry_count && i < entries.Count(); ++i) {
-    content_.longest_word = std::max(content_.longest_word, static_cast<int>(entries.Word(i).size()));
+    content_.longest_word =
+        std::max(content_.longest_word, static_cast<int>(entries.Word(i).size()));
   }
   const size_t answer_count = content_.answer_offsets.back();
   for (size_t i = 0; i < answer_count; ++i) {
@@ -103,7 +103,8 @@ std::string PrintJob::WordText(int entry) const {
   const WordCollection& entries = doc_.Entries();
   if (entry < 0 || entry >= entries.Count()) return {};
   std::string text(entries.Word(entry));
-  if (static_cast<size_t>(entry) < word_marks_.size()) text += word_marks_[static_cast<size_t>(entry)];
+  if (static_cast<size_t>(entry) < word_marks_.size())
+    text += word_marks_[static_cast<size_t>(entry)];
   return text;
 }
 

@@ -59,16 +59,16 @@ ColumnMetrics ComputeColumnMetrics(const PageSetup& setup, const PageGeometry& g
   }
   m.column_width = std::max(1, m.column_width);
   // The last column needs no spacing after it, hence the extra spacing.
-  const int span = setup.column_spacing + geometry.usable_width - geometry.left_edge -
-                   setup.right_margin;
+  const int span =
+      setup.column_spacing + geometry.usable_width - geometry.left_edge - setup.right_margin;
   m.columns_per_page = std::max(1, span / m.column_width);
   // Share out what is left over; a column too wide for the page keeps its width.
   m.column_width = std::max(m.column_width, span / m.columns_per_page);
   return m;
 }
 
-PrintLayout::PrintLayout(const PageSetup& setup, const PrinterFacts& printer,
-                         PrintContent content, const TextMeasure& measure)
+PrintLayout::PrintLayout(const PageSetup& setup, const PrinterFacts& printer, PrintContent content,
+                         const TextMeasure& measure)
     : geometry_(ComputePageGeometry(setup, printer)),
       columns_(ComputeColumnMetrics(setup, geometry_, content, measure)),
       content_(std::move(content)) {
@@ -104,10 +104,9 @@ std::vector<PrintLine> PrintLayout::ColumnLines(int page, int column) const {
   while (static_cast<int>(out.size()) < geometry_.lines_per_column &&
          entry < content_.EntryCount()) {
     const bool has_answers = content_.AnswerCount(entry) > 0;
-    out.push_back({entry,
-                   has_answers ? static_cast<long long>(content_.answer_offsets[entry]) + answer
-                               : -1,
-                   answer == 0});
+    out.push_back(
+        {entry, has_answers ? static_cast<long long>(content_.answer_offsets[entry]) + answer : -1,
+         answer == 0});
     if (++answer >= LinesOf(content_, entry)) {
       ++entry;
       answer = 0;

@@ -49,7 +49,7 @@ struct PageGeometry {
   int usable_width = 0;
   int usable_height = 0;
   int left_edge = 0;
-  int right_edge = 0;   // where right-hand header and footer texts end
+  int right_edge = 0;  // where right-hand header and footer texts end
   int body_top = 0;
   int header_line = 0;
   int footer_line = 0;

@@ -80,9 +80,14 @@ FontsSpacingDialog::FontsSpacingDialog(const FontDialogValues& values, QWidget* 
 }
 
 FontDialogValues FontsSpacingDialog::Values() const {
-  return {size_->value(),          word_bold_->isChecked(),   word_italic_->isChecked(),
-          answer_bold_->isChecked(), answer_italic_->isChecked(), line_spacing_->value(),
-          column_spacing_->value(),  word_spacing_->value()};
+  return {size_->value(),
+          word_bold_->isChecked(),
+          word_italic_->isChecked(),
+          answer_bold_->isChecked(),
+          answer_italic_->isChecked(),
+          line_spacing_->value(),
+          column_spacing_->value(),
+          word_spacing_->value()};
 }
 
 PageSetupDialog::PageSetupDialog(const PageSetup& setup, QWidget* parent)
@@ -105,8 +110,8 @@ PageSetupDialog::PageSetupDialog(const PageSetup& setup, QWidget* parent)
     margin_layout->addRow(margin_labels[i], margins_[i]);
   }
 
-  const QString text_labels[] = {tr("Left Hea&der"),  tr("&Middle Header"), tr("Right He&ader"),
-                                 tr("Left Foot&er"),  tr("M&iddle Footer"), tr("Right &Footer")};
+  const QString text_labels[] = {tr("Left Hea&der"), tr("&Middle Header"), tr("Right He&ader"),
+                                 tr("Left Foot&er"), tr("M&iddle Footer"), tr("Right &Footer")};
   auto* texts = new QFormLayout;
   for (size_t i = 0; i < texts_.size(); ++i) {
     texts_[i] = new QLineEdit(Text(values.texts[i]), this);

@@ -72,8 +72,7 @@ class ReadThroughSettings : public Settings {
   void PutInt(std::string_view section, std::string_view key, long long value) override {
     written_.PutInt(section, key, value);
   }
-  void PutString(std::string_view section, std::string_view key,
-                 std::string_view value) override {
+  void PutString(std::string_view section, std::string_view key, std::string_view value) override {
     written_.PutString(section, key, value);
   }
 

@@ -52,10 +52,7 @@ PageSetup WithPrinterPaper(PageSetup setup, const QPrinter& printer) {
 }  // namespace
 
 PrintSupport::PrintSupport(MTavruneDoc& doc, QWidget* parent)
-    : doc_(doc),
-      parent_(parent),
-      setup_(ReadPageSetup(doc.App().GetSettings())),
-      job_(doc) {}
+    : doc_(doc), parent_(parent), setup_(ReadPageSetup(doc.App().GetSettings())), job_(doc) {}
 
 PrintSupport::~PrintSupport() {
   if (changed_) WritePageSetup(doc_.App().GetSettings(), setup_);

@@ -30,8 +30,8 @@ int main(int argc, char* argv[]) {
   if (print_pdf) {
     const tavrune::QtSettings settings(QStringLiteral("Kestrelle"),
                                        QString::fromUtf8(tavrune::kStudyProgramName));
-    return tavrune::RunPrintPdfCommand(
-        args, QCoreApplication::applicationDirPath().toStdString(), settings, std::cerr);
+    return tavrune::RunPrintPdfCommand(args, QCoreApplication::applicationDirPath().toStdString(),
+                                       settings, std::cerr);
   }
   QApplication::setWindowIcon(tavrune::StudyIcon(QStringLiteral("tavrune")));
   // The program's dialogs are grey with black text, whatever the desktop.

@@ -79,12 +79,9 @@ TEST(HeaderFooterTest, ExpandsCodes) {
     const char* text;
     const char* printed;
   } kCases[] = {
-      {"Page \\#/\\P", "Page 3/7"},
-      {"\\p pages, \\d", "7 pages, Mar 07, 26"},
-      {"\\F", "twos.tvr (Two letter words)"},
-      {"\\X and \\\\", "\\X and \\\\"},
-      {"ends in \\", "ends in \\"},
-      {"", ""},
+      {"Page \\#/\\P", "Page 3/7"},           {"\\p pages, \\d", "7 pages, Mar 07, 26"},
+      {"\\F", "twos.tvr (Two letter words)"}, {"\\X and \\\\", "\\X and \\\\"},
+      {"ends in \\", "ends in \\"},           {"", ""},
   };
   for (const auto& c : kCases) EXPECT_EQ(ExpandPageCodes(c.text, facts), c.printed) << c.text;
 }

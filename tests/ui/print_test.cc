@@ -138,8 +138,8 @@ TEST_F(PrintPdfCommandTest, PrintsEveryPageOfTheList) {
   EXPECT_EQ(err_, "");
   EXPECT_EQ(PageCountOf(pdf), 3);
   const std::string text = Output("pdftotext -layout '" + pdf + "' -");
-  for (const char* expected : {"QXAA", "QXLN", "q.tvr (Q words)", "Page 1/3", "Page 3/3",
-                               "Printed with Tavrune"}) {
+  for (const char* expected :
+       {"QXAA", "QXLN", "q.tvr (Q words)", "Page 1/3", "Page 3/3", "Printed with Tavrune"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
   EXPECT_EQ(settings_.size(), stored + 1);  // the run stores nothing
