@@ -27,6 +27,7 @@
 #include "judge/ui/word_judge_dialog.h"
 #include "options/ui/dictionary_dialog.h"
 #include "platform/ui/qt_user_prompt.h"
+#include "print/ui/print_support.h"
 #include "resources/string_table.h"
 #include "study/frame_state.h"
 #include "study/settings_table.h"
@@ -180,8 +181,7 @@ constexpr CommandSpec kCommands[] = {
 
 // Commands whose windows come with later work; they stay disabled.
 constexpr Command kNotYetAvailable[] = {
-    Command::kNewCustomList, Command::kNewRandomRacks, Command::kPageSetup,
-    Command::kPrintPreview,  Command::kPrint,          Command::kImportCustomList,
+    Command::kNewCustomList, Command::kNewRandomRacks, Command::kImportCustomList,
     Command::kCustomize,     Command::kQuizHooks,      Command::kQuizAnagrams,
     Command::kQuizAnagramsAndHooks, Command::kQuizBuild, Command::kWordSearch,
     Command::kQuizHistory,
@@ -602,6 +602,15 @@ void MMainFrame::Run(Command command) {
       break;
     case Command::kExport:
       Export();
+      break;
+    case Command::kPageSetup:
+      RunPageSetupCommand(doc, this);
+      break;
+    case Command::kPrintPreview:
+      RunPrintPreviewCommand(doc, this);
+      break;
+    case Command::kPrint:
+      RunPrintCommand(doc, this);
       break;
     case Command::kExit:
       close();
