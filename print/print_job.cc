@@ -47,7 +47,7 @@ void PrintJob::PrepareAll() {
 }
 
 void PrintJob::Finish() {
-  const std::vector<size_t>& offsets = doc_.PrintOffsets();
+  const std::vector<size_t>& offsets = doc_.PrintAnswers().EntryOffsets();
   content_.answer_offsets = offsets.empty() ? std::vector<size_t>{0} : offsets;
   content_.hooks = doc_.GetListType() == ListType::kAnagramsAndHooks;
   const ApplicationState& app = doc_.App();
@@ -62,12 +62,12 @@ void PrintJob::Finish() {
   }
   const size_t answer_count = content_.answer_offsets.back();
   for (size_t i = 0; i < answer_count; ++i) {
-    const std::string_view line = doc_.PrintAnswer(i);
+    const std::string_view line = doc_.PrintAnswers().Answer(i);
     if (!content_.hooks) {
       content_.longest_answer = std::max(content_.longest_answer, static_cast<int>(line.size()));
       continue;
     }
-    const AnswerLineParts parts = MTavruneDoc::SplitAnswerLine(line);
+    const AnswerLineParts parts = SplitAnswerLine(line);
     content_.longest_front = std::max(content_.longest_front, static_cast<int>(parts.front.size()));
     content_.longest_answer =
         std::max(content_.longest_answer, static_cast<int>(parts.anagram.size()));
@@ -85,9 +85,9 @@ void PrintJob::Finish() {
   // in a plain vector beside the document's answers.
   answer_marks_.reserve(answer_count);
   for (size_t i = 0; i < answer_count; ++i) {
-    const std::string_view line = doc_.PrintAnswer(i);
+    const std::string_view line = doc_.PrintAnswers().Answer(i);
     answer_marks_.push_back(
-        Mark(content_.hooks ? std::string_view(MTavruneDoc::SplitAnswerLine(line).anagram) : line));
+        Mark(content_.hooks ? std::string_view(SplitAnswerLine(line).anagram) : line));
   }
   prompt.SetStatusText(kIdleText);
 }
@@ -110,10 +110,10 @@ std::string PrintJob::WordText(int entry) const {
 
 AnswerLineParts PrintJob::Answer(long long index) const {
   if (index < 0) return {};
-  const std::string_view line = doc_.PrintAnswer(static_cast<size_t>(index));
+  const std::string_view line = doc_.PrintAnswers().Answer(static_cast<size_t>(index));
   AnswerLineParts parts;
   if (content_.hooks) {
-    parts = MTavruneDoc::SplitAnswerLine(line);
+    parts = SplitAnswerLine(line);
   } else {
     parts.anagram = std::string(line);
   }
