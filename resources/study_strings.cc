@@ -8,6 +8,8 @@ constexpr StringEntry kStrings[] = {
     {40002, "Ordering the words in the List ..."},
     {40003, "One of the program files is missing.\nPlease reinstall the program."},
     {40004, "Unable to open a needed file.\nPlease close other applications and retry."},
+    {40007, "There are no matching word(s)."},
+    {40008, "Input is Empty!"},
     {40009, "%1 is not a Tavrune word list file.\nPlease open a file with .tvr extension."},
     {40011, "Unable to obtain a timer for Slide Show. Please\nclose other running applications and retry.\n\nYou can still use other features of Tavrune."},
     {40017, "Search stopped at the end of the list.\nNo words with answer found."},
@@ -62,10 +64,13 @@ constexpr StringEntry kStrings[] = {
     {40078, "Removing words WITH Answers ..."},
     {40079, "Removing words WITHOUT Answers ..."},
     {40080, "The current word list is no longer valid\n for the new Dictionary.\n\nDo you want to create a new list?"},
+    {40081, "Could not generate the requested number of racks."},
+    {40082, "Could not generate any rack that meets all the conditions."},
     {40083, "Type in letters to be used for BuildBuild. You can use letters 'A' to 'Z' and '?'. If QUOTA is typed in, QUA and TO are returned by this search. "},
     {40084, "There are no Lexicons.\n\nIf you donwloaded the software from the web,\nplease download at least one Lexicon."},
     {40087, "A list holds at most 64,000 words: only the first %1 of them will be added.\n\nDo you want to continue?"},
     {40088, "%1%% complete"},
+    {40089, "The search stopped at 64,000 words, the most a list holds: more words may match.\n\nNarrow the search to find them all."},
 };
 
 }  // namespace
