@@ -207,14 +207,18 @@ bool WildcardRack::Matches(std::string_view word, bool small_caps, std::string* 
 
 int Anagrams(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
              const WordFilter* filter, bool small_caps) {
-  if (!Walkable(lexicon, rack)) return 0;
   const int before = output.Count();
   if (IsPlainRack(rack)) {
+    if (!Walkable(lexicon, rack)) return 0;
     RackWalk walk(lexicon, rack, output, filter, small_caps);
     walk.Anagrams(walk.root(), 0, static_cast<int>(rack.size()));
     return AddedSince(output, before);
   }
+  // A run of '*' adds to the text but not to the shortest word it fits.
   const WildcardRack wildcard(rack);
+  if (!lexicon.IsLoaded() || lexicon.RootList() == 0 || wildcard.min_length() > kMaxGraphDepth) {
+    return 0;
+  }
   std::string marked;
   VisitWordsBelow(
       lexicon.Edges(), lexicon.RootList(), "",
@@ -264,7 +268,6 @@ int BuildBuilds(const Lexicon& lexicon, std::string_view rack, WordCollection& o
 
 int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollection& output,
                    const WordFilter* filter, std::string* error) {
-  if (!Walkable(lexicon, pattern)) return 0;
   const int before = output.Count();
   auto insert = [&](std::string_view word) {
     if (PassesFilter(filter, word)) output.Insert(word);
@@ -272,17 +275,30 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
   };
   auto full = [&output] { return output.IsFull(); };
 
+  // Letters and '?' stand for one letter each, so a longer pattern than the
+  // deepest word truly matches nothing.
   if (IsPlainRack(pattern)) {
+    if (!Walkable(lexicon, pattern)) return 0;
     char buffer[kMaxGraphDepth + 1];
     ExactLengthWalk(lexicon.Edges(), lexicon.RootList(), pattern, 0, buffer, insert);
     return AddedSince(output, before);
   }
+
+  // Anything else is compiled first, whatever its length, so a faulty
+  // pattern is reported rather than found to match nothing.
+  PatternExpression expression;
+  if (const auto message = expression.CompileWildcard(pattern)) {
+    if (error != nullptr) *error = std::string(*message);
+    return 0;
+  }
+  if (!lexicon.IsLoaded() || lexicon.RootList() == 0) return 0;
 
   size_t letters = 0;
   while (letters < pattern.size() && IsUpperLetter(pattern[letters])) ++letters;
   const std::string_view prefix = pattern.substr(0, letters);
   uint32_t list = lexicon.RootList();
   if (!prefix.empty()) {
+    // No path is deeper than kMaxGraphDepth, so a longer prefix is not found.
     const uint32_t last = FindPrefixEdge(lexicon, prefix);
     if (last == 0) return 0;
     const uint32_t e = lexicon.EdgeAt(last);
@@ -298,11 +314,6 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
     if (list == 0) return 0;
   }
 
-  PatternExpression expression;
-  if (const auto message = expression.CompileWildcard(pattern)) {
-    if (error != nullptr) *error = std::string(*message);
-    return 0;
-  }
   VisitWordsBelow(
       lexicon.Edges(), list, prefix,
       [&](std::string_view word) {

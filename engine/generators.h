@@ -15,8 +15,9 @@ namespace tavrune {
 // its own sort mode), keeps only words the filter passes (none given: all),
 // and returns the number of words added. A generator stops as soon as the
 // output is full (WordCollection::IsFull), so callers can tell the user that
-// the result was cut. On a lexicon that is not loaded they return 0 at once. Racks and
-// patterns longer than 64 characters find nothing.
+// the result was cut. On a lexicon that is not loaded they return 0 at once. Racks of
+// more than 64 tiles find nothing, as no word is longer; patterns and
+// wildcard racks are taken at any length.
 //
 // With `small_caps`, a letter supplied by a blank is written in lower case.
 

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace tavrune {
 namespace {
@@ -81,27 +82,31 @@ std::string StatusPaneText(const LexiconHeader& header) {
   return text;
 }
 
-bool ValidateGraph(std::span<const uint32_t> edges) {
+std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
   const size_t n = edges.size();
-  if (n <= 1) return true;
+  if (n <= 1) return 0;
 
   // Index of the last entry that closes a list: a list starting after it
   // would run off the end of the array.
   size_t last_closer = 0;
   for (size_t i = 2; i < n; ++i) {
     const uint32_t child = edge::Child(edges[i]);
-    if (child == 1 || child >= n) return false;
+    if (child == 1 || child >= n) return std::nullopt;
     if (edge::IsLast(edges[i])) last_closer = i;
   }
   const uint32_t root = edge::Child(edges[1]);
-  if (root == 0) return true;
-  if (root == 1 || root >= n) return false;
+  if (root == 0) return 0;
+  if (root == 1 || root >= n) return std::nullopt;
 
   // Depth-first over "entry i leads to its child list and, unless it closes
-  // its list, to entry i + 1"; gray entries on the path reveal a cycle.
+  // its list, to entry i + 1"; gray entries on the path reveal a cycle. On
+  // the way back each entry learns its depth and how many entries a walk
+  // from it visits; shared lists make that count grow exponentially with
+  // the file's size, so it saturates just past the limit.
   enum : uint8_t { kUnseen, kOpen, kDone };
   std::vector<uint8_t> state(n, kUnseen);
   std::vector<uint8_t> depth(n, 0);
+  std::vector<uint32_t> steps(n, 0);
   std::vector<uint32_t> stack;
   stack.push_back(root);
   while (!stack.empty()) {
@@ -115,26 +120,32 @@ bool ValidateGraph(std::span<const uint32_t> edges) {
     }
     if (state[i] == kUnseen) {
       const char letter = edge::Letter(e);
-      if (letter < 'A' || letter > 'Z' || i > last_closer) return false;
+      if (letter < 'A' || letter > 'Z' || i > last_closer) return std::nullopt;
       state[i] = kOpen;
       if (child != 0 && state[child] != kDone) {
-        if (state[child] == kOpen) return false;
+        if (state[child] == kOpen) return std::nullopt;
         stack.push_back(child);
       }
       if (!edge::IsLast(e) && state[next] != kDone) {
-        if (state[next] == kOpen) return false;
+        if (state[next] == kOpen) return std::nullopt;
         stack.push_back(next);
       }
       continue;
     }
     int d = 1 + (child != 0 ? depth[child] : 0);
-    if (!edge::IsLast(e)) d = std::max<int>(d, depth[next]);
-    if (d > kMaxGraphDepth) return false;
+    uint64_t s = 1 + uint64_t{child != 0 ? steps[child] : 0};
+    if (!edge::IsLast(e)) {
+      d = std::max<int>(d, depth[next]);
+      s += steps[next];
+    }
+    if (d > kMaxGraphDepth) return std::nullopt;
     depth[i] = static_cast<uint8_t>(d);
+    steps[i] = static_cast<uint32_t>(std::min<uint64_t>(s, uint64_t{kMaxWalkSteps} + 1));
     state[i] = kDone;
     stack.pop_back();
   }
-  return true;
+  if (steps[root] > kMaxWalkSteps) return std::nullopt;
+  return steps[root];
 }
 
 Lexicon::Lexicon(std::FILE* file) { Load(file); }
@@ -143,12 +154,15 @@ void Lexicon::Clear() {
   edges_.clear();
   edges_.shrink_to_fit();
   header_ = LexiconHeader();
+  walk_steps_ = 0;
 }
 
 bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {
   FixByteOrder(edges);
-  if (!ValidateGraph(edges)) return false;
+  const std::optional<uint32_t> steps = ValidateGraph(edges);
+  if (!steps) return false;
   header_ = header;
+  walk_steps_ = *steps;
   edges_ = std::move(edges);
   return true;
 }

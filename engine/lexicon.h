@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +33,10 @@ constexpr uint32_t Make(char letter, uint32_t child, bool ends_word, bool last) 
 // Longest path of letters a loaded graph may hold; walks size their buffers
 // from it, and the loader refuses deeper graphs.
 inline constexpr int kMaxGraphDepth = 64;
+// Most graph entries a walk of every word may visit (each entry once per
+// path that reaches it). Shared lists let a few hundred bytes spell 2^64
+// words; the loader refuses a graph past this, which bounds every walk.
+inline constexpr uint32_t kMaxWalkSteps = uint32_t{1} << 26;
 
 // The 64-byte header at the start of every lexicon file.
 struct LexiconHeader {
@@ -68,7 +73,8 @@ class Lexicon {
   // Replaces the content with the lexicon in `file`, read from its start.
   // A file that is truncated or whose graph is inconsistent (indexes out of
   // range, a list without end, a cycle, a path deeper than kMaxGraphDepth,
-  // a letter outside A-Z) is refused: the lexicon is left empty and false is
+  // a letter outside A-Z, more than kMaxWalkSteps entries on the walk of
+  // all its words) is refused: the lexicon is left empty and false is
   // returned. The caller keeps and closes the file.
   bool Load(std::FILE* file);
   // The same from a file name; false when it cannot be opened or is refused.
@@ -79,6 +85,9 @@ class Lexicon {
   // 0 until loaded; includes the two reserved entries.
   uint32_t EdgeCount() const { return static_cast<uint32_t>(edges_.size()); }
   bool IsLoaded() const { return edges_.size() > 1; }
+  // Entries a walk of every word visits, at most kMaxWalkSteps; at least
+  // the number of words.
+  uint32_t WalkSteps() const { return walk_steps_; }
   LexiconHeader Header() const { return header_; }
 
   bool Contains(std::string_view word) const;
@@ -100,13 +109,16 @@ class Lexicon {
 
   LexiconHeader header_;
   std::vector<uint32_t> edges_;
+  uint32_t walk_steps_ = 0;
 };
 
 // Checks that a graph can be walked safely: every child index is in range,
 // every list reachable from the root ends inside the array, the graph is
-// acyclic with no path longer than kMaxGraphDepth letters, and every reachable
-// edge carries a letter A-Z. One linear pass.
-bool ValidateGraph(std::span<const uint32_t> edges);
+// acyclic with no path longer than kMaxGraphDepth letters, every reachable
+// edge carries a letter A-Z, and a walk of every word visits at most
+// kMaxWalkSteps entries. One linear pass; returns that number of entries,
+// or nothing for a graph that fails.
+std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges);
 
 }  // namespace tavrune
 

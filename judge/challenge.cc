@@ -38,13 +38,17 @@ ChallengeResult JudgeChallenge(const Lexicon& lexicon, std::string_view text) {
 }
 
 bool HasInvalidCharacters(std::string_view text) {
-  bool invalid = false;
-  ForEachLine(text, [&invalid](std::string_view line) {
-    for (char c : line) {
-      if (c != ' ' && !IsLetter(c)) invalid = true;
+  return FirstInvalidCharacter(text) != std::string_view::npos;
+}
+
+size_t FirstInvalidCharacter(std::string_view text) {
+  size_t first = std::string_view::npos;
+  ForEachLine(text, [&](std::string_view line) {
+    for (size_t i = 0; i < line.size() && first == std::string_view::npos; ++i) {
+      if (line[i] != ' ' && !IsLetter(line[i])) first = (line.data() - text.data()) + i;
     }
   });
-  return invalid;
+  return first;
 }
 
 std::string RemoveInvalidCharacters(std::string_view text) {

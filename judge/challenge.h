@@ -23,6 +23,8 @@ ChallengeResult JudgeChallenge(const Lexicon& lexicon, std::string_view text);
 // The judge program accepts only spaces and A-Z on a line. Lines end at '\n'
 // (a '\r' before it belongs to the line break); every line is read whole.
 bool HasInvalidCharacters(std::string_view text);
+// The position of the first such character; npos when there is none.
+size_t FirstInvalidCharacter(std::string_view text);
 
 // Each line keeps only its letters A-Z (spaces go too) and ends with '\n'.
 std::string RemoveInvalidCharacters(std::string_view text);

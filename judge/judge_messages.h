@@ -12,6 +12,7 @@ inline constexpr int kAcceptableVerdict = 105;
 inline constexpr int kNotAcceptableVerdict = 106;
 inline constexpr int kInvalidCharactersQuestion = 107;
 inline constexpr int kInvalidCharactersRemovedMessage = 108;
+inline constexpr int kLogFolderUnwritableQuestion = 109;
 
 // The study program's Word Judge texts (resources/study_strings.cc).
 inline constexpr int kPlayAcceptableText = 40073;

@@ -91,9 +91,25 @@ bool JudgeSession::Load() {
     return false;
   }
   log_ = ChallengeLog(choice_.log_directory, clock_);
-  log_.StartSession(Caption());
+  logs_kept_ = log_.StartSession(Caption());
   session_open_ = true;
   return true;
+}
+
+bool JudgeSession::CheckLogFolder(const FolderChooser& choose) {
+  while (session_open_ && !logs_kept_) {
+    if (prompt_.AskYesNo(kLogFolderUnwritableQuestion, {choice_.log_directory}) !=
+        UserPrompt::Answer::kYes) {
+      break;
+    }
+    const std::optional<std::string> folder = choose(choice_.log_directory);
+    if (!folder) break;
+    choice_.log_directory = NormalizeLogDirectory(*folder, default_log_directory_);
+    WriteJudgeSettings(settings_, choice_);
+    log_ = ChallengeLog(choice_.log_directory, clock_);
+    logs_kept_ = log_.StartSession(Caption());
+  }
+  return logs_kept_;
 }
 
 void JudgeSession::End() {

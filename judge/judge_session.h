@@ -2,6 +2,7 @@
 #define TAVRUNE_JUDGE_JUDGE_SESSION_H_
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,6 +79,16 @@ class JudgeSession {
   // Closes the log session (once).
   void End();
 
+  // Another log folder picked by the user, starting at `current`; nullopt
+  // when the user cancels.
+  using FolderChooser = std::function<std::optional<std::string>(const std::string& current)>;
+  // After Load: when the session's first entry could not be written, says so
+  // (question 109) and, on Yes, lets the user pick another folder, until one
+  // takes the entry or the user gives up. A folder picked is stored. Entries
+  // that fail later stay silent. Returns whether logs are kept.
+  bool CheckLogFolder(const FolderChooser& choose);
+  bool LogsKept() const { return logs_kept_; }
+
   const Lexicon& CurrentLexicon() const { return lexicon_; }
   std::string Caption() const { return LexiconCaption(lexicon_.Header()); }
   ChallengeLog& Log() { return log_; }
@@ -93,6 +104,7 @@ class JudgeSession {
   Lexicon lexicon_;
   ChallengeLog log_;
   bool session_open_ = false;
+  bool logs_kept_ = false;
 };
 
 }  // namespace tavrune

@@ -57,6 +57,7 @@ constexpr StringEntry kStrings[] = {
     {40065, "Type in two patterns. You can use letters 'A' to 'Z'. To find words where OO can be substituted with U (LOONY, LUNY), type OO and U. Only OO words are shown."},
     {40066, "Removing words..."},
     {40067, "Loading dictionary..."},
+    {40068, "Adding symbols to words..."},
     {40073, "Play is Acceptable."},
     {40074, "Play is NOT Acceptable."},
     {40075, "There are no words to challenge!"},
@@ -71,6 +72,10 @@ constexpr StringEntry kStrings[] = {
     {40087, "A list holds at most 64,000 words: only the first %1 of them will be added.\n\nDo you want to continue?"},
     {40088, "%1%% complete"},
     {40089, "The search stopped at 64,000 words, the most a list holds: more words may match.\n\nNarrow the search to find them all."},
+    {40120, "Printed with %1 %2, word study for tile games"},
+    {40121, "Usage: %1 --print-pdf OUT.pdf LIST.tvr"},
+    {40122, "Unable to write %1."},
+    {40123, "Unable to read the word list %1."},
 };
 
 }  // namespace

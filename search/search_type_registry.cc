@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/generators.h"
+#include "engine/pattern_expression.h"
 #include "search/conditions.h"
 #include "search/extension_scan.h"
 #include "search/search_messages.h"
@@ -49,9 +50,17 @@ Validation TwoLetterPatterns(std::string_view p1, std::string_view p2) {
   return Validation::Ok();
 }
 
-Validation NonEmptyPattern(std::string_view p1, std::string_view) {
-  return p1.empty() ? Validation::Fail(kEmptyPatternMessage, SearchField::kPattern1)
-                    : Validation::Ok();
+// A pattern 1 that compiles once extended as the search will extend it, so
+// a faulty pattern is refused instead of finding nothing.
+ValidateFunction CompilingPattern(std::string before, std::string after) {
+  return [before = std::move(before), after = std::move(after)](std::string_view p1,
+                                                               std::string_view) {
+    PatternExpression expression;
+    const bool valid =
+        !p1.empty() && !expression.CompileWildcard(before + std::string(p1) + after).has_value();
+    return valid ? Validation::Ok()
+                 : Validation::Fail(kEmptyPatternMessage, SearchField::kPattern1);
+  };
 }
 
 Validation ConsonantVowelPattern(std::string_view p1, std::string_view) {
@@ -200,7 +209,7 @@ std::unique_ptr<SearchType> PatternType(std::string_view name, int help, std::st
       [extended](const SearchParameters& p, bool matching) {
         return std::make_unique<PatternCondition>(extended(p), matching);
       },
-      PatternRoute(extended, false), NonEmptyPattern);
+      PatternRoute(extended, false), CompilingPattern(before, after));
 }
 
 SearchCategory PatternCategory() {

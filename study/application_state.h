@@ -22,6 +22,21 @@ struct PredefinedListChoice {
   std::string list;
 };
 
+// Which answers a list over the combined lexicon shows. The settings keep
+// it as a number.
+enum class AnswerSource : int {
+  kBritishOnly = 0,        // not in the North-American list
+  kNorthAmericanOnly = 1,  // not in the British list
+  kBoth = 2,
+};
+
+// Any number other than the first two shows both.
+constexpr AnswerSource AnswerSourceFromNumber(long long value) {
+  if (value == 0) return AnswerSource::kBritishOnly;
+  if (value == 1) return AnswerSource::kNorthAmericanOnly;
+  return AnswerSource::kBoth;
+}
+
 // What the dictionary options edit.
 struct DictionaryChoices {
   int source = 0;

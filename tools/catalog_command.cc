@@ -21,6 +21,14 @@ bool SplitListName(std::string_view full, std::string_view parts[3]) {
          full.find('.') == std::string_view::npos;
 }
 
+void NoteLimits(const PredefinedCatalog& catalog, const Io& io) {
+  if (!catalog.LimitsReached()) return;
+  io.err << "tavrune-lexicon: the catalogue passes its limits (" << PredefinedCatalog::kMaxCategories
+         << " categories; " << PredefinedCatalog::kMaxSubcategories << " subcategories and "
+         << PredefinedCatalog::kMaxLists << " lists a category; " << PredefinedCatalog::kMaxLinesRead
+         << " lines read in all); the rest was skipped\n";
+}
+
 }  // namespace
 
 int CatalogCommand(const Args& args, const Io& io) {
@@ -29,7 +37,7 @@ int CatalogCommand(const Args& args, const Io& io) {
   std::string generate;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--lexicon-id" || args[i] == "--generate") {
-      if (i + 1 >= args.size()) return io.Fail("option " + args[i] + " needs a value");
+      if (i + 1 >= args.size()) return io.Fail(args[i] + " needs a value");
       if (args[i] == "--generate") {
         generate = args[++i];
         continue;
@@ -71,6 +79,7 @@ int CatalogCommand(const Args& args, const Io& io) {
       return io.Fail("--generate takes Category.Subcategory.List, not '" + generate + "'");
     }
     const auto list = catalog.BuildList(parts[0], parts[1], parts[2]);
+    NoteLimits(catalog, io);
     if (!list) return io.Fail("no predefined list '" + generate + "'");
     PrintWords(list->words, io);
     return kExitOk;
@@ -91,6 +100,7 @@ int CatalogCommand(const Args& args, const Io& io) {
     }
   }
   io.out << lines;
+  NoteLimits(catalog, io);
   return kExitOk;
 }
 

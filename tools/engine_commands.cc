@@ -2,11 +2,14 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 
 #include "engine/generators.h"
 #include "engine/probability.h"
 #include "engine/random_racks.h"
 #include "engine/tiles.h"
+#include "resources/string_table.h"
+#include "study/settings_table.h"
 
 namespace tavrune {
 namespace {
@@ -20,7 +23,8 @@ WordCollection ResultList() {
 
 // LEXICON RACK [--small-caps] for the rack generators.
 template <typename Generate>
-int RackCommand(const char* name, const Args& args, const Io& io, Generate generate) {
+int RackCommand(const char* name, TileText kind, const Args& args, const Io& io,
+                Generate generate) {
   Args plain;
   bool small_caps = false;
   for (const std::string& arg : args) {
@@ -33,52 +37,60 @@ int RackCommand(const char* name, const Args& args, const Io& io, Generate gener
     }
   }
   if (plain.size() != 2) return io.Fail(std::string(name) + " needs FILE.TVD and RACK");
+  const auto rack = ReadTileText(plain[1], kind, "RACK", io.err);
+  if (!rack) return kExitUsage;
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(plain[0], lexicon, io, status)) return status;
   WordCollection words = ResultList();
-  generate(lexicon, plain[1], words, small_caps);
+  generate(lexicon, *rack, words, small_caps);
   PrintWords(words, io);
   return kExitOk;
 }
 
-// Reads "--name MIN MAX" style option values from args[i + 1 ...].
-bool ReadNumbers(const Args& args, size_t& i, int count, std::vector<int>& values, const Io& io,
-                 int& status) {
-  const std::string option = args[i];
-  for (int k = 0; k < count; ++k) {
-    if (i + 1 >= args.size()) {
-      status = io.Fail("option " + option + " needs " + std::to_string(count) + " number(s)");
-      return false;
-    }
-    const auto value = ParseInteger(args[++i]);
-    if (!value || *value < -1000000 || *value > 1000000) {
-      status = io.Fail("option " + option + ": '" + args[i] + "' is not a usable number");
-      return false;
-    }
-    values.push_back(static_cast<int>(*value));
+// The value after `option` in the random rack dialog's terms: an integer
+// from `min` to `max`, or the dialog's own message naming the option.
+std::optional<int> RackNumber(const Args& args, size_t& i, const std::string& option, int min,
+                              int max, const Io& io) {
+  if (i + 1 >= args.size()) {
+    io.Fail(option + ": " + MessageText(kIntegerText));
+    return std::nullopt;
   }
-  return true;
+  const auto value = ParseInteger(args[++i]);
+  if (!value) {
+    io.Fail(option + ": " + MessageText(kIntegerText));
+    return std::nullopt;
+  }
+  if (*value < min || *value > max) {
+    io.Fail(option + ": " +
+            MessageText(kIntegerRangeText, {std::to_string(min), std::to_string(max)}));
+    return std::nullopt;
+  }
+  return static_cast<int>(*value);
 }
+
+// Message numbers of the random rack command.
+constexpr int kFewerRacksMessage = 40081;
+constexpr int kNoRacksMessage = 40082;
 
 }  // namespace
 
 int AnagramCommand(const Args& args, const Io& io) {
-  return RackCommand("anagram", args, io,
+  return RackCommand("anagram", TileText::kWildRack, args, io,
                      [](const Lexicon& l, const std::string& rack, WordCollection& out, bool caps) {
                        Anagrams(l, rack, out, nullptr, caps);
                      });
 }
 
 int BuildCommand(const Args& args, const Io& io) {
-  return RackCommand("build", args, io,
+  return RackCommand("build", TileText::kRack, args, io,
                      [](const Lexicon& l, const std::string& rack, WordCollection& out, bool caps) {
                        Builds(l, rack, out, nullptr, caps);
                      });
 }
 
 int BuildBuildCommand(const Args& args, const Io& io) {
-  return RackCommand("buildbuild", args, io,
+  return RackCommand("buildbuild", TileText::kRack, args, io,
                      [](const Lexicon& l, const std::string& rack, WordCollection& out, bool caps) {
                        BuildBuilds(l, rack, out, caps);
                      });
@@ -86,13 +98,15 @@ int BuildBuildCommand(const Args& args, const Io& io) {
 
 int PatternCommand(const Args& args, const Io& io) {
   if (args.size() != 2) return io.Fail("pattern needs FILE.TVD and PATTERN");
+  const auto pattern = ReadTileText(args[1], TileText::kPattern, "PATTERN", io.err);
+  if (!pattern) return kExitUsage;
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(args[0], lexicon, io, status)) return status;
   WordCollection words = ResultList();
   std::string error;
-  PatternMatches(lexicon, args[1], words, nullptr, &error);
-  if (!error.empty()) return io.Fail(error);
+  PatternMatches(lexicon, *pattern, words, nullptr, &error);
+  if (!error.empty()) return io.Fail("PATTERN '" + args[1] + "': " + error);
   PrintWords(words, io);
   return kExitOk;
 }
@@ -100,13 +114,16 @@ int PatternCommand(const Args& args, const Io& io) {
 int StatsCommand(const Args& args, const Io& io) {
   ProbabilityReference reference(LexiconId::kUKNA);
   Args words;
+  bool header = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--lexicon-id") {
-      if (i + 1 >= args.size()) return io.Fail("option --lexicon-id needs a number");
+      if (i + 1 >= args.size()) return io.Fail("--lexicon-id needs a number");
       const auto id = ParseInteger(args[++i]);
       if (!id || !reference.SelectNumber(*id)) {
         return io.Fail("--lexicon-id takes 0 to 4, not '" + args[i] + "'");
       }
+    } else if (args[i] == "--header") {
+      header = true;
     } else if (args[i].starts_with("--")) {
       return io.Fail("unknown option '" + args[i] + "'");
     } else {
@@ -114,6 +131,12 @@ int StatsCommand(const Args& args, const Io& io) {
     }
   }
   if (words.empty()) return io.Fail("stats needs at least one WORD");
+  for (std::string& word : words) {
+    auto read = ReadTileText(word, TileText::kRack, "WORD", io.err);
+    if (!read) return kExitUsage;
+    word = std::move(*read);
+  }
+  if (header) io.out << "word\tpoints\tvowels\tdraws\tprobability\n";
   for (const std::string& word : words) {
     char factor[32];
     std::snprintf(factor, sizeof factor, "%.3f", reference.Factor(word));
@@ -126,59 +149,130 @@ int StatsCommand(const Args& args, const Io& io) {
 }
 
 int RacksCommand(const Args& args, const Io& io) {
+  namespace rr = setting::random_racks;
   if (args.empty() || args[0].starts_with("--")) return io.Fail("racks needs FILE.TVD");
-  int count = 100;
-  int letters = 8;
-  long long seed = -1;
-  std::map<std::string, std::vector<int>> ranges;
-  bool no_blanks = false;
-  int time_limit = 60;
-  int status = kExitOk;
-  const std::map<std::string, int> kOptionNumbers = {
-      {"--count", 1},  {"--letters", 1}, {"--seed", 1},        {"--phonies", 2},
-      {"--points", 2}, {"--vowels", 2},  {"--probability", 2}, {"--time", 1}};
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--no-blanks") {
-      no_blanks = true;
-      continue;
-    }
-    const auto option = kOptionNumbers.find(args[i]);
-    if (option == kOptionNumbers.end()) return io.Fail("unknown option '" + args[i] + "'");
-    std::vector<int> values;
-    if (!ReadNumbers(args, i, option->second, values, io, status)) return status;
-    ranges[option->first] = values;
+  int count = rr::kNumRacks.default_value;
+  int letters = rr::kLettersPerRack.default_value;
+  int time_limit = rr::kMaxTime.default_value;
+  bool no_blanks = rr::kIgnoreBlanks.default_value != 0;
+  std::optional<uint32_t> seed;
+  struct Range {
+    const IntSetting& min;
+    const IntSetting& max;
+    int low;
+    int high;
+  };
+  std::map<std::string, Range, std::less<>> ranges = {
+      {"--points", {rr::kMinPoints, rr::kMaxPoints, 0, 0}},
+      {"--vowels", {rr::kMinVowels, rr::kMaxVowels, 0, 0}},
+      {"--phonies", {rr::kMinPhonies, rr::kMaxPhonies, 0, 0}},
+      {"--probability", {rr::kMinProbFactor, rr::kMaxProbFactor, 0, 0}},
+  };
+  for (auto& [name, range] : ranges) {
+    range.low = range.min.default_value;
+    range.high = range.max.default_value;
   }
-  if (ranges.count("--count")) count = ranges["--count"][0];
-  if (ranges.count("--letters")) letters = ranges["--letters"][0];
-  if (ranges.count("--seed")) seed = ranges["--seed"][0];
-  if (ranges.count("--time")) time_limit = ranges["--time"][0];
-  if (count < 0 || count > WordCollection::kMaxWords) return io.Fail("--count takes 0 to 64000");
-  if (letters < 2 || letters > 15) return io.Fail("--letters takes 2 to 15");
-  if (time_limit < 0) return io.Fail("--time takes 0 or more seconds");
+  const std::map<std::string, std::pair<const IntSetting*, int*>, std::less<>> singles = {
+      {"--count", {&rr::kNumRacks, &count}},
+      {"--letters", {&rr::kLettersPerRack, &letters}},
+      {"--time", {&rr::kMaxTime, &time_limit}},
+  };
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (option == "--no-blanks") {
+      no_blanks = true;
+    } else if (option == "--seed") {
+      const auto value = RackNumber(args, i, option, 0, 0x7FFFFFFF, io);
+      if (!value) return kExitUsage;
+      seed = static_cast<uint32_t>(*value);
+    } else if (const auto single = singles.find(option); single != singles.end()) {
+      const IntSetting& s = *single->second.first;
+      const auto value = RackNumber(args, i, option, s.min, s.max, io);
+      if (!value) return kExitUsage;
+      *single->second.second = *value;
+    } else if (const auto range = ranges.find(option); range != ranges.end()) {
+      // As in the dialog, the maximum is checked against the minimum given.
+      Range& r = range->second;
+      const auto low = RackNumber(args, i, option, r.min.min, r.min.max, io);
+      if (!low) return kExitUsage;
+      const auto high = RackNumber(args, i, option, *low, r.max.max, io);
+      if (!high) return kExitUsage;
+      r.low = *low;
+      r.high = *high;
+    } else {
+      return io.Fail("unknown option '" + option + "'");
+    }
+  }
 
   Lexicon lexicon;
+  int status = kExitOk;
   if (!LoadLexicon(args[0], lexicon, io, status)) return status;
-  RandomEngine random = seed >= 0 ? RandomEngine(static_cast<uint32_t>(seed)) : ClockSeededEngine();
-  RandomRackGenerator generator(random);
+  RandomEngine random = seed ? RandomEngine(*seed) : ClockSeededEngine();
+  RandomRackGenerator generator(random, io.clock ? io.clock : RandomRackGenerator::SystemSeconds);
   generator.SetNoBlanks(no_blanks);
   generator.SetTimeLimit(time_limit);
-  // The random-rack command's own defaults.
-  const auto range = [&](const char* name, int min, int max) {
-    const auto it = ranges.find(name);
-    return it == ranges.end() ? std::pair{min, max} : std::pair{it->second[0], it->second[1]};
-  };
-  const auto [min_phonies, max_phonies] = range("--phonies", 10, 20);
-  const auto [min_points, max_points] = range("--points", 6, 16);
-  const auto [min_vowels, max_vowels] = range("--vowels", 3, 5);
-  const auto [min_factor, max_factor] = range("--probability", 0, 100);
-  generator.SetPhonyRange(min_phonies, max_phonies);
-  generator.SetPointsRange(min_points, max_points);
-  generator.SetVowelRange(min_vowels, max_vowels);
-  generator.SetProbabilityFactorRange(min_factor, max_factor);
+  generator.SetVowelRange(ranges.at("--vowels").low, ranges.at("--vowels").high);
+  generator.SetPhonyRange(ranges.at("--phonies").low, ranges.at("--phonies").high);
+  generator.SetProbabilityFactorRange(ranges.at("--probability").low,
+                                      ranges.at("--probability").high);
+  generator.SetPointsRange(ranges.at("--points").low, ranges.at("--points").high);
   WordCollection racks = ResultList();
-  generator.Generate(count, letters, lexicon, racks);
+  const int produced = generator.Generate(count, letters, lexicon, racks);
   PrintWords(racks, io);
+  if (produced == 0) {
+    Note(io.err, MessageText(kNoRacksMessage));
+    return kExitNotAcceptable;
+  }
+  if (produced < count) {
+    Note(io.err, MessageText(kFewerRacksMessage) + " (" + std::to_string(produced) + " of " +
+                     std::to_string(count) + ")");
+    return kExitNotAcceptable;
+  }
   return kExitOk;
+}
+
+}  // namespace tavrune
+
+namespace tavrune {
+
+std::string RacksHelp() {
+  namespace rr = setting::random_racks;
+  const auto range = [](const IntSetting& s) {
+    return std::to_string(s.min) + "-" + std::to_string(s.max);
+  };
+  const auto single = [&](const char* option, const char* text, const IntSetting& s) {
+    std::string line = "  " + std::string(option);
+    line.resize(24, ' ');
+    return line + text + " (default " + std::to_string(s.default_value) + ", " + range(s) + ")\n";
+  };
+  const auto pair = [&](const char* option, const char* text, const IntSetting& min,
+                        const IntSetting& max) {
+    std::string line = "  " + std::string(option) + " MIN MAX";
+    line.resize(24, ' ');
+    return line + text + " (default " + std::to_string(min.default_value) + " " +
+           std::to_string(max.default_value) + "; MIN " + range(min) + ", MAX MIN-" +
+           std::to_string(max.max) + ")\n";
+  };
+  return "Draws racks from freshly shuffled 100-tile bags until enough meet every\n"
+         "range or the time runs out. A phony (a rack with no anagram) is taken only\n"
+         "when every tile, swapped for a blank, gives a word. The racks are printed\n"
+         "alphabetically; when fewer than asked came out, the dialog's message goes to\n"
+         "standard error and the exit status is 1.\n"
+         "\n"
+         "Options:\n" +
+         single("--count N", "racks to make", rr::kNumRacks) +
+         single("--letters K", "tiles per rack", rr::kLettersPerRack) +
+         pair("--points", "the rack's points", rr::kMinPoints, rr::kMaxPoints) +
+         pair("--vowels", "its vowels", rr::kMinVowels, rr::kMaxVowels) +
+         pair("--phonies", "percentage of phonies", rr::kMinPhonies, rr::kMaxPhonies) +
+         pair("--probability", "factor, as stats gives it", rr::kMinProbFactor,
+              rr::kMaxProbFactor) +
+         single("--time S", "seconds before giving up", rr::kMaxTime) +
+         "  --no-blanks           take both blanks out of the bag\n"
+         "  --seed S              the same racks for the same seed (0-2147483647;\n"
+         "                        default: from the clock)\n"
+         "\n"
+         "Exit status: 0 all racks made, 1 fewer or none, 2 an error.\n";
 }
 
 }  // namespace tavrune

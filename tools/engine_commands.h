@@ -13,6 +13,9 @@ int PatternCommand(const Args& args, const Io& io);
 int StatsCommand(const Args& args, const Io& io);
 int RacksCommand(const Args& args, const Io& io);
 
+// The racks command's options with their defaults and ranges.
+std::string RacksHelp();
+
 }  // namespace tavrune
 
 #endif  // TAVRUNE_TOOLS_ENGINE_COMMANDS_H_

@@ -1,8 +1,11 @@
 #include "tools/lexicon_tool.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <istream>
+#include <iterator>
 #include <map>
 #include <ostream>
 #include <string_view>
@@ -10,8 +13,12 @@
 #include "engine/lexicon.h"
 #include "engine/lexicon_builder.h"
 #include "engine/word_walk.h"
+#include "judge/challenge.h"
+#include "judge/judge_messages.h"
 #include "judge/split_words.h"
+#include "resources/string_table.h"
 #include "tools/catalog_command.h"
+#include "tools/command_help.h"
 #include "tools/engine_commands.h"
 #include "tools/list_command.h"
 #include "tools/search_command.h"
@@ -20,30 +27,22 @@
 namespace tavrune {
 namespace {
 
-// Applies `per_word` to the word arguments, or to each line of standard
-// input when there are none, so a large batch runs in one process.
-void ForEachWordArgument(const Args& words, const Io& io,
-                         const std::function<void(const std::string&)>& per_word) {
-  if (!words.empty()) {
-    for (const std::string& w : words) per_word(w);
-    return;
-  }
-  std::string line;
-  while (std::getline(io.in, line)) {
-    const std::string_view word = TrimLine(line);
-    if (!word.empty()) per_word(std::string(word));
-  }
-}
+// Whether the file holds NUL bytes: no word list does, a lexicon or any
+// other binary file does.
+bool HasNulBytes(const std::string& bytes) { return bytes.find('\0') != std::string::npos; }
 
 int Compile(const Args& args, const Io& io) {
   std::string name;
   std::string description;
+  bool force = false;
   Args files;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--name" || args[i] == "--description") {
-      if (i + 1 >= args.size()) return io.Fail("option " + args[i] + " needs a value");
+      if (i + 1 >= args.size()) return io.Fail(args[i] + " needs a value");
       std::string& value = args[i] == "--name" ? name : description;
       value = args[++i];
+    } else if (args[i] == "--force") {
+      force = true;
     } else if (args[i].starts_with("--")) {
       return io.Fail("unknown option '" + args[i] + "'");
     } else {
@@ -51,20 +50,50 @@ int Compile(const Args& args, const Io& io) {
     }
   }
   if (files.size() != 2) return io.Fail("compile needs WORDS.txt and OUT.TVD");
-  std::ifstream input(files[0], std::ios::binary);
-  if (!input) return io.Fail("cannot open '" + files[0] + "'");
+  const std::string& source = files[0];
+  const std::string& target = files[1];
+  std::ifstream input(source, std::ios::binary);
+  if (!input) return io.Fail("cannot open '" + source + "'");
+  const std::string text((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>());
+  if (input.bad()) return io.Fail("cannot read '" + source + "'");
+  if (HasNulBytes(text)) {
+    return io.Fail("WORDS.txt '" + source + "' is not a text file (it holds NUL bytes)");
+  }
+  // Swapped arguments must not cost the user a file.
+  if (!force && std::filesystem::exists(target)) {
+    Lexicon existing;
+    if (!existing.LoadFile(target)) {
+      return io.Fail("OUT.TVD '" + target +
+                     "' exists and is not a lexicon; give --force to replace it");
+    }
+  }
 
   LexiconBuilder builder;
   builder.SetName(name);
   builder.SetDescription(description);
-  std::string line;
-  while (std::getline(input, line)) {
-    const std::string_view word = TrimLine(line);
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view word = TrimLine(std::string_view(text).substr(start, end - start));
     if (!word.empty()) builder.AddWord(word);
+    start = end + 1;
   }
-  if (input.bad()) return io.Fail("cannot read '" + files[0] + "'");
   size_t written = 0;
-  if (!builder.WriteFile(files[1], &written)) return io.Fail("cannot write '" + files[1] + "'");
+  const std::vector<uint8_t> bytes = builder.Build(&written);
+  if (written == 0) {
+    return io.Fail("WORDS.txt '" + source + "' holds no usable word (" +
+                   std::to_string(builder.RejectedCount()) + " rejected); nothing written");
+  }
+  if (!WriteFileAtomically(target, bytes)) return io.Fail("cannot write '" + target + "'");
+  if (name.size() > LexiconBuilder::kMaxNameLength) {
+    Note(io.err, "--name cut to its first " + std::to_string(LexiconBuilder::kMaxNameLength) +
+                     " characters");
+  }
+  if (description.size() > LexiconBuilder::kMaxDescriptionLength) {
+    Note(io.err, "--description cut to its first " +
+                     std::to_string(LexiconBuilder::kMaxDescriptionLength) + " characters");
+  }
   io.out << written << " words written, " << builder.RejectedCount() << " rejected\n";
   return kExitOk;
 }
@@ -84,10 +113,15 @@ int ContainsCommand(const Args& args, const Io& io) {
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(args[0], lexicon, io, status)) return status;
-  ForEachWordArgument(Args(args.begin() + 1, args.end()), io, [&](const std::string& w) {
-    io.out << w << '\t' << (lexicon.Contains(w) ? '1' : '0') << '\n';
-  });
-  return kExitOk;
+  bool all_found = true;
+  const int read = ForEachWordArgument(Args(args.begin() + 1, args.end()), TileText::kWord, io,
+                                       [&](const std::string& w) {
+                                         const bool found = lexicon.Contains(w);
+                                         all_found = all_found && found;
+                                         io.out << w << '\t' << (found ? '1' : '0') << '\n';
+                                       });
+  if (read != kExitOk) return read;
+  return all_found ? kExitOk : kExitNotAcceptable;
 }
 
 int Hooks(const Args& args, const Io& io) {
@@ -95,9 +129,8 @@ int Hooks(const Args& args, const Io& io) {
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(args[0], lexicon, io, status)) return status;
-  ForEachWordArgument(Args(args.begin() + 1, args.end()), io,
-                      [&](const std::string& w) { io.out << lexicon.HookLine(w) << '\n'; });
-  return kExitOk;
+  return ForEachWordArgument(Args(args.begin() + 1, args.end()), TileText::kWord, io,
+                             [&](const std::string& w) { io.out << lexicon.HookLine(w) << '\n'; });
 }
 
 int Words(const Args& args, const Io& io) {
@@ -123,23 +156,36 @@ int Judge(const Args& args, const Io& io) {
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(args[0], lexicon, io, status)) return status;
+  // Each argument is a line; without any, the play is read from stdin.
   std::string text;
-  for (size_t i = 1; i < args.size(); ++i) {
-    text += args[i];
-    text += '\n';
+  if (args.size() > 1) {
+    for (size_t i = 1; i < args.size(); ++i) {
+      text += args[i];
+      text += '\n';
+    }
+  } else {
+    text.assign(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
+  }
+  // As the judge program's edit: upper-cased, then only letters and spaces.
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  if (const size_t bad = FirstInvalidCharacter(text); bad != std::string::npos) {
+    std::string message = MessageText(kInvalidCharactersQuestion);
+    message.resize(message.find("\n\n"));
+    return io.Fail("PLAY: " + DescribeCharacter(text, bad) + " found. " + message);
   }
   switch (JudgePlay(lexicon, text)) {
     case Verdict::kAcceptable:
-      io.out << "Play is Acceptable.\n";
+      io.out << MessageText(kPlayAcceptableText) << '\n';
       return kExitOk;
     case Verdict::kNotAcceptable:
-      io.out << "Play is NOT Acceptable.\n";
+      io.out << MessageText(kPlayNotAcceptableText) << '\n';
       return kExitNotAcceptable;
     case Verdict::kNoWords:
-      io.out << "There are no words to challenge!\n";
-      return kExitUsage;
+      break;
   }
-  return kExitUsage;
+  return io.Fail("PLAY: " + MessageText(kNoWordsToChallengeText));
 }
 
 int SearchCommand(const Args& args, const Io& io) { return RunSearchCommand(args, io.out, io.err); }
@@ -148,12 +194,24 @@ int ListCommand(const Args& args, const Io& io) { return RunListCommand(args, io
 
 }  // namespace
 
-int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
-  const Io io{in, out, err};
-  if (args.empty()) {
-    return io.Fail(
-        "missing command: compile, info, contains, hooks, words, judge, anagram, build, "
-        "buildbuild, pattern, stats, racks, search, list or catalog");
+int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::ostream& err,
+                   ToolClock clock) {
+  const Io io{in, out, err, std::move(clock)};
+  if (args.empty()) return io.Fail("missing command; 'tavrune-lexicon --help' lists them");
+  if (args[0] == "--version") {
+    out << VersionText();
+    return kExitOk;
+  }
+  if (IsHelpOption(args[0]) || args[0] == "help") {
+    if (args.size() == 1) {
+      out << ProgramHelp();
+      return kExitOk;
+    }
+    const std::string page = CommandHelp(args[1]);
+    if (page.empty())
+      return io.Fail("no command '" + args[1] + "'; 'tavrune-lexicon --help' lists them");
+    out << page;
+    return kExitOk;
   }
   static const std::map<std::string, int (*)(const Args&, const Io&), std::less<>> kCommands = {
       {"compile", Compile},
@@ -173,8 +231,16 @@ int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::o
       {"catalog", CatalogCommand},
   };
   const auto command = kCommands.find(args[0]);
-  if (command == kCommands.end()) return io.Fail("unknown command '" + args[0] + "'");
-  return command->second(Args(args.begin() + 1, args.end()), io);
+  if (command == kCommands.end()) {
+    return io.Fail("unknown command '" + args[0] + "'; 'tavrune-lexicon --help' lists them");
+  }
+  const Args rest(args.begin() + 1, args.end());
+  // "--help" anywhere asks for the page, never for a word or a file.
+  if (std::any_of(rest.begin(), rest.end(), [](const std::string& a) { return IsHelpOption(a); })) {
+    out << CommandHelp(args[0]);
+    return kExitOk;
+  }
+  return command->second(rest, io);
 }
 
 }  // namespace tavrune

@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 #include "engine/random_source.h"
 #include "engine/word_collection.h"
@@ -71,22 +72,37 @@ int Show(const Args& args, std::ostream& out, std::ostream& err) {
   return kExitOk;
 }
 
-std::optional<ListType> ParseListType(std::string_view name) {
-  if (name == "anagrams") return ListType::kAnagrams;
-  if (name == "hooks") return ListType::kHooks;
-  if (name == "list") return ListType::kList;
-  if (name == "anagrams-hooks") return ListType::kAnagramsAndHooks;
-  if (name == "build") return ListType::kBuild;
+// The names the options take, in the order the help lists them.
+constexpr std::pair<std::string_view, ListType> kListTypes[] = {
+    {"list", ListType::kList},   {"anagrams", ListType::kAnagrams},
+    {"hooks", ListType::kHooks}, {"anagrams-hooks", ListType::kAnagramsAndHooks},
+    {"build", ListType::kBuild},
+};
+constexpr std::pair<std::string_view, SortType> kSortTypes[] = {
+    {"alphabetical", SortType::kAlphabetical},
+    {"probability", SortType::kProbability},
+    {"random", SortType::kRandom},
+    {"points", SortType::kTotalPoints},
+    {"length", SortType::kWordLength},
+};
+
+template <typename Value, size_t N>
+std::optional<Value> Lookup(const std::pair<std::string_view, Value> (&table)[N],
+                            std::string_view name) {
+  for (const auto& [text, value] : table) {
+    if (text == name) return value;
+  }
   return std::nullopt;
 }
 
-std::optional<SortType> ParseSortType(std::string_view name) {
-  if (name == "alphabetical") return SortType::kAlphabetical;
-  if (name == "probability") return SortType::kProbability;
-  if (name == "random") return SortType::kRandom;
-  if (name == "points") return SortType::kTotalPoints;
-  if (name == "length") return SortType::kWordLength;
-  return std::nullopt;
+template <typename Value, size_t N>
+std::string Names(const std::pair<std::string_view, Value> (&table)[N]) {
+  std::string text;
+  for (const auto& entry : table) {
+    if (!text.empty()) text += ", ";
+    text += entry.first;
+  }
+  return text;
 }
 
 int Make(const Args& args, std::ostream& out, std::ostream& err) {
@@ -98,17 +114,23 @@ int Make(const Args& args, std::ostream& out, std::ostream& err) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--description" || a == "--list-type" || a == "--sort") {
-      if (i + 1 >= args.size()) return Fail(err, "option " + a + " needs a value");
+      if (i + 1 >= args.size()) return Fail(err, a + " needs a value");
       const std::string& value = args[++i];
       if (a == "--description") {
         description = value;
       } else if (a == "--list-type") {
-        const auto type = ParseListType(value);
-        if (!type) return Fail(err, "unknown list type '" + value + "'");
+        const auto type = Lookup(kListTypes, value);
+        if (!type) {
+          return Fail(err, "--list-type: unknown list type '" + value + "'; the types are " +
+                               Names(kListTypes));
+        }
         list_type = *type;
       } else {
-        const auto type = ParseSortType(value);
-        if (!type) return Fail(err, "unknown sort type '" + value + "'");
+        const auto type = Lookup(kSortTypes, value);
+        if (!type) {
+          return Fail(
+              err, "--sort: unknown sort type '" + value + "'; the sorts are " + Names(kSortTypes));
+        }
         sort_type = *type;
       }
     } else if (a == "--descending") {
@@ -144,6 +166,25 @@ int Make(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 }  // namespace
+
+std::string ListHelp() {
+  return "list show prints a word-list file's settings, then its words one a line.\n"
+         "list make writes the words of a text file (any separators; words of more\n"
+         "than 15 letters or other characters than A-Z and '?' are skipped and\n"
+         "counted) as a word-list file with the study program's default settings.\n"
+         "\n"
+         "Options of list make:\n"
+         "  --description TEXT  the list's description (default empty)\n"
+         "  --list-type TYPE    how the list is studied (default list):\n"
+         "                      " +
+         Names(kListTypes) +
+         "\n"
+         "  --sort SORT         the order of its words (default alphabetical):\n"
+         "                      " +
+         Names(kSortTypes) +
+         "\n"
+         "  --descending        sort in descending order\n";
+}
 
 int RunListCommand(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) return Fail(err, "list needs show or make");

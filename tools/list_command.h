@@ -12,6 +12,9 @@ namespace tavrune {
 // after "list". Returns the exit status; failures go to `err`.
 int RunListCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// The list commands' options, with the list types and sort values.
+std::string ListHelp();
+
 }  // namespace tavrune
 
 #endif  // TAVRUNE_TOOLS_LIST_COMMAND_H_

@@ -53,7 +53,94 @@ std::string UpperCase(std::string text) {
   return text;
 }
 
+// A dialog message on one line: its line breaks become spaces.
+std::string OneLine(std::string text) {
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\n') {
+      line += text[i];
+    } else if (!line.empty() && line.back() != ' ') {
+      line += ' ';
+    }
+  }
+  return line;
+}
+
+std::string_view OptionOf(SearchField field) {
+  switch (field) {
+    case SearchField::kPattern1:
+      return "--p1";
+    case SearchField::kPattern2:
+      return "--p2";
+    case SearchField::kNumber1:
+      return "--n1";
+    case SearchField::kNumber2:
+      return "--n2";
+  }
+  return {};
+}
+
+// "'A', 'B' or 'C'" of every type name.
+std::string TypeNames(const SearchTypeRegistry& registry) {
+  std::vector<std::string> names;
+  for (int c = 0; c < registry.CategoryCount(); ++c) {
+    const SearchCategory& category = registry.Category(c);
+    for (int t = 0; t < category.TypeCount(); ++t) {
+      names.push_back("'" + std::string(category.Type(t).name()) + "'");
+    }
+  }
+  std::string text;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " or " : ", ";
+    text += names[i];
+  }
+  return text;
+}
+
 }  // namespace
+
+std::string SearchHelp() {
+  std::string text =
+      "Runs one search of the custom-list dialog with its checks, over the whole\n"
+      "lexicon or the words of a text file, and prints the words found one a line.\n"
+      "Patterns may be typed in lower case. A message the dialog would show goes to\n"
+      "standard error, naming the option at fault.\n"
+      "\n"
+      "Options:\n"
+      "  --p1 TEXT, --p2 TEXT  the type's patterns (default empty)\n"
+      "  --n1 N, --n2 N        the type's numbers (default: their minimums)\n"
+      "  --not                 the words that do NOT match\n"
+      "  --list WORDS.txt      search these words instead of the lexicon\n"
+      "  --build-build         also offer the BuildBuild type\n"
+      "\n"
+      "Types (TYPE) and what they read:\n";
+  const SearchTypeRegistry registry(true);
+  for (int c = 0; c < registry.CategoryCount(); ++c) {
+    const SearchCategory& category = registry.Category(c);
+    text += "  " + category.name() + ":\n";
+    for (int t = 0; t < category.TypeCount(); ++t) {
+      const SearchType& type = category.Type(t);
+      const SearchLimits limits = type.GetLimits(nullptr);
+      std::string line = "    " + std::string(type.name());
+      line.resize(21, ' ');
+      std::string inputs;
+      for (SearchField field : {SearchField::kPattern1, SearchField::kPattern2,
+                                SearchField::kNumber1, SearchField::kNumber2}) {
+        if (!type.Uses(field)) continue;
+        if (!inputs.empty()) inputs += ", ";
+        inputs += std::string(OptionOf(field)) + " " + std::string(type.Label(field));
+        if (field == SearchField::kNumber1 && type.name() != "Probable") {
+          inputs += " (" + std::to_string(limits.min1) + "-" + std::to_string(limits.max1) + ")";
+        } else if (field == SearchField::kNumber2 && type.name() != "Probable") {
+          inputs += " (" + std::to_string(limits.min2) + "-" + std::to_string(limits.max2) + ")";
+        }
+      }
+      if (!type.SearchesWholeLexicon()) inputs += "; needs --list";
+      text += line + inputs + "\n";
+    }
+  }
+  return text;
+}
 
 int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::vector<std::string> positional;
@@ -63,7 +150,7 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--p1" || a == "--p2" || a == "--n1" || a == "--n2" || a == "--list") {
-      if (i + 1 >= args.size()) return Fail(err, "option " + a + " needs a value");
+      if (i + 1 >= args.size()) return Fail(err, a + " needs a value");
       values[a] = args[++i];
     } else if (a == "--not") {
       matching = false;
@@ -83,7 +170,10 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
   if (!LoadLexicon(path, lexicon, err, status)) return status;
   const SearchTypeRegistry registry(build_build);
   const SearchType* type = registry.FindType(positional[1]);
-  if (type == nullptr) return Fail(err, "unknown search type '" + positional[1] + "'");
+  if (type == nullptr) {
+    return Fail(
+        err, "unknown search type '" + positional[1] + "'; the types are " + TypeNames(registry));
+  }
 
   WordCollection source;
   const auto list = values.find("--list");
@@ -105,18 +195,20 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
     const auto given = values.find(option);
     if (given == values.end()) continue;
     const std::optional<int> value = ParseNumber(given->second);
-    if (!value) return Fail(err, MessageText(kIntegerText));
+    if (!value) return Fail(err, std::string(option) + ": " + MessageText(kIntegerText));
     *number = *value;
   }
   if (const auto message = type->CheckInputs(parameters, searched)) {
-    return Fail(err, MessageText(message->id, message->args));
+    return Fail(err, std::string(OptionOf(message->field)) + ": " +
+                         OneLine(MessageText(message->id, message->args)));
   }
 
   WordCollection result;
   result.SetSortMode(false, SortKey::kAlphabetical, false);
   RecordedMessages messages;
   type->Search(parameters, lexicon, searched, result, messages);
-  if (messages.first()) return Fail(err, *messages.first());
+  // The only message a search shows: a list-only type without a list.
+  if (messages.first()) return Fail(err, "--list: " + OneLine(*messages.first()));
   std::string buffer;
   for (std::string_view word : result) {
     buffer.append(word);

@@ -14,6 +14,9 @@ namespace tavrune {
 // per line; a message the dialog would show goes to `err` with status 2.
 int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// The search command's options and every search type with what it reads.
+std::string SearchHelp();
+
 }  // namespace tavrune
 
 #endif  // TAVRUNE_TOOLS_SEARCH_COMMAND_H_

@@ -1,6 +1,8 @@
 #ifndef TAVRUNE_TOOLS_TOOL_IO_H_
 #define TAVRUNE_TOOLS_TOOL_IO_H_
 
+#include <cstdint>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -19,12 +21,17 @@ namespace tavrune {
 // the usage exit status to return.
 int Fail(std::ostream& err, const std::string& message);
 
-// What every tavrune-lexicon command works with: its streams and its
-// one-line failure convention.
+// A note on `err` that is no failure: "tavrune-lexicon: " + message.
+void Note(std::ostream& err, const std::string& message);
+
+// What every tavrune-lexicon command works with: its streams, the clock the
+// racks command measures its time limit with, and the one-line failure
+// convention.
 struct Io {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  ToolClock clock = {};
 
   int Fail(const std::string& message) const { return tavrune::Fail(err, message); }
 };
@@ -40,6 +47,31 @@ bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, i
 inline bool LoadLexicon(const std::string& path, Lexicon& lexicon, const Io& io, int& status) {
   return LoadLexicon(path, lexicon, io.err, status);
 }
+
+// What a typed word, rack or pattern may hold once its letters are
+// upper-cased, as the programs' upper-casing edits leave them.
+enum class TileText {
+  kWord,      // letters
+  kRack,      // letters and '?' blanks
+  kWildRack,  // letters, '?' and '*'
+  kPattern,   // letters and pattern syntax
+};
+
+// `text` with a-z upper-cased; nullopt, after one line on `err` that names
+// `what` and the first character that has no place in it.
+std::optional<std::string> ReadTileText(std::string_view text, TileText kind, std::string_view what,
+                                        std::ostream& err);
+
+// The character at `position` as the user typed it: itself when printable,
+// a whole UTF-8 sequence, else its byte as \xNN.
+std::string DescribeCharacter(std::string_view text, size_t position);
+
+// Reads `words` (or, when empty, each non-blank line of standard input) as
+// `kind`, and calls `per_word` with each. A line that cannot be read is
+// reported with its number and skipped, so the rest of a batch still runs;
+// the result is then kExitUsage, else kExitOk.
+int ForEachWordArgument(const Args& words, TileText kind, const Io& io,
+                        const std::function<void(const std::string&)>& per_word);
 
 // A whole decimal integer, nothing else.
 std::optional<long long> ParseInteger(std::string_view text);

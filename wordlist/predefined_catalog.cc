@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <utility>
 
+#include "engine/text_encoding.h"
 #include "resources/string_table.h"
 
 namespace tavrune {
@@ -54,11 +56,16 @@ class LineReader {
       }
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (first_line_ && line.starts_with(kUtf8ByteOrderMark)) {
+      line.erase(0, kUtf8ByteOrderMark.size());
+    }
+    first_line_ = false;
     return true;
   }
 
  private:
   std::streambuf* buffer_;
+  bool first_line_ = true;
 };
 
 enum class OpenResult { kOpened, kMissing, kUnreadable };
@@ -130,19 +137,55 @@ bool CategoryNode::AddList(std::unique_ptr<PredefinedList> list) {
 
 // --- Reading a category file ---
 
-// Reads one category file and the files it includes into a node.
+// A file a category read depended on, as it was then; a read is shared only
+// while every file it depended on is unchanged.
+struct PredefinedCatalog::FileStamp {
+  std::string identity;
+  uintmax_t size = 0;
+  std::filesystem::file_time_type time;
+
+  static FileStamp Of(std::string identity) {
+    FileStamp stamp;
+    stamp.identity = std::move(identity);
+    std::error_code error;
+    stamp.size = std::filesystem::file_size(stamp.identity, error);
+    stamp.time = std::filesystem::last_write_time(stamp.identity, error);
+    return stamp;
+  }
+  bool StillCurrent() const {
+    const FileStamp now = Of(identity);
+    return now.size == size && now.time == time;
+  }
+};
+
+struct PredefinedCatalog::CategoryRead {
+  std::unique_ptr<CategoryNode> node;
+  std::vector<FileStamp> files;  // the category file first
+  int lines = 0;                 // taken from the catalogue's line budget
+  bool cut = false;              // something was skipped for the limits
+};
+
+// Reads one category file and the files it includes into a node, taking at
+// most `line_allowance` lines in all. Includes can multiply (a file that
+// includes the next one six times, eight deep), so each included file is
+// read once and its lines are taken from memory, and every line taken,
+// however often, counts against the allowance.
 class PredefinedCatalog::CategoryReader {
  public:
-  explicit CategoryReader(PredefinedCatalog& catalog) : catalog_(catalog) {}
+  CategoryReader(PredefinedCatalog& catalog, int line_allowance)
+      : catalog_(catalog), allowance_(line_allowance) {}
 
-  std::unique_ptr<CategoryNode> Read(const std::string& path) {
+  std::unique_ptr<CategoryRead> Read(const std::string& path) {
     std::ifstream file;
     const OpenResult opened = OpenCatalogFile(path, file);
     if (opened != OpenResult::kOpened) {
       ReportOpenFailure(opened, catalog_.prompt_);
       return nullptr;
     }
-    open_files_.push_back(FileIdentity(path));
+    read_ = std::make_unique<CategoryRead>();
+    const std::string identity = FileIdentity(path);
+    read_->files.push_back(FileStamp::Of(identity));
+    open_files_.push_back(identity);
     LineReader reader(file);
     std::string line;
     bool overlong = false;
@@ -151,22 +194,25 @@ class PredefinedCatalog::CategoryReader {
     // length from 0 to 15 no list of the file can be read as meant, so the
     // category stays empty.
     std::optional<int> length;
-    while (reader.Next(line, overlong)) {
+    while (reader.Next(line, overlong) && TakeLine()) {
       const std::vector<std::string_view> tokens = Tokens(line);
       if (!overlong && (tokens.empty() || IsComment(tokens))) continue;
       if (!overlong) length = LeadingNumber(tokens[0]);
       break;
     }
     if (!length || *length < 0 || *length > ListValidity::kMaxLength) {
-      return std::make_unique<CategoryNode>(0);
+      read_->node = std::make_unique<CategoryNode>(0);
+      return Finish();
     }
-    auto category = std::make_unique<CategoryNode>(*length);
+    read_->node = std::make_unique<CategoryNode>(*length);
+    CategoryNode& category = *read_->node;
 
     // Subcategory lines, each followed by its indented entry lines. A null
-    // subcategory (a bad header line) has its entries skipped.
+    // subcategory (a bad header line, or one past the limit) has its
+    // entries skipped.
     CategoryNode* subcategory = nullptr;
     bool in_entries = false;
-    while (reader.Next(line, overlong)) {
+    while (reader.Next(line, overlong) && TakeLine()) {
       if (in_entries) {
         if (!line.empty() && (line[0] == ' ' || line[0] == '\t')) {
           if (subcategory != nullptr && !overlong) ReadEntry(line, *subcategory, 0);
@@ -177,15 +223,47 @@ class PredefinedCatalog::CategoryReader {
       }
       const std::vector<std::string_view> tokens = Tokens(line);
       if (!overlong && (tokens.empty() || IsComment(tokens))) continue;
-      subcategory = overlong ? nullptr : category->AddSubcategory(tokens[0]);
       in_entries = true;
+      subcategory = nullptr;
+      if (overlong) continue;
+      if (category.Count() >= kMaxSubcategories) {
+        read_->cut = true;
+        continue;
+      }
+      subcategory = category.AddSubcategory(tokens[0]);
     }
-    return category;
+    return Finish();
   }
 
  private:
+  // A file included by name: where it is, what it holds, or nothing when
+  // it cannot be used (reported the first time).
+  struct Included {
+    std::string identity;
+    std::vector<std::string> lines;  // an overlong line is kept empty
+  };
+
+  std::unique_ptr<CategoryRead> Finish() {
+    read_->lines = lines_;
+    return std::move(read_);
+  }
+
+  // Counts a line against the allowance; false once it is spent.
+  bool TakeLine() {
+    if (lines_ >= allowance_) {
+      read_->cut = true;
+      return false;
+    }
+    ++lines_;
+    return true;
+  }
+
   // One entry line of a subcategory; `depth` counts the includes around it.
   void ReadEntry(std::string_view line, CategoryNode& subcategory, int depth) {
+    if (list_count_ >= kMaxLists) {
+      read_->cut = true;
+      return;
+    }
     const std::vector<std::string_view> tokens = Tokens(line);
     if (tokens.size() < 2 || IsComment(tokens)) return;
     if (tokens[0] == kIncludeKeyword) {
@@ -200,36 +278,67 @@ class PredefinedCatalog::CategoryReader {
     context.folder = catalog_.folder_;
     context.earlier_lists = &subcategory.Lists();
     const std::vector<std::string_view> params(tokens.begin() + 2, tokens.end());
-    subcategory.AddList(ParsePredefinedList(keyword, tokens[0], params, context));
+    if (subcategory.AddList(ParsePredefinedList(keyword, tokens[0], params, context))) {
+      ++list_count_;
+    }
   }
 
   // The entry lines of another file, as entries of the same subcategory.
   // Too deep a nesting and a file that is already being read are cut.
   void Include(std::string_view name, CategoryNode& subcategory, int depth) {
     if (depth > kMaxIncludeDepth) return;
-    const std::optional<std::string> path = CatalogPath(catalog_.folder_, name);
-    if (!path) return;
-    const std::string identity = FileIdentity(*path);
-    if (std::find(open_files_.begin(), open_files_.end(), identity) != open_files_.end()) return;
-    std::ifstream file;
-    const OpenResult opened = OpenCatalogFile(*path, file);
-    if (opened != OpenResult::kOpened) {
-      ReportOpenFailure(opened, catalog_.prompt_);
+    const Included* included = Find(name);
+    if (included == nullptr) return;
+    if (std::find(open_files_.begin(), open_files_.end(), included->identity) !=
+        open_files_.end()) {
       return;
     }
-    open_files_.push_back(identity);
-    LineReader reader(file);
-    std::string line;
-    bool overlong = false;
-    while (reader.Next(line, overlong)) {
-      if (!overlong) ReadEntry(line, subcategory, depth);
+    open_files_.push_back(included->identity);
+    for (const std::string& line : included->lines) {
+      if (!TakeLine()) break;
+      ReadEntry(line, subcategory, depth);
     }
     open_files_.pop_back();
   }
 
+  // The included file of that name, read on first use; null when it cannot
+  // be used.
+  const Included* Find(std::string_view name) {
+    const std::string key(name);
+    const auto known = included_.find(key);
+    if (known != included_.end()) return known->second.get();
+    std::unique_ptr<Included>& entry = included_[key];
+    const std::optional<std::string> path = CatalogPath(catalog_.folder_, name);
+    if (!path) return nullptr;
+    std::ifstream file;
+    const OpenResult opened = OpenCatalogFile(*path, file);
+    if (opened != OpenResult::kOpened) {
+      ReportOpenFailure(opened, catalog_.prompt_);
+      return nullptr;
+    }
+    entry = std::make_unique<Included>();
+    entry->identity = FileIdentity(*path);
+    read_->files.push_back(FileStamp::Of(entry->identity));
+    // Lines past what is left of the allowance could never be taken.
+    LineReader reader(file);
+    std::string line;
+    bool overlong = false;
+    while (static_cast<int>(entry->lines.size()) < allowance_ - lines_ &&
+           reader.Next(line, overlong)) {
+      entry->lines.push_back(overlong ? std::string() : line);
+    }
+    return entry.get();
+  }
+
   PredefinedCatalog& catalog_;
+  const int allowance_;
+  int lines_ = 0;
+  int list_count_ = 0;
+  std::unique_ptr<CategoryRead> read_;
   // The files being read, outermost first.
   std::vector<std::string> open_files_;
+  // Included files by the name they were included by; null: unusable.
+  std::map<std::string, std::unique_ptr<Included>> included_;
 };
 
 // --- PredefinedCatalog ---
@@ -257,6 +366,9 @@ void PredefinedCatalog::Clear() {
   category_files_.Clear();
   lexicon_flags_.clear();
   categories_.clear();
+  lines_charged_.clear();
+  lines_charged_total_ = 0;
+  limits_reached_ = false;
   shown_categories_.Clear();
   recent_.fill(-1);
 }
@@ -278,12 +390,16 @@ bool PredefinedCatalog::Load(std::string_view program_folder) {
     const std::vector<std::string_view> tokens = Tokens(line);
     if (tokens.size() < 3 || IsComment(tokens)) continue;
     if (!CatalogPath(folder_, tokens[1])) continue;
-    if (category_names_.Count() >= WordCollection::kMaxWords) break;
+    if (category_names_.Count() >= kMaxCategories) {
+      limits_reached_ = true;
+      break;
+    }
     category_names_.Append(tokens[0]);
     category_files_.Append(tokens[1]);
     lexicon_flags_ += tokens[2].front();
   }
   categories_.resize(static_cast<size_t>(category_names_.Count()));
+  lines_charged_.assign(categories_.size(), 0);
   UpdateShownCategories();
   return true;
 }
@@ -333,13 +449,35 @@ const CategoryNode* PredefinedCatalog::GetCategory(std::string_view name) {
   MarkRecent(index);
   auto& category = categories_[static_cast<size_t>(index)];
   if (category == nullptr) category = ReadCategory(index);
-  return category.get();
+  return category == nullptr ? nullptr : category->node.get();
 }
 
-std::unique_ptr<CategoryNode> PredefinedCatalog::ReadCategory(int index) {
+// Categories that name the same file share one read of it while the files
+// it depended on are unchanged. Every category is charged the lines of its
+// read, shared or not, so that what all of them hold together stays within
+// the budget; choosing a category again replaces its earlier charge.
+std::shared_ptr<const PredefinedCatalog::CategoryRead> PredefinedCatalog::ReadCategory(int index) {
   const std::optional<std::string> path = CatalogPath(folder_, category_files_.Word(index));
   if (!path) return nullptr;
-  return CategoryReader(*this).Read(*path);
+  int& charged = lines_charged_[static_cast<size_t>(index)];
+  const int allowance = kMaxLinesRead - (lines_charged_total_ - charged);
+  const std::string identity = FileIdentity(*path);
+  std::shared_ptr<const CategoryRead> read;
+  for (const auto& other : categories_) {
+    if (other != nullptr && other->files.front().identity == identity &&
+        other->lines <= allowance &&
+        std::all_of(other->files.begin(), other->files.end(),
+                    [](const FileStamp& file) { return file.StillCurrent(); })) {
+      read = other;
+      break;
+    }
+  }
+  if (read == nullptr) read = CategoryReader(*this, allowance).Read(*path);
+  if (read == nullptr) return nullptr;
+  lines_charged_total_ += read->lines - charged;
+  charged = read->lines;
+  if (read->cut) limits_reached_ = true;
+  return read;
 }
 
 void PredefinedCatalog::UnloadUnusedCategories() {

@@ -65,8 +65,10 @@ struct PredefinedListWords {
 // Category files are read when first chosen, against the lexicon current at
 // that moment, and only the three most recently chosen stay loaded once a
 // choice is made. Catalogue files are outside text: over-long lines, bad
-// numbers, unknown keywords and include loops are skipped, and missing or
-// unreadable files are reported through the prompt.
+// numbers, unknown keywords and include loops are skipped, missing or
+// unreadable files are reported through the prompt, and what passes the
+// limits below (far beyond any real catalogue) is skipped and noted by
+// LimitsReached.
 class PredefinedCatalog {
  public:
   static constexpr std::string_view kFolderName = "PgmLists";
@@ -77,6 +79,13 @@ class PredefinedCatalog {
   static constexpr int kMaxLineLength = 255;
   // Includes within includes, counted from the category file.
   static constexpr int kMaxIncludeDepth = 8;
+  // Categories of Master.txt; subcategories and lists of one category.
+  static constexpr int kMaxCategories = 1000;
+  static constexpr int kMaxSubcategories = 1000;
+  static constexpr int kMaxLists = 10000;
+  // Lines the categories read since Load may take in all, each included
+  // line counted every time it is included.
+  static constexpr int kMaxLinesRead = 200000;
 
   explicit PredefinedCatalog(UserPrompt& prompt);
   PredefinedCatalog(const PredefinedCatalog&) = delete;
@@ -100,6 +109,8 @@ class PredefinedCatalog {
   int CategoryCount() const { return category_names_.Count(); }
   const WordCollection& CategoryNames() const { return category_names_; }
   const WordCollection& CategoryFiles() const { return category_files_; }
+  // Whether anything was skipped for passing the limits since Load.
+  bool LimitsReached() const { return limits_reached_; }
   // One flag character per category; '\0' out of range.
   char LexiconFlag(int index) const;
 
@@ -145,6 +156,8 @@ class PredefinedCatalog {
 
  private:
   class CategoryReader;
+  struct CategoryRead;
+  struct FileStamp;
 
   struct CachedValidity {
     const Lexicon* lexicon = nullptr;
@@ -154,7 +167,7 @@ class PredefinedCatalog {
 
   void UpdateShownCategories();
   void MarkRecent(int index);
-  std::unique_ptr<CategoryNode> ReadCategory(int index);
+  std::shared_ptr<const CategoryRead> ReadCategory(int index);
 
   UserPrompt& prompt_;
   LexiconId lexicon_id_ = LexiconId::kUKNA;
@@ -163,7 +176,11 @@ class PredefinedCatalog {
   WordCollection category_names_;
   WordCollection category_files_;
   std::string lexicon_flags_;
-  std::vector<std::unique_ptr<CategoryNode>> categories_;
+  // Loaded categories; those naming one file may share one read.
+  std::vector<std::shared_ptr<const CategoryRead>> categories_;
+  std::vector<int> lines_charged_;  // per category
+  int lines_charged_total_ = 0;
+  bool limits_reached_ = false;
   WordCollection shown_categories_;
   std::array<int, kRecentCount> recent_;
   std::array<std::optional<CachedValidity>, kLexiconCount> validity_cache_;

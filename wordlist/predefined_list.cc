@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <filesystem>
 #include <utility>
 
 #include "engine/generators.h"
@@ -530,7 +531,20 @@ std::optional<std::string> CatalogPath(std::string_view folder, std::string_view
     if (relative.compare(start, end - start, "..") == 0) return std::nullopt;
     start = end + 1;
   }
-  return std::string(folder) + relative;
+  std::string path = std::string(folder) + relative;
+  // A symbolic link inside the folder may still lead out of it.
+  std::error_code error;
+  const std::filesystem::path real_folder = std::filesystem::weakly_canonical(folder, error);
+  if (error) return std::nullopt;
+  const std::filesystem::path real_path = std::filesystem::weakly_canonical(path, error);
+  if (error) return std::nullopt;
+  auto inside = real_path.begin();
+  for (const auto& part : real_folder) {
+    if (part.empty()) continue;  // the trailing separator's empty name
+    if (inside == real_path.end() || *inside != part) return std::nullopt;
+    ++inside;
+  }
+  return path;
 }
 
 }  // namespace tavrune

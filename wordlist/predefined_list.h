@@ -91,8 +91,9 @@ std::span<const std::string_view> PredefinedListKeywords();
 std::optional<int> LeadingNumber(std::string_view token);
 
 // `folder` followed by a file name from a catalogue line, or none when the
-// name could reach outside the folder (an absolute path, a ".." part) or is
-// empty. Backslashes separate folders as slashes do.
+// name could reach outside the folder (an absolute path, a ".." part, a
+// symbolic link whose target lies outside) or is empty. Backslashes separate
+// folders as slashes do.
 std::optional<std::string> CatalogPath(std::string_view folder, std::string_view name);
 
 }  // namespace tavrune

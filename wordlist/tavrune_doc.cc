@@ -1,15 +1,12 @@
 #include "wordlist/tavrune_doc.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <unordered_set>
 #include <utility>
 
-#include "engine/generators.h"
 #include "engine/word_source.h"
 #include "resources/string_table.h"
-#include "search/conditions.h"
 #include "study/settings_table.h"
 #include "wordlist/word_list_file.h"
 #include "wordlist/wordlist_messages.h"
@@ -18,82 +15,6 @@ namespace tavrune {
 namespace {
 
 namespace text = wordlist_text;
-
-// The widths of the front and end hook groups of an Anagrams and Hooks
-// answer, by entry length: as many hook letters as words of that length have.
-constexpr std::array<int, 16> kFrontGroupWidth = {5, 5, 18, 19, 19, 13, 13, 8,
-                                                  6, 3, 2,  2,  2,  2,  1,  0};
-constexpr std::array<int, 16> kEndGroupWidth = {5, 5, 19, 11, 9, 5, 5, 4, 4, 4, 3, 3, 4, 3, 3, 0};
-
-int GroupWidth(const std::array<int, 16>& table, int length) {
-  return table[static_cast<size_t>(std::clamp(length, 0, 15))];
-}
-
-// Words with the same characters, whatever their order.
-std::string LetterKey(std::string_view word) {
-  std::string key(word);
-  std::sort(key.begin(), key.end());
-  return key;
-}
-
-bool SameLetters(std::string_view word, const std::string& key, std::string& scratch) {
-  if (word.size() != key.size()) return false;
-  scratch.assign(word);
-  std::sort(scratch.begin(), scratch.end());
-  return scratch == key;
-}
-
-// Built answers of a long rack run to many thousands. Rather than land in a
-// scratch collection to be sorted by length and copied again, the words the
-// conditions pass are kept here as found (the generator is told to keep
-// none), then dealt out by length into the caller's collection once.
-class BuiltAnswers : public WordFilter {
- public:
-  BuiltAnswers(const ConditionList& conditions, const Lexicon& lexicon)
-      : conditions_(conditions), lexicon_(lexicon) {}
-
-  bool Passes(std::string_view word) const override {
-    if (conditions_.Passes(word, lexicon_)) {
-      text_.append(word);
-      ends_.push_back(text_.size());
-    }
-    return false;
-  }
-
-  // Appends the words shortest first, alphabetically within a length, then
-  // sorts `out` when it is sorted, as appending a collection does.
-  void AppendByLength(WordCollection& out) const {
-    std::vector<std::string_view> alphabetical;
-    alphabetical.reserve(ends_.size());
-    size_t start = 0;
-    for (size_t end : ends_) {
-      alphabetical.emplace_back(text_.data() + start, end - start);
-      start = end;
-    }
-    // Answers are upper case, where byte order is the alphabetical order.
-    if (!std::is_sorted(alphabetical.begin(), alphabetical.end())) {
-      std::sort(alphabetical.begin(), alphabetical.end());
-    }
-    std::array<size_t, WordCollection::kMaxWordLength + 2> first = {};
-    const auto length_of = [](std::string_view word) {
-      return std::min<size_t>(word.size(), WordCollection::kMaxWordLength);
-    };
-    for (std::string_view word : alphabetical) ++first[length_of(word) + 1];
-    for (size_t i = 1; i < first.size(); ++i) first[i] += first[i - 1];
-    std::vector<std::string_view> ordered(alphabetical.size());
-    for (std::string_view word : alphabetical) ordered[first[length_of(word)]++] = word;
-    for (std::string_view word : ordered) {
-      if (!out.Append(word)) break;
-    }
-    if (out.sorted()) out.Sort();
-  }
-
- private:
-  const ConditionList& conditions_;
-  const Lexicon& lexicon_;
-  mutable std::string text_;
-  mutable std::vector<size_t> ends_;
-};
 
 WordCollection InsertionOrder(int growth_step, size_t block_size) {
   WordCollection words(growth_step, block_size);
@@ -112,17 +33,10 @@ std::string UpperCase(std::string_view word) {
 }  // namespace
 
 MTavruneDoc::MTavruneDoc(ApplicationState& app, RandomEngine& random)
-    : app_(app),
-      random_(random),
-      deleted_entries_(
-          InsertionOrder(WordCollection::kListGrowthStep, WordCollection::kListBlockSize)),
-      deleted_answers_(
-          InsertionOrder(WordCollection::kListGrowthStep, WordCollection::kListBlockSize)),
-      lexicon_(&app.CurrentLexicon()) {
+    : app_(app), random_(random), finder_(app.CurrentLexicon()) {
   ReadSettings();
   RefreshLexicon();
-  excluded_ = ComputeExcludedLexicon();
-  AddAnswerFilter(answer_filter_);
+  finder_.SetExcludedLexicon(ExcludedLexiconFor(app_));
 }
 
 MTavruneDoc::~MTavruneDoc() {
@@ -358,60 +272,12 @@ bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* targ
 
 void MTavruneDoc::ComputeAnswers(int index, WordCollection& out, WordCollection& second) const {
   if (index < 0 || index >= entries_.Count()) return;
-  const std::string entry(entries_.Word(index));
-  const Lexicon& lexicon = *lexicon_;
-  const ConditionFilter filter(answer_filter_, lexicon);
-  const WordFilter* answer_filter = answer_filter_.IsEmpty() ? nullptr : &filter;
-  switch (settings_.list_type) {
-    case ListType::kAnagrams:
-      Anagrams(lexicon, entry, out, answer_filter, false);
-      break;
-    case ListType::kHooks: {
-      const std::string front(static_cast<size_t>(std::max(0, settings_.front_hook_letters)), '?');
-      const std::string end(static_cast<size_t>(std::max(0, settings_.end_hook_letters)), '?');
-      switch (settings_.hook_type) {
-        case HookType::kFront:
-          PatternMatches(lexicon, front + entry, out, answer_filter);
-          break;
-        case HookType::kEnd:
-          PatternMatches(lexicon, entry + end, out, answer_filter);
-          break;
-        case HookType::kFrontAndEnd:
-          PatternMatches(lexicon, front + entry, out, answer_filter);
-          PatternMatches(lexicon, entry + end, second, answer_filter);
-          break;
-        case HookType::kBothEnds:
-          PatternMatches(lexicon, front + entry + end, out, answer_filter);
-          break;
-      }
-      break;
-    }
-    case ListType::kList:
-      break;
-    case ListType::kAnagramsAndHooks: {
-      WordCollection anagrams(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
-      Anagrams(lexicon, entry, anagrams, answer_filter, false);
-      for (std::string_view anagram : anagrams) out.Insert(lexicon.HookLine(anagram));
-      break;
-    }
-    case ListType::kBuild: {
-      ConditionList conditions;
-      conditions.Emplace<LengthCondition>(settings_.build_minimum, settings_.build_maximum);
-      AddAnswerFilter(conditions);
-      const BuiltAnswers built(conditions, lexicon);
-      WordCollection none(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
-      Builds(lexicon, entry, none, &built, false);
-      built.AppendByLength(out);
-      break;
-    }
-  }
+  finder_.Find(entries_.Word(index), settings_, out, second);
 }
 
 int MTavruneDoc::AnswerCount(int index) const {
-  WordCollection answers =
-      InsertionOrder(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
-  ComputeAnswers(index, answers, answers);
-  return answers.Count();
+  if (index < 0 || index >= entries_.Count()) return 0;
+  return finder_.Count(entries_.Word(index), settings_);
 }
 
 int MTavruneDoc::GoToEntry(int index, bool notify) {
@@ -456,27 +322,10 @@ int MTavruneDoc::FindEntry(std::string_view entry) const {
 
 // --- Deleting and undeleting ---
 
-void MTavruneDoc::RemoveWordsWithLetters(std::string_view entry) {
-  const std::string key = LetterKey(entry);
-  std::string scratch;
-  std::vector<int> found;
-  for (int i = 0; i < master_.Count(); ++i) {
-    if (SameLetters(master_.Word(i), key, scratch)) found.push_back(i);
-  }
-  for (int i : found) deleted_answers_.Append(master_.Word(i));
-  for (auto it = found.rbegin(); it != found.rend(); ++it) master_.RemoveAt(*it);
-}
-
 void MTavruneDoc::DeleteCurrentEntry() {
   if (entries_.IsEmpty()) return;
   const int index = entries_.cursor();
-  const std::string entry(entries_.Word(index));
-  deleted_entries_.Append(entry);
-  if (IsAnagramType()) {
-    RemoveWordsWithLetters(entry);
-  } else {
-    master_.Remove(entry);
-  }
+  history_.Delete(entries_.Word(index), IsAnagramType(), master_);
   entries_.RemoveAt(index);
   entries_.SetCursor(index);
   modified_ = true;
@@ -485,26 +334,14 @@ void MTavruneDoc::DeleteCurrentEntry() {
 }
 
 bool MTavruneDoc::UndeleteLast(bool notify) {
-  if (deleted_entries_.IsEmpty()) return false;
-  const int last = deleted_entries_.Count() - 1;
-  const std::string entry(deleted_entries_.Word(last));
+  if (history_.IsEmpty()) return false;
+  const std::string entry(history_.LastEntry());
   if (settings_.sort_type == SortType::kRandom) {
     entries_.InsertAt(entry, entries_.cursor());
   } else {
     GoToEntry(entries_.Insert(entry), notify);
   }
-  if (IsAnagramType()) {
-    const std::string key = LetterKey(entry);
-    std::string scratch;
-    for (int i = deleted_answers_.Count() - 1; i >= 0; --i) {
-      if (!SameLetters(deleted_answers_.Word(i), key, scratch)) continue;
-      master_.Insert(deleted_answers_.Word(i));
-      deleted_answers_.RemoveAt(i);
-    }
-  } else {
-    master_.Insert(entry);
-  }
-  deleted_entries_.RemoveAt(last);
+  history_.RestoreLast(IsAnagramType(), master_);
   modified_ = true;
   ResetPrintAnswers();
   return true;
@@ -522,10 +359,7 @@ void MTavruneDoc::UndeleteAll() {
   UpdateAllViews(hint::kCurrentEntry);
 }
 
-void MTavruneDoc::ClearUndoHistory() {
-  deleted_entries_.Clear();
-  deleted_answers_.Clear();
-}
+void MTavruneDoc::ClearUndoHistory() { history_.Clear(); }
 
 // --- Rebuilding and settings ---
 
@@ -696,34 +530,14 @@ bool MTavruneDoc::ChooseAnagramOptions(int order, std::string_view user_order,
 }
 
 void MTavruneDoc::RefreshLexicon() {
-  lexicon_ = &app_.CurrentLexicon();
+  finder_.SetLexicon(app_.CurrentLexicon());
   reference_ = ProbabilityReference(app_.Source());
   master_.SetProbabilityReference(reference_);
   entries_.SetProbabilityReference(reference_);
 }
 
-const Lexicon* MTavruneDoc::ComputeExcludedLexicon() const {
-  if (app_.Source() != LexiconId::kUKNA) return nullptr;
-  switch (app_.AnswerSource()) {
-    case 0:  // Britain only: not in the North-American list
-      return &app_.LexiconFor(LexiconId::kNA);
-    case 1:  // North America only: not in the British list
-      return &app_.LexiconFor(LexiconId::kUK);
-    default:
-      return nullptr;
-  }
-}
-
-void MTavruneDoc::AddAnswerFilter(ConditionList& conditions) const {
-  if (excluded_ != nullptr) conditions.Emplace<LexiconMemberCondition>(*excluded_, false);
-}
-
 bool MTavruneDoc::RefreshAnswerFilter() {
-  const Lexicon* excluded = ComputeExcludedLexicon();
-  if (excluded == excluded_) return false;
-  excluded_ = excluded;
-  answer_filter_.Clear();
-  AddAnswerFilter(answer_filter_);
+  if (!finder_.SetExcludedLexicon(ExcludedLexiconFor(app_))) return false;
   ClearUndoHistory();
   return true;
 }
@@ -779,76 +593,9 @@ int MTavruneDoc::RemoveMarkedWords(const std::vector<bool>& marked) {
 
 // --- Display helpers ---
 
-std::string MTavruneDoc::ListTitle() const {
-  const std::string front = std::to_string(settings_.front_hook_letters);
-  const std::string end = std::to_string(settings_.end_hook_letters);
-  switch (settings_.list_type) {
-    case ListType::kAnagrams:
-      return "Anagrams";
-    case ListType::kHooks:
-      switch (settings_.hook_type) {
-        case HookType::kFront:
-          return "Hooks (" + front + ",)";
-        case HookType::kEnd:
-          return "Hooks (," + end + ")";
-        case HookType::kFrontAndEnd:
-          return "Hooks (" + front + "," + end + ")";
-        case HookType::kBothEnds:
-          return "Hooks (" + front + "-" + end + ")";
-      }
-      return "Hooks ";
-    case ListType::kList:
-      return "List";
-    case ListType::kAnagramsAndHooks:
-      return "Anagrams and Hooks";
-    case ListType::kBuild:
-      return "Build (" + std::to_string(settings_.build_minimum) + "-" +
-             std::to_string(settings_.build_maximum) + ")";
-  }
-  return "List";
-}
-
 AnswerLayout MTavruneDoc::GetAnswerLayout() const {
-  AnswerLayout layout;
   const auto [shortest, longest] = entries_.LengthRange();
-  layout.shortest_entry = shortest;
-  layout.longest_entry = longest;
-  const int front = settings_.front_hook_letters;
-  const int end = settings_.end_hook_letters;
-  switch (settings_.list_type) {
-    case ListType::kAnagrams:
-      layout.answer_width = longest;
-      break;
-    case ListType::kHooks:
-      switch (settings_.hook_type) {
-        case HookType::kFront:
-          layout.answer_width = longest + front;
-          break;
-        case HookType::kEnd:
-          layout.answer_width = longest + end;
-          break;
-        case HookType::kFrontAndEnd:
-          layout.answer_width = longest + std::max(front, end);
-          break;
-        case HookType::kBothEnds:
-          layout.answer_width = longest + front + end;
-          break;
-      }
-      break;
-    case ListType::kList:
-      break;
-    case ListType::kAnagramsAndHooks:
-      layout.answer_width = longest;
-      layout.front_group_width =
-          std::max(GroupWidth(kFrontGroupWidth, shortest), GroupWidth(kFrontGroupWidth, longest));
-      layout.end_group_width =
-          std::max(GroupWidth(kEndGroupWidth, shortest), GroupWidth(kEndGroupWidth, longest));
-      break;
-    case ListType::kBuild:
-      layout.answer_width = std::min(longest, settings_.build_maximum);
-      break;
-  }
-  return layout;
+  return tavrune::GetAnswerLayout(settings_, shortest, longest);
 }
 
 SourceSymbol MTavruneDoc::WordSourceSymbol(std::string_view word) const {
@@ -876,25 +623,13 @@ void MTavruneDoc::AppendSourceSymbols(const WordCollection& source, WordCollecti
   }
 }
 
-AnswerLineParts MTavruneDoc::SplitAnswerLine(std::string_view line) {
-  AnswerLineParts parts;
-  const size_t first = line.find(' ');
-  parts.front = line.substr(0, first);
-  if (first == std::string_view::npos) return parts;
-  const std::string_view rest = line.substr(first + 1);
-  const size_t second = rest.find(' ');
-  parts.anagram = rest.substr(0, second);
-  if (second != std::string_view::npos) parts.end = rest.substr(second + 1);
-  return parts;
-}
-
 // --- Printing ---
 
 bool MTavruneDoc::BuildPrintAnswersStep(int& progress) {
   // A preparation starts afresh, so answers of an earlier one never stay.
   if (print_entries_done_ == 0) {
     ResetPrintAnswers();
-    print_offsets_.push_back(0);
+    print_answers_.MarkEntry();
   }
   const int count = entries_.Count();
   if (count == 0) {
@@ -906,11 +641,8 @@ bool MTavruneDoc::BuildPrintAnswersStep(int& progress) {
   for (int n = 0; n < kPrintStepEntries && print_entries_done_ < count; ++n) {
     answers.Clear();
     ComputeAnswers(print_entries_done_, answers, answers);
-    for (std::string_view answer : answers) {
-      print_text_.append(answer);
-      print_answer_ends_.push_back(print_text_.size());
-    }
-    print_offsets_.push_back(print_answer_ends_.size());
+    for (std::string_view answer : answers) print_answers_.Append(answer);
+    print_answers_.MarkEntry();
     ++print_entries_done_;
   }
   progress = static_cast<int>(static_cast<long long>(print_entries_done_) * 100 / count);
@@ -918,16 +650,8 @@ bool MTavruneDoc::BuildPrintAnswersStep(int& progress) {
 }
 
 void MTavruneDoc::ResetPrintAnswers() {
-  print_offsets_.clear();
-  print_text_.clear();
-  print_answer_ends_.clear();
+  print_answers_.Clear();
   print_entries_done_ = 0;
-}
-
-std::string_view MTavruneDoc::PrintAnswer(size_t index) const {
-  if (index >= print_answer_ends_.size()) return {};
-  const size_t start = index == 0 ? 0 : print_answer_ends_[index - 1];
-  return std::string_view(print_text_).substr(start, print_answer_ends_[index] - start);
 }
 
 }  // namespace tavrune

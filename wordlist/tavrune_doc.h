@@ -1,7 +1,6 @@
 #ifndef TAVRUNE_WORDLIST_TAVRUNE_DOC_H_
 #define TAVRUNE_WORDLIST_TAVRUNE_DOC_H_
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -13,9 +12,12 @@
 #include "engine/probability.h"
 #include "engine/random_source.h"
 #include "engine/word_collection.h"
-#include "search/search_condition.h"
 #include "study/application_state.h"
+#include "wordlist/answer_finder.h"
+#include "wordlist/answer_layout.h"
+#include "wordlist/deletion_history.h"
 #include "wordlist/list_settings.h"
+#include "wordlist/packed_answers.h"
 
 namespace tavrune {
 
@@ -40,24 +42,6 @@ class DocumentObserver {
   virtual void OnTitleChanged() {}
 };
 
-// Column widths for showing and printing answers, in characters.
-struct AnswerLayout {
-  int answer_width = 0;
-  int longest_entry = 0;
-  int front_group_width = 0;
-  int end_group_width = 0;
-  int shortest_entry = 0;
-  friend bool operator==(const AnswerLayout&, const AnswerLayout&) = default;
-};
-
-// The three parts of an Anagrams and Hooks answer line.
-struct AnswerLineParts {
-  std::string front;
-  std::string anagram;
-  std::string end;
-  friend bool operator==(const AnswerLineParts&, const AnswerLineParts&) = default;
-};
-
 struct SourceSymbol {
   bool found = false;
   std::string symbol;
@@ -66,9 +50,10 @@ struct SourceSymbol {
 // The one word list of the study program. It holds the master words (what
 // is saved and merged into, alphabetical) and the presentation list derived
 // from them (the entries the user steps through; for the anagram list types
-// one arranged alphagram per letter set), decides each entry's answers under
-// the list type, keeps the cursor and the delete/undelete history, and
-// carries the list settings that travel with its file.
+// one arranged alphagram per letter set), keeps the cursor, and carries the
+// list settings that travel with its file. Each entry's answers come from
+// its AnswerFinder, deleted entries go to its DeletionHistory, and answers
+// collected for printing to a PackedAnswers.
 //
 // It borrows the lexicons, the dictionary choices, the settings store and
 // the user prompt from the application object, which must outlive it, and
@@ -191,7 +176,7 @@ class MTavruneDoc {
   bool UndeleteOne();
   // Undelete All: everything back, then hint 5 once.
   void UndeleteAll();
-  bool CanUndelete() const { return !deleted_entries_.IsEmpty(); }
+  bool CanUndelete() const { return !history_.IsEmpty(); }
   void ClearUndoHistory();
 
   // --- Rebuilding and settings ---
@@ -246,7 +231,7 @@ class MTavruneDoc {
 
   bool IsAnagramType() const { return tavrune::IsAnagramType(settings_.list_type); }
   // "Anagrams", "Hooks (2,1)", "Build (2-15)" ...
-  std::string ListTitle() const;
+  std::string ListTitle() const { return tavrune::ListTitle(settings_); }
   AnswerLayout GetAnswerLayout() const;
   // Whether the word is in the UK or NA lexicon, and its mark.
   SourceSymbol WordSourceSymbol(std::string_view word) const;
@@ -255,20 +240,16 @@ class MTavruneDoc {
   // Inserts every source word followed by its mark into `target` at the
   // word's index.
   void AppendSourceSymbols(const WordCollection& source, WordCollection& target) const;
-  // "AB CAT S" as front letters, anagram and end letters.
-  static AnswerLineParts SplitAnswerLine(std::string_view line);
 
   // --- Printing ---
 
   // One step of collecting every entry's answers for printing: at most 25
-  // entries. `progress` receives the percentage; true when done. The answers
-  // of entry i are PrintAnswer(PrintOffsets()[i] .. PrintOffsets()[i + 1]).
-  // Start every preparation with ResetPrintAnswers.
+  // entries. `progress` receives the percentage; true when done. The
+  // answers are PrintAnswers(), one marked entry per list entry. Start every
+  // preparation with ResetPrintAnswers.
   bool BuildPrintAnswersStep(int& progress);
   void ResetPrintAnswers();
-  const std::vector<size_t>& PrintOffsets() const { return print_offsets_; }
-  size_t PrintAnswerCount() const { return print_answer_ends_.size(); }
-  std::string_view PrintAnswer(size_t index) const;
+  const PackedAnswers& PrintAnswers() const { return print_answers_; }
   int PrintEntriesDone() const { return print_entries_done_; }
 
   // --- State ---
@@ -278,8 +259,7 @@ class MTavruneDoc {
   int EntryCount() const { return entries_.Count(); }
   int CurrentIndex() const { return entries_.cursor(); }
   std::string_view CurrentEntry() const { return entries_.CurrentWord(); }
-  const WordCollection& DeletedEntries() const { return deleted_entries_; }
-  const WordCollection& DeletedAnswers() const { return deleted_answers_; }
+  const DeletionHistory& UndoHistory() const { return history_; }
 
   const std::string& Description() const { return description_; }
   const std::string& Notes() const { return notes_; }
@@ -295,10 +275,10 @@ class MTavruneDoc {
   bool QuizAutoReset() const { return quiz_auto_reset_; }
   void SetQuizAutoReset(bool on) { quiz_auto_reset_ = on; }
 
-  const Lexicon& CurrentLexicon() const { return *lexicon_; }
+  const Lexicon& CurrentLexicon() const { return finder_.lexicon(); }
   // The lexicon whose words answers must not be in; null when answers are
   // not filtered.
-  const Lexicon* AnswerFilterLexicon() const { return excluded_; }
+  const Lexicon* AnswerFilterLexicon() const { return finder_.excluded_lexicon(); }
   ApplicationState& App() { return app_; }
   const ApplicationState& App() const { return app_; }
 
@@ -307,12 +287,6 @@ class MTavruneDoc {
   void ArrangeAnagramEntries();
   // The list ordering under the sort type; ends on the first entry.
   void ApplyListOrdering(bool notify);
-  // The master words with exactly the letters of `entry`, removed and kept
-  // as deleted answers.
-  void RemoveWordsWithLetters(std::string_view entry);
-  const Lexicon* ComputeExcludedLexicon() const;
-  // Answers must not be in the excluded lexicon (when there is one).
-  void AddAnswerFilter(ConditionList& conditions) const;
   void ApplySettings(const ListSettings& settings, bool with_build_limits);
   void NotifyTitleChanged();
   bool SaveWithChooser();
@@ -333,19 +307,12 @@ class MTavruneDoc {
   int32_t quiz_total_ = 0;
   bool quiz_auto_reset_ = false;
 
-  // Print answers are collected as one text with the end of every answer,
-  // so a long list may have more than a collection's 64,000 answers.
-  std::vector<size_t> print_offsets_;
-  std::string print_text_;
-  std::vector<size_t> print_answer_ends_;
+  // Packed, so a long list may have more than a collection's 64,000 answers.
+  PackedAnswers print_answers_;
   int print_entries_done_ = 0;
 
-  WordCollection deleted_entries_;
-  WordCollection deleted_answers_;
-
-  const Lexicon* lexicon_;
-  const Lexicon* excluded_ = nullptr;
-  ConditionList answer_filter_;
+  DeletionHistory history_;
+  AnswerFinder finder_;
   ProbabilityReference reference_;
 };
 

@@ -10,7 +10,9 @@
 
 namespace tavrune {
 
-AboutBox::AboutBox(const QString& lexicon_lines, QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const QString& lexicon_lines, const QString& log_folder, bool logs_kept,
+                   QWidget* parent)
+    : QDialog(parent) {
   setWindowTitle(tr("About %1").arg(QString::fromUtf8(kJudgeProgramName)));
 
   auto* icon = new QLabel(this);
@@ -27,17 +29,26 @@ AboutBox::AboutBox(const QString& lexicon_lines, QWidget* parent) : QDialog(pare
   lexicons_->setTextFormat(Qt::PlainText);
   lexicons_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+  log_folder_ = new QLabel(
+      logs_kept ? tr("Log folder: %1").arg(log_folder)
+                : tr("Log folder: %1 (cannot be written: no logs are kept)").arg(log_folder),
+      this);
+  log_folder_->setTextFormat(Qt::PlainText);
+  log_folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  log_folder_->setVisible(!log_folder.isEmpty());
+
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
+  grid->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
   grid->addWidget(program_, 0, 1);
   grid->addWidget(heading, 1, 1);
   grid->addWidget(lexicons_, 2, 1);
-  grid->addWidget(buttons, 3, 0, 1, 2);
+  grid->addWidget(log_folder_, 3, 1);
+  grid->addWidget(buttons, 4, 0, 1, 2);
   grid->setColumnStretch(1, 1);
   grid->setSizeConstraint(QLayout::SetFixedSize);
 }

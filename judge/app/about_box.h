@@ -7,22 +7,26 @@ class QLabel;
 
 namespace tavrune {
 
-// The judge program's About box (dialog 100): name, version and one line per
-// lexicon found beside the program.
+// The judge program's About box (dialog 100): name, version, one line per
+// lexicon found beside the program, and the log folder, so a director can
+// see where the logs go and whether they are kept.
 class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kResourceId = 100;
 
-  explicit AboutBox(const QString& lexicon_lines, QWidget* parent = nullptr);
+  explicit AboutBox(const QString& lexicon_lines, const QString& log_folder = {},
+                    bool logs_kept = true, QWidget* parent = nullptr);
 
   QLabel* ProgramLine() const { return program_; }
   QLabel* LexiconLines() const { return lexicons_; }
+  QLabel* LogFolderLine() const { return log_folder_; }
 
  private:
   QLabel* program_;
   QLabel* lexicons_;
+  QLabel* log_folder_;
 };
 
 }  // namespace tavrune

@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "judge/app/about_box.h"
 #include "judge/challenge.h"
@@ -39,12 +42,21 @@ QString InstructionsText(bool no_mouse) {
       " 4. Words and results get cleared automatically in 7 seconds");
 }
 
+void SizeVerdictIcon(QLabel* label, JudgeIcon icon, int size, qreal pixel_ratio) {
+  label->setPixmap(JudgeIconPixmap(icon, size, pixel_ratio));
+  label->setFixedSize(size, size);
+}
+
 QLabel* MakeVerdictIcon(JudgeIcon icon, QWidget* parent) {
   auto* label = new QLabel(parent);
-  label->setPixmap(JudgeIconPixmap(icon, kVerdictIconSize, parent->devicePixelRatioF()));
-  label->setFixedSize(kVerdictIconSize, kVerdictIconSize);
+  SizeVerdictIcon(label, icon, kVerdictIconSize, parent->devicePixelRatioF());
   label->hide();
   return label;
+}
+
+QFont Scaled(QFont font, double scale) {
+  font.setPointSizeF(font.pointSizeF() * scale);
+  return font;
 }
 
 }  // namespace
@@ -53,6 +65,9 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
                          QWidget* parent)
     : QDialog(parent), lexicon_(lexicon), log_(log), prompt_(prompt), setup_(std::move(setup)) {
   setWindowTitle(QString::fromUtf8(kJudgeWindowTitle));
+  // A main window: resizable, with maximise, so it can fill a screen.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setWindowIcon(JudgeIconSet(JudgeIcon::kProgram));
 
   instructions_ = new QLabel(InstructionsText(setup_.no_mouse), this);
@@ -62,6 +77,7 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   QFont words_font = words_->font();
   words_font.setPointSizeF(words_font.pointSizeF() * 1.4);
   words_->setFont(words_font);
+  words_font_ = words_font;
   instructions_->setBuddy(words_);
 
   verdict_ = new QLabel(this);
@@ -70,6 +86,7 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   verdict_font.setBold(true);
   verdict_font.setPointSizeF(verdict_font.pointSizeF() * 1.6);
   verdict_->setFont(verdict_font);
+  verdict_font_ = verdict_font;
   verdict_->setMinimumHeight(QFontMetrics(verdict_font).lineSpacing() * 2 + 4);
   check_mark_ = MakeVerdictIcon(JudgeIcon::kCheckMark, this);
   red_cross_ = MakeVerdictIcon(JudgeIcon::kRedCross, this);
@@ -97,11 +114,15 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   icons->addWidget(red_cross_, 0, 0);
   icons->setColumnMinimumWidth(0, kVerdictIconSize);
   icons->setRowMinimumHeight(0, kVerdictIconSize);
+  icon_cell_ = icons;
 
+  // The spacer on the right keeps the verdict centred under the words.
   auto* verdict_row = new QHBoxLayout;
   verdict_row->addLayout(icons);
   verdict_row->addWidget(verdict_, 1);
-  verdict_row->addSpacing(kVerdictIconSize);
+  balance_ = new QWidget(this);
+  balance_->setFixedSize(kVerdictIconSize, 1);
+  verdict_row->addWidget(balance_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(instructions_, 0, 0, 1, 2);
@@ -110,7 +131,7 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   grid->addLayout(verdict_row, 2, 0, 1, 2);
   grid->addWidget(lexicon_line_, 3, 0, 1, 2);
   grid->setRowStretch(1, 1);
-  resize(460, 400);
+  resize(kDefaultWidth, kDefaultHeight);
 
   if (setup_.no_mouse) {
     judge_->hide();
@@ -124,6 +145,17 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   about_action_->setShortcut(QKeySequence(Qt::Key_F1));
   about_action_->setShortcutContext(Qt::WindowShortcut);
   addAction(about_action_);
+  full_screen_action_ = new QAction(tr("&Full Screen"), this);
+  full_screen_action_->setShortcut(QKeySequence(Qt::Key_F11));
+  full_screen_action_->setShortcutContext(Qt::WindowShortcut);
+  full_screen_action_->setCheckable(true);
+  addAction(full_screen_action_);
+  auto* separator = new QAction(this);
+  separator->setSeparator(true);
+  addAction(separator);
+  // The close button and this entry end the session; Esc does not.
+  quit_action_ = new QAction(tr("&Quit"), this);
+  addAction(quit_action_);
   setContextMenuPolicy(Qt::ActionsContextMenu);
 
   timer_.setSingleShot(true);
@@ -133,6 +165,8 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   connect(clear_, &QPushButton::clicked, this, &JudgeDialog::Clear);
   connect(about_, &QPushButton::clicked, this, &JudgeDialog::ShowAbout);
   connect(about_action_, &QAction::triggered, this, &JudgeDialog::ShowAbout);
+  connect(full_screen_action_, &QAction::triggered, this, &JudgeDialog::ToggleFullScreen);
+  connect(quit_action_, &QAction::triggered, this, &QDialog::accept);
   connect(&timer_, &QTimer::timeout, this, &JudgeDialog::ClearTimerFired);
   connect(words_, &QPlainTextEdit::textChanged, this, &JudgeDialog::TextEdited);
   words_->setFocus();
@@ -147,6 +181,41 @@ bool JudgeDialog::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void JudgeDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void JudgeDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  ScaleTo(event->size());
+}
+
+void JudgeDialog::ToggleFullScreen() {
+  setWindowState(windowState() ^ Qt::WindowFullScreen);
+  full_screen_action_->setChecked(windowState() & Qt::WindowFullScreen);
+}
+
+void JudgeDialog::ScaleTo(const QSize& size) {
+  const double scale = std::max(
+      1.0, std::min(size.width() / double(kDefaultWidth), size.height() / double(kDefaultHeight)));
+  if (std::abs(scale - scale_) < 0.01) return;
+  scale_ = scale;
+  words_->setFont(Scaled(words_font_, scale));
+  const QFont verdict_font = Scaled(verdict_font_, scale);
+  verdict_->setFont(verdict_font);
+  verdict_->setMinimumHeight(QFontMetrics(verdict_font).lineSpacing() * 2 + 4);
+  const int icon = static_cast<int>(kVerdictIconSize * scale);
+  SizeVerdictIcon(check_mark_, JudgeIcon::kCheckMark, icon, devicePixelRatioF());
+  SizeVerdictIcon(red_cross_, JudgeIcon::kRedCross, icon, devicePixelRatioF());
+  balance_->setFixedSize(icon, 1);
+  icon_cell_->setColumnMinimumWidth(0, icon);
+  icon_cell_->setRowMinimumHeight(0, icon);
 }
 
 void JudgeDialog::Judge() {
@@ -195,7 +264,7 @@ void JudgeDialog::ShowAbout() {
   if (about_handler_) {
     about_handler_();
   } else {
-    AboutBox box(setup_.lexicon_lines, this);
+    AboutBox box(setup_.lexicon_lines, setup_.log_folder, setup_.logs_kept, this);
     box.exec();
   }
   words_->setFocus();

@@ -2,6 +2,7 @@
 #define TAVRUNE_JUDGE_APP_JUDGE_DIALOG_H_
 
 #include <QDialog>
+#include <QFont>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "platform/user_prompt.h"
 
 class QAction;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,11 +32,16 @@ class JudgeDialog : public QDialog {
   static constexpr int kResourceId = 102;
   static constexpr int kClearTimerId = 8;
   static constexpr int kClearDelayMs = 7000;
+  // The window's first size; larger windows scale their type and icons.
+  static constexpr int kDefaultWidth = 460;
+  static constexpr int kDefaultHeight = 400;
 
   struct Setup {
     QString lexicon_caption;  // "Lexicon: name: description"
     QString lexicon_lines;    // the About box's description lines
     bool no_mouse = true;
+    QString log_folder;     // where the logs go
+    bool logs_kept = true;  // whether the session's first entry was written
   };
 
   JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& prompt, Setup setup,
@@ -47,6 +54,12 @@ class JudgeDialog : public QDialog {
   void ClearTimerFired();
   // "&About" and its menu entry and shortcut.
   void ShowAbout();
+  // F11 and its menu entry: full screen on and off.
+  void ToggleFullScreen();
+  // Sizes the words, the verdict and its icons for a window of `size`, so
+  // players read the verdict from across the table.
+  void ScaleTo(const QSize& size);
+  double TypeScale() const { return scale_; }
   // Replaces the About box, so tests need not face a modal window.
   void SetAboutHandler(std::function<void()> handler) { about_handler_ = std::move(handler); }
 
@@ -63,9 +76,14 @@ class JudgeDialog : public QDialog {
   QPushButton* AboutButton() const { return about_; }
   QLineEdit* LexiconLine() const { return lexicon_line_; }
   QAction* AboutAction() const { return about_action_; }
+  QAction* FullScreenAction() const { return full_screen_action_; }
+  QAction* QuitAction() const { return quit_action_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Esc never ends the session: a stray key at the board must not close it.
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void TextEdited();
@@ -89,6 +107,13 @@ class JudgeDialog : public QDialog {
   QPushButton* about_;
   QLineEdit* lexicon_line_;
   QAction* about_action_;
+  QGridLayout* icon_cell_;
+  QWidget* balance_;
+  QAction* full_screen_action_;
+  QAction* quit_action_;
+  QFont words_font_;    // at scale 1
+  QFont verdict_font_;  // at scale 1
+  double scale_ = 1.0;
 
   bool verdict_shown_ = false;
   bool judge_enabled_ = false;

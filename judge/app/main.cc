@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <optional>
+#include <string>
 
 #include "judge/app/judge_dialog.h"
 #include "judge/app/lexicon_choice_dialog.h"
@@ -31,11 +34,20 @@ int main(int argc, char* argv[]) {
   const bool loaded = session.Load();
   settings.Sync();
   if (!loaded) return 1;
+  session.CheckLogFolder([](const std::string& current) -> std::optional<std::string> {
+    const QString folder = QFileDialog::getExistingDirectory(
+        nullptr, QObject::tr("Challenge Log Directory"), QString::fromStdString(current));
+    if (folder.isEmpty()) return std::nullopt;
+    return folder.toStdString();
+  });
+  settings.Sync();
 
   tavrune::JudgeDialog::Setup setup;
   setup.lexicon_caption = QString::fromStdString(session.Caption());
   setup.lexicon_lines = QString::fromStdString(session.Directory().AboutText());
   setup.no_mouse = session.NoMouse();
+  setup.log_folder = QString::fromStdString(session.Choice().log_directory);
+  setup.logs_kept = session.LogsKept();
   tavrune::JudgeDialog dialog(session.CurrentLexicon(), session.Log(), prompt, setup);
   prompt.SetParent(&dialog);
   dialog.exec();

@@ -3,10 +3,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/ui/qt_settings.h"
 #include "platform/ui/qt_user_prompt.h"
+#include "print/ui/print_pdf_command.h"
 #include "study/program_info.h"
 #include "study/ui/single_instance.h"
 #include "study/ui/startup_banner.h"
@@ -14,10 +19,20 @@
 #include "study/ui/study_program.h"
 
 int main(int argc, char* argv[]) {
+  const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+  // A study sheet for scripts: no window, no single instance, no display.
+  const bool print_pdf = tavrune::IsPrintPdfCommand(args);
+  if (print_pdf) tavrune::PreferOffscreenPlatform();
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Kestrelle"));
   QApplication::setApplicationName(QString::fromUtf8(tavrune::kStudyProgramName));
   QApplication::setApplicationVersion(QString::fromUtf8(tavrune::kStudyVersion));
+  if (print_pdf) {
+    const tavrune::QtSettings settings(QStringLiteral("Kestrelle"),
+                                       QString::fromUtf8(tavrune::kStudyProgramName));
+    return tavrune::RunPrintPdfCommand(args, QCoreApplication::applicationDirPath().toStdString(),
+                                       settings, std::cerr);
+  }
   QApplication::setWindowIcon(tavrune::StudyIcon(QStringLiteral("tavrune")));
   // The program's dialogs are grey with black text, whatever the desktop.
   application.setStyleSheet(

@@ -27,6 +27,7 @@
 #include "judge/ui/word_judge_dialog.h"
 #include "options/ui/dictionary_dialog.h"
 #include "platform/ui/qt_user_prompt.h"
+#include "print/ui/print_support.h"
 #include "resources/string_table.h"
 #include "search/random_rack_choices.h"
 #include "search/ui/custom_list_dialog.h"
@@ -35,8 +36,8 @@
 #include "study/frame_state.h"
 #include "study/settings_table.h"
 #include "study/startup.h"
-#include "study/ui/entry_text_view.h"
 #include "study/ui/study_pictures.h"
+#include "study/ui/tavrune_view.h"
 #include "study/ui/study_about_box.h"
 #include "wordlist/list_commands.h"
 #include "wordlist/list_import.h"
@@ -142,6 +143,31 @@ constexpr CommandSpec kCommands[] = {
     {Command::kViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle Toolbar", "", ""},
     {Command::kViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle Status Bar", "",
      ""},
+    {Command::kAnagramOptions, "&Anagram...", "Change how anagram entries are shown\nAnagram Options",
+     "", ""},
+    {Command::kBuildOptions, "&Build...", "Change the lengths of built words\nBuild Options", "",
+     ""},
+    {Command::kHooksOptions, "&Hooks...", "Change which hooks are shown\nHooks Options", "", ""},
+    {Command::kListOrderingOptions, "List &Ordering...",
+     "Change the order of the list\nList Ordering Options", "", ""},
+    {Command::kSlideShowOptions, "&Slide Show...", "Change the slide show's timing\nSlide Show Options",
+     "", ""},
+    {Command::kStatusBarOptions, "S&tatus Bar...",
+     "Choose what the status bar shows\nStatus Bar Options", "", ""},
+    {Command::kSlideForegroundColour, "Slide &Foreground...",
+     "Change the colour of the slide's letters\nSlide Foreground", "", ""},
+    {Command::kSlideBackgroundColour, "Slide &Background...",
+     "Change the colour of the slide\nSlide Background", "", ""},
+    {Command::kTileForegroundColour, "&Tile Foreground...",
+     "Change the colour of the tiles' letters\nTile Foreground", "", ""},
+    {Command::kTileBackgroundColour, "T&ile Background...",
+     "Change the colour of the tiles\nTile Background", "", ""},
+    {Command::kMainWindowColour, "&Main Window...",
+     "Change the colour of the window\nWorkspace Background", "", ""},
+    {Command::kFontSmall, "&Small", "Show the slide in small letters\nSmall", "", ""},
+    {Command::kFontMedium, "&Medium", "Show the slide in medium letters\nMedium", "", ""},
+    {Command::kFontLarge, "&Large", "Show the slide in large letters\nLarge", "", ""},
+    {Command::kShowTiles, "Show T&iles", "Show the word as letter tiles\nShow Tiles", "", ""},
     {Command::kDictionary, "&Dictionary...", "Choose the dictionary\nDictionary", "", ""},
     {Command::kShowWelcome, "Show &Welcome",
      "Show the welcome tips when the program starts\nShow Welcome", "", ""},
@@ -159,9 +185,8 @@ constexpr CommandSpec kCommands[] = {
 
 // Commands whose windows come with later work; they stay disabled.
 constexpr Command kNotYetAvailable[] = {
-    Command::kPageSetup,   Command::kPrintPreview,         Command::kPrint,
-    Command::kQuizHooks,   Command::kQuizAnagrams,         Command::kQuizAnagramsAndHooks,
-    Command::kQuizBuild,   Command::kQuizHistory,
+    Command::kQuizHooks, Command::kQuizAnagrams, Command::kQuizAnagramsAndHooks,
+    Command::kQuizBuild, Command::kQuizHistory,
 };
 
 // The toolbar's slots; kCount stands for a gap.
@@ -194,6 +219,20 @@ constexpr SlideCommand kSlideCommands[] = {
     {Command::kSlideShowBuild, ListType::kBuild},
 };
 
+struct ColourCommand {
+  Command command;
+  MTavruneView::Colour colour;
+};
+constexpr ColourCommand kColourCommands[] = {
+    {Command::kSlideForegroundColour, MTavruneView::Colour::kSlideForeground},
+    {Command::kSlideBackgroundColour, MTavruneView::Colour::kSlideBackground},
+    {Command::kTileForegroundColour, MTavruneView::Colour::kTileForeground},
+    {Command::kTileBackgroundColour, MTavruneView::Colour::kTileBackground},
+    {Command::kMainWindowColour, MTavruneView::Colour::kMainWindow},
+};
+constexpr Command kFontCommands[] = {Command::kFontSmall, Command::kFontMedium,
+                                     Command::kFontLarge};
+
 std::string PathOf(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
 // Save As without an extension gets the list's own.
@@ -216,15 +255,15 @@ MMainFrame::MMainFrame(StudyContext context, QWidget* parent)
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   setAcceptDrops(true);
   setWindowIcon(StudyIcon(QStringLiteral("tavrune")));
-  view_mode_ = ReadSetting(context_.app.GetSettings(), setting::view::kType);
   recent_files_.Read(context_.app.GetSettings());
 
   CreateActions();
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
-  view_ = new EntryTextView(context_.doc, this);
+  view_ = new MTavruneView(context_.doc, context_.prompt, this);
   setCentralWidget(view_);
+  connect(view_, &MTavruneView::panesChanged, this, &MMainFrame::UpdatePanes);
 
   context_.doc.AddObserver(this);
   context_.doc.SetSavePathChooser([this](const std::string&) {
@@ -263,7 +302,9 @@ void MMainFrame::CreateActions() {
   for (const SlideCommand& slide : kSlideCommands) Action(slide.command)->setCheckable(true);
   for (Command command : {Command::kQuizHooks, Command::kQuizAnagrams,
                           Command::kQuizAnagramsAndHooks, Command::kQuizBuild,
-                          Command::kViewToolbar, Command::kViewStatusBar, Command::kShowWelcome}) {
+                          Command::kViewToolbar, Command::kViewStatusBar, Command::kShowWelcome,
+                          Command::kFontSmall, Command::kFontMedium, Command::kFontLarge,
+                          Command::kShowTiles}) {
     Action(command)->setCheckable(true);
   }
   // F2 and F3 work wherever the focus is in the window.
@@ -339,6 +380,19 @@ void MMainFrame::CreateMenus() {
   view->addAction(Action(Command::kViewStatusBar));
 
   options_menu_ = menuBar()->addMenu(tr("&Options"));
+  for (Command c : {Command::kAnagramOptions, Command::kBuildOptions, Command::kHooksOptions,
+                    Command::kListOrderingOptions, Command::kSlideShowOptions,
+                    Command::kStatusBarOptions}) {
+    options_menu_->addAction(Action(c));
+  }
+  QMenu* colour = options_menu_->addMenu(tr("&Color"));
+  for (const ColourCommand& c : kColourCommands) colour->addAction(Action(c.command));
+  QMenu* font = options_menu_->addMenu(tr("&Font Size"));
+  for (Command c : {Command::kFontSmall, Command::kFontMedium, Command::kFontLarge}) {
+    font->addAction(Action(c));
+  }
+  options_menu_->addAction(Action(Command::kShowTiles));
+  options_menu_->addSeparator();
   options_menu_->addAction(Action(Command::kDictionary));
   options_menu_->addAction(Action(Command::kShowWelcome));
 
@@ -408,8 +462,7 @@ void MMainFrame::UpdateTitle() {
 void MMainFrame::UpdatePanes() {
   const MTavruneDoc& doc = context_.doc;
   const int count = doc.EntryCount();
-  const Settings& settings = context_.app.GetSettings();
-  const bool show_probability = ReadSetting(settings, setting::status_bar::kShowProbFactor) != 0;
+  const bool show_probability = view_->ShowProbabilityFactor();
   const std::string_view word = count > 0 ? doc.CurrentEntry() : std::string_view();
 
   QString probability;
@@ -421,9 +474,9 @@ void MMainFrame::UpdatePanes() {
   }
   panes_[kProbabilityPane]->setText(probability);
   panes_[kProbabilityPane]->setEnabled(!probability.isEmpty());
-  // The answer counts come from the slide and quiz bars.
-  panes_[kAnswersPane]->clear();
-  panes_[kAnswersPane]->setEnabled(false);
+  const QString answers = view_->AnswersPaneText();
+  panes_[kAnswersPane]->setText(answers);
+  panes_[kAnswersPane]->setEnabled(!answers.isEmpty());
   panes_[kScorePane]->setText(count > 0 ? QStringLiteral("Sc %1").arg(WordPoints(word))
                                         : QString());
   panes_[kScorePane]->setEnabled(count > 0);
@@ -475,10 +528,14 @@ void MMainFrame::UpdateCommandStates() {
   enable(Command::kNextWithAnswer, has_entries && type != ListType::kList);
   enable(Command::kPreviousWithAnswer, has_entries && type != ListType::kList);
   for (const SlideCommand& slide : kSlideCommands) {
-    Action(slide.command)->setChecked(view_mode_ == 0 && type == slide.type);
+    Action(slide.command)->setChecked(view_->Mode() == 0 && type == slide.type);
   }
   for (Command c : kNotYetAvailable) enable(c, false);
   Action(Command::kShowWelcome)->setChecked(context_.app.ShowWelcome());
+  for (int size = 0; size < 3; ++size) {
+    Action(kFontCommands[size])->setChecked(view_->FontSize() == size);
+  }
+  Action(Command::kShowTiles)->setChecked(view_->ShowsTiles());
   Action(Command::kViewToolbar)->setChecked(tool_bar_->isVisibleTo(this));
   Action(Command::kViewStatusBar)->setChecked(statusBar()->isVisibleTo(this));
 }
@@ -565,6 +622,15 @@ void MMainFrame::Run(Command command) {
     case Command::kExport:
       Export();
       break;
+    case Command::kPageSetup:
+      RunPageSetupCommand(doc, this);
+      break;
+    case Command::kPrintPreview:
+      RunPrintPreviewCommand(doc, this);
+      break;
+    case Command::kPrint:
+      RunPrintCommand(doc, this);
+      break;
     case Command::kExit:
       close();
       break;
@@ -617,10 +683,31 @@ void MMainFrame::Run(Command command) {
       GoToWordWithAnswer(false);
       break;
     case Command::kPrevious:
-      Step(-1);
+      view_->Previous();
       break;
     case Command::kNext:
-      Step(1);
+      view_->Next();
+      break;
+    case Command::kAnagramOptions:
+      view_->ChooseAnagramOptions();
+      break;
+    case Command::kBuildOptions:
+      view_->ChooseBuildOptions();
+      break;
+    case Command::kHooksOptions:
+      view_->ChooseHookOptions();
+      break;
+    case Command::kListOrderingOptions:
+      view_->ChooseListOrdering();
+      break;
+    case Command::kSlideShowOptions:
+      view_->ChooseSlideShowOptions();
+      break;
+    case Command::kStatusBarOptions:
+      view_->ChooseStatusBarOptions();
+      break;
+    case Command::kShowTiles:
+      view_->ToggleTiles();
       break;
     case Command::kDictionary:
       ChangeDictionary();
@@ -642,7 +729,13 @@ void MMainFrame::Run(Command command) {
       break;
     default:
       for (const SlideCommand& slide : kSlideCommands) {
-        if (slide.command == command) ShowSlideShow(slide.type);
+        if (slide.command == command) view_->ShowSlideShow(slide.type);
+      }
+      for (const ColourCommand& c : kColourCommands) {
+        if (c.command == command) view_->ChooseColour(c.colour);
+      }
+      for (int size = 0; size < 3; ++size) {
+        if (kFontCommands[size] == command) view_->SetFontSize(size);
       }
       break;
   }
@@ -850,20 +943,6 @@ void MMainFrame::GoToWordWithAnswer(bool next) {
   }
 }
 
-void MMainFrame::Step(int delta) {
-  MTavruneDoc& doc = context_.doc;
-  const int target = doc.CurrentIndex() + delta;
-  if (doc.EntryCount() > 0 && target >= 0 && target < doc.EntryCount()) doc.GoToEntry(target);
-}
-
-void MMainFrame::ShowSlideShow(ListType type) {
-  view_mode_ = 0;
-  if (context_.doc.GetListType() != type) {
-    WaitCursor wait(context_.prompt);
-    context_.doc.SetListType(type);
-  }
-}
-
 void MMainFrame::ChangeDictionary() {
   ApplicationState& app = context_.app;
   std::array<bool, kLexiconCount> present{};
@@ -958,7 +1037,6 @@ void MMainFrame::WriteSettings() {
                     origin.y() + normal.height()};
   placement.maximized = isMaximized();
   WritePlacement(settings, placement, screen.width(), screen.height());
-  WriteSetting(settings, setting::view::kType, view_mode_);
   recent_files_.Write(settings);
 }
 

@@ -21,7 +21,7 @@ class QToolBar;
 
 namespace tavrune {
 
-class EntryTextView;
+class MTavruneView;
 
 // Everything of the study program the main window works with; it outlives
 // the window.
@@ -76,6 +76,21 @@ enum class Command {
   kQuizBuild,
   kViewToolbar,
   kViewStatusBar,
+  kAnagramOptions,
+  kBuildOptions,
+  kHooksOptions,
+  kListOrderingOptions,
+  kSlideShowOptions,
+  kStatusBarOptions,
+  kSlideForegroundColour,
+  kSlideBackgroundColour,
+  kTileForegroundColour,
+  kTileBackgroundColour,
+  kMainWindowColour,
+  kFontSmall,
+  kFontMedium,
+  kFontLarge,
+  kShowTiles,
   kDictionary,
   kShowWelcome,
   kWordSearch,
@@ -141,7 +156,7 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   QMenu* EditMenu() const { return edit_menu_; }
   QMenu* OptionsMenu() const { return options_menu_; }
   QToolBar* ToolBar() const { return tool_bar_; }
-  EntryTextView* View() const { return view_; }
+  MTavruneView* View() const { return view_; }
   // Enables and checks the commands for the list as it is now.
   void UpdateCommandStates();
 
@@ -184,8 +199,6 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void RemoveWordsByAnswers(bool with_answers);
   void GoToOther();
   void GoToWordWithAnswer(bool next);
-  void Step(int delta);
-  void ShowSlideShow(ListType type);
   void ChangeDictionary();
   void OpenWordJudge();
   void OpenManual(const QString& anchor);
@@ -194,8 +207,6 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   StudyContext context_;
   FileChooser choose_file_;
   RecentFiles recent_files_;
-  // 0 slide show, 1 quiz: kept for the view.
-  int view_mode_ = 0;
 
   std::array<QAction*, static_cast<int>(Command::kCount)> actions_{};
   std::array<QAction*, RecentFiles::kCapacity> recent_actions_{};
@@ -206,7 +217,7 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   QToolBar* tool_bar_ = nullptr;
   QLabel* message_pane_ = nullptr;
   std::array<QLabel*, kPaneCount> panes_{};
-  EntryTextView* view_ = nullptr;
+  MTavruneView* view_ = nullptr;
 };
 
 }  // namespace tavrune

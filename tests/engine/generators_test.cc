@@ -140,6 +140,39 @@ TEST_F(GeneratorsTest, PatternMatchesByEachMethod) {
   EXPECT_FALSE(error.empty());
 }
 
+// Length alone never empties a result: a long pattern either matches as it
+// reads or is refused with its message.
+TEST_F(GeneratorsTest, PatternsLongerThanTheDeepestWord) {
+  std::string classes;
+  for (int i = 0; i < 3; ++i) classes += "[ABCDEFGHIJKLMNOPQRSTUVWXYZ]";  // 28 characters
+  const std::string closures(70, '*');
+  struct Case {
+    std::string pattern;
+    Words found;
+    bool refused;
+  };
+  const std::vector<Case> cases = {
+      {classes, {"BAT", "CAT", "TAB", "ZZZ", "ABS", "ACT"}, false},
+      {closures + "S", {"ABS", "BEASTS", "CASTS", "CATS"}, false},
+      {"C" + closures + "S", {"CASTS", "CATS"}, false},
+      {std::string(1000, '['), {}, true},
+      {"QX" + std::string(100, '['), {}, true},
+      {std::string(100, 'A') + "*", {}, false},
+  };
+  for (const Case& c : cases) {
+    WordCollection out;
+    std::string error;
+    PatternMatches(lexicon_, c.pattern, out, nullptr, &error);
+    Words expected = c.found;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Sorted(out), expected) << c.pattern;
+    EXPECT_EQ(!error.empty(), c.refused) << c.pattern;
+  }
+  WordCollection out;
+  Anagrams(lexicon_, std::string(100, '*') + "QI", out);
+  EXPECT_EQ(Sorted(out), (Words{"QI"}));
+}
+
 TEST_F(GeneratorsTest, AnyWordMatchesAndForEachWord) {
   EXPECT_TRUE(AnyWordMatches(lexicon_, "??T"));
   EXPECT_TRUE(AnyWordMatches(lexicon_, "Q?"));

@@ -24,10 +24,24 @@ std::vector<uint8_t> RawFile(const std::vector<uint32_t>& edges, uint32_t edge_o
   std::vector<uint8_t> bytes(edge_offset + edges.size() * 4, 0xEE);
   header.ToBytes(std::span<uint8_t, 64>(bytes.data(), 64));
   for (size_t i = 0; i < edges.size(); ++i) std::memcpy(&bytes[edge_offset + i * 4], &edges[i], 4);
+  testing::KeepFuzzSeed("lexicon_fuzz",
+                        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   return bytes;
 }
 
 const uint32_t kOnlyA = edge::Make('A', 0, true, true);
+
+// 64 two-letter lists A, B, each ending words and leading to the next: 584
+// bytes that spell 2^65 - 2 words.
+std::vector<uint32_t> DoublingGraph() {
+  std::vector<uint32_t> edges = {0, 2};
+  for (uint32_t k = 0; k < 64; ++k) {
+    const uint32_t next = k + 1 < 64 ? 2 + 2 * (k + 1) : 0;
+    edges.push_back(edge::Make('A', next, true, false));
+    edges.push_back(edge::Make('B', next, true, true));
+  }
+  return edges;
+}
 
 TEST(LexiconLoadTest, NewLexiconIsEmptyWithDefaultOffset) {
   Lexicon lexicon;
@@ -107,6 +121,7 @@ TEST(LexiconLoadTest, RefusesDamagedFilesAndIsLeftEmpty) {
       {"cycle through siblings",
        RawFile({0, 2, edge::Make('A', 3, false, false), edge::Make('B', 2, true, true)})},
       {"letter outside A-Z", RawFile({0, 2, edge::Make('a', 0, true, true)})},
+      {"astronomically many words", RawFile(DoublingGraph())},
   };
   for (const Case& c : cases) {
     Lexicon lexicon;

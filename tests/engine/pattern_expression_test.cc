@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/word_walk.h"
+#include "tests/support/fuzz_seed.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace tavrune {
@@ -20,12 +21,14 @@ namespace {
 constexpr uint8_t Op(PatternOp op) { return static_cast<uint8_t>(op); }
 
 std::vector<uint8_t> ProgramOf(std::string_view expression) {
+  testing::KeepFuzzSeed("pattern_fuzz", expression);
   PatternExpression e;
   EXPECT_EQ(e.Compile(expression), std::nullopt) << expression;
   return {e.Program().begin(), e.Program().end()};
 }
 
 std::string ErrorOf(std::string_view expression) {
+  testing::KeepFuzzSeed("pattern_fuzz", expression);
   PatternExpression e;
   const auto error = e.Compile(expression);
   EXPECT_FALSE(e.IsCompiled());
@@ -34,6 +37,7 @@ std::string ErrorOf(std::string_view expression) {
 }
 
 bool Matches(std::string_view expression, std::string_view word) {
+  testing::KeepFuzzSeed("pattern_fuzz", expression);
   PatternExpression e;
   EXPECT_EQ(e.Compile(expression), std::nullopt) << expression;
   return e.Matches(word);

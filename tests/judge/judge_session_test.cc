@@ -179,5 +179,46 @@ TEST_F(JudgeSessionTest, UnreadableLexiconShows103AfterSavingSettings) {
   EXPECT_TRUE(std::filesystem::is_empty(logs_.path()));
 }
 
+TEST_F(JudgeSessionTest, LogFolderThatCannotBeWrittenIsSaidOnceAndAnotherMayBePicked) {
+  WriteLexicon(program_.path(), LexiconId::kNA, "American", {"COLOR"});
+  const std::string missing = logs_.File("missing") + "/";
+  int chooser_calls = 0;
+  const auto choose = [&](const std::string& current) -> std::optional<std::string> {
+    ++chooser_calls;
+    EXPECT_EQ(current, missing);
+    return logs_.path();
+  };
+
+  // Declined: judging goes on without logs, and nothing more is asked.
+  JudgeSession declined(store_, prompt_, "/nowhere", FixedTime);
+  ASSERT_TRUE(declined.Start(program_.path()));
+  declined.SetChoice({LexiconId::kNA, missing, true});
+  ASSERT_TRUE(declined.Load());
+  prompt_.Script({UserPrompt::Answer::kNo});
+  EXPECT_FALSE(declined.CheckLogFolder(choose));
+  EXPECT_FALSE(declined.LogsKept());
+  ASSERT_EQ(prompt_.questions.size(), 1u);
+  EXPECT_EQ(prompt_.questions[0].id, kLogFolderUnwritableQuestion);
+  EXPECT_EQ(prompt_.questions[0].args, std::vector<std::string>{missing});
+  EXPECT_EQ(chooser_calls, 0);
+
+  // Accepted: the folder picked takes the session's first entries and is kept.
+  JudgeSession accepted(store_, prompt_, "/nowhere", FixedTime);
+  ASSERT_TRUE(accepted.Start(program_.path()));
+  accepted.SetChoice({LexiconId::kNA, missing, true});
+  ASSERT_TRUE(accepted.Load());
+  prompt_.Script({UserPrompt::Answer::kYes});
+  EXPECT_TRUE(accepted.CheckLogFolder(choose));
+  EXPECT_EQ(chooser_calls, 1);
+  EXPECT_EQ(store_.GetString("General", "ChallengeLogDirectory", ""), LogFolder());
+  EXPECT_EQ(ReadAll(LogFolder() + kChallengeLogName),
+            "03/14/06 19:05:40| *** STARTING JUDGE SESSION ***\n"
+            "03/14/06 19:05:40| Lexicon: American: test words\n");
+
+  // A folder that takes the logs asks nothing.
+  EXPECT_TRUE(accepted.CheckLogFolder(choose));
+  EXPECT_EQ(prompt_.questions.size(), 2u);
+}
+
 }  // namespace
 }  // namespace tavrune

@@ -169,10 +169,15 @@ TEST_F(SearchTypesTest, ValidationMessagesAndTheFieldAtFault) {
   };
   const auto P1 = SearchField::kPattern1;
   const auto P2 = SearchField::kPattern2;
+  const std::string brackets(1000, '[');
   const std::vector<Case> cases = {
       {"Pattern", "", "", kEmptyPatternMessage, P1},
       {"Pattern", "[AB]*?.", "", 0, P1},
       {"Beginning", "", "", kEmptyPatternMessage, P1},
+      {"Pattern", "C[AT", "", kEmptyPatternMessage, P1},
+      {"Pattern", "+S", "", kEmptyPatternMessage, P1},
+      {"Ending", "+S", "", 0, P1},  // after '*' a '+' repeats nothing new
+      {"Beginning", brackets.c_str(), "", kEmptyPatternMessage, P1},
       {"Ending", "1", "", 0, P1},
       {"Anywhere 2", "", "", 0, P1},
       {"Anywhere 2", "O?", "U", kLetterCharacterMessage, P1},

@@ -6,10 +6,22 @@
 #include <set>
 #include <string>
 
+#include "tests/support/fuzz_seed.h"
+
 namespace tavrune {
 namespace {
 
 namespace s = setting;
+
+// A store that keeps every text put into it as a seed for the settings
+// fuzz target.
+class SeedingSettings : public MemorySettings {
+ public:
+  void PutString(std::string_view section, std::string_view key, std::string_view value) override {
+    testing::KeepFuzzSeed("settings_fuzz", value);
+    MemorySettings::PutString(section, key, value);
+  }
+};
 
 // The defaults as the store would hold them, transcribed independently of
 // the table so a slip in either shows.
@@ -129,7 +141,7 @@ TEST(SettingsTableTest, AnEmptyStoreReadsEveryDefaultAndEveryDefaultSurvivesItsR
 }
 
 TEST(SettingsTableTest, OutOfRangeIntegersReadAsTheirRuleSays) {
-  MemorySettings store;
+  SeedingSettings store;
   const auto read = [&](const IntSetting& setting, long long stored) {
     store.PutInt(setting.section, setting.key, stored);
     return ReadSetting(store, setting);
@@ -165,7 +177,7 @@ TEST(SettingsTableTest, OutOfRangeIntegersReadAsTheirRuleSays) {
 }
 
 TEST(SettingsTableTest, TextWhereANumberBelongsReadsAsTheDefault) {
-  MemorySettings store;
+  SeedingSettings store;
   store.PutString("Hooks", "Type", "three");
   EXPECT_EQ(ReadSetting(store, s::hooks::kType), 2);
   store.PutString("General", "Source", "99999999999999999999999");
@@ -173,7 +185,7 @@ TEST(SettingsTableTest, TextWhereANumberBelongsReadsAsTheDefault) {
 }
 
 TEST(SettingsTableTest, WritersStoreWhatReadsBackAsItself) {
-  MemorySettings store;
+  SeedingSettings store;
   WriteSetting(store, s::sort::kOrder, 3);
   EXPECT_EQ(store.GetString("Sort", "Order", "?"), "0");
   WriteSetting(store, s::general::kSource, 9);
@@ -197,13 +209,13 @@ TEST(SettingsTableTest, SymbolsAreOneCharacter) {
   EXPECT_EQ(FirstCharacter("\xC2"), " ");              // cut short
   EXPECT_EQ(FirstCharacter("\xFF!"), " ");
   EXPECT_EQ(FirstCharacter("\xC0\xAA"), " ");  // overlong
-  MemorySettings store;
+  SeedingSettings store;
   store.PutString("Dictionary", "SymbolSowpods", "");
   EXPECT_EQ(ReadSetting(store, s::dictionary::kSymbolSowpods), " ");
 }
 
 TEST(SettingsTableTest, TextsAreCheckedAndBounded) {
-  MemorySettings store;
+  SeedingSettings store;
   store.PutString("Anagrams", "UserOrder", "zyxwvutsrqponmlkjihgfedcba");
   EXPECT_EQ(ReadSetting(store, s::anagrams::kUserOrder), "ZYXWVUTSRQPONMLKJIHGFEDCBA");
   store.PutString("Anagrams", "UserOrder", "AACDEFGHIJKLMNOPQRSTUVWXYZ");
@@ -224,7 +236,7 @@ TEST(SettingsTableTest, TextsAreCheckedAndBounded) {
 }
 
 TEST(SettingsTableTest, CountsReadLikeTextToLong) {
-  MemorySettings store;
+  SeedingSettings store;
   const auto read = [&](const char* stored) {
     store.PutString("Quiz", "NumAnswers", stored);
     return ReadSetting(store, s::quiz::kNumAnswers);
@@ -253,7 +265,7 @@ TEST(ColourTest, ParsesThreeNumbersAndClampsEach) {
 }
 
 TEST(ColourTest, GarbageReadsAsTheDefaultAndGoodValuesRoundTrip) {
-  MemorySettings store;
+  SeedingSettings store;
   store.PutString("SlideWindow", "SlideBG", "300 -5 abc");
   EXPECT_EQ(ReadSetting(store, s::slide_window::kSlideBG), (Rgb{128, 0, 128}));
   store.PutString("SlideWindow", "SlideBG", "300 -5 9");
@@ -263,7 +275,7 @@ TEST(ColourTest, GarbageReadsAsTheDefaultAndGoodValuesRoundTrip) {
 }
 
 TEST(SettingsTableTest, BuildBuildOfTheSearchToolNeedsTheGeneralSwitch) {
-  MemorySettings store;
+  SeedingSettings store;
   store.PutInt("ToolsSearch", "BuildBuild", 1);
   EXPECT_EQ(ReadToolsSearchBuildBuild(store), 0);
   store.PutInt("General", "BuildBuild", 1);

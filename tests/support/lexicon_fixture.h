@@ -13,6 +13,7 @@
 
 #include "engine/lexicon.h"
 #include "engine/lexicon_builder.h"
+#include "tests/support/fuzz_seed.h"
 
 namespace tavrune::testing {
 
@@ -22,8 +23,11 @@ inline Lexicon MakeLexicon(std::initializer_list<std::string_view> words) {
   builder.SetName("Test");
   builder.SetDescription("test words");
   for (std::string_view w : words) builder.AddWord(w);
+  const std::vector<uint8_t> bytes = builder.Build();
+  KeepFuzzSeed("lexicon_fuzz",
+               std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   Lexicon lexicon;
-  lexicon.LoadBytes(builder.Build());
+  lexicon.LoadBytes(bytes);
   return lexicon;
 }
 

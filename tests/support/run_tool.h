@@ -16,11 +16,18 @@ struct ToolResult {
   std::string err;
 };
 
-inline ToolResult RunTool(const std::vector<std::string>& args, const std::string& input = "") {
+// A clock that moves one second each time it is read, so a time limit of S
+// seconds ends a run of the racks command after about S racks.
+inline ToolClock TickingClock() {
+  return [now = int64_t{0}]() mutable { return now++; };
+}
+
+inline ToolResult RunTool(const std::vector<std::string>& args, const std::string& input = "",
+                          ToolClock clock = {}) {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunLexiconTool(args, in, out, err);
+  const int status = RunLexiconTool(args, in, out, err, std::move(clock));
   return {status, out.str(), err.str()};
 }
 

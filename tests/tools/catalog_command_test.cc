@@ -61,5 +61,23 @@ TEST_F(CatalogCommandTest, BadInput) {
   }
 }
 
+// The shipped lists named for inner hooks hold words that are no shorter word
+// plus a hook, whether or not they take hooks themselves.
+TEST(ShippedCatalogNamesTest, NoInnerHooksListsHoldWhatTheirNameSays) {
+  const std::string bin = TAVRUNE_BIN_DIR;
+  const std::string lexicon = bin + "/Lexicons/UKNA.TVD";
+  if (!std::filesystem::exists(lexicon)) GTEST_SKIP() << "no default lexicon at " << lexicon;
+  const testing::ToolResult list = testing::RunTool(
+      {"catalog", bin + "/PgmLists", lexicon, "--generate", "3Letter.General.NoInnerHooks"});
+  ASSERT_EQ(list.status, 0) << list.err;
+  std::string words;
+  std::istringstream lines(list.out);
+  for (std::string word; std::getline(lines, word);) {
+    words += word.substr(1) + "\n" + word.substr(0, word.size() - 1) + "\n";
+  }
+  EXPECT_EQ(testing::RunTool({"contains", lexicon}, words).out.find("\t1"), std::string::npos);
+  EXPECT_NE(list.out.find("ACT\n"), std::string::npos);  // which takes hooks: FACT, ACTS
+}
+
 }  // namespace
 }  // namespace tavrune

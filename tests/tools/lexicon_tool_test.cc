@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/fixed_time.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/run_tool.h"
 
@@ -39,15 +41,217 @@ TEST_F(LexiconToolTest, Queries) {
 }
 
 TEST_F(LexiconToolTest, Judge) {
-  Result r = RunTool({"judge", lexicon_, "CAT DOG", "QI,ZA"});
+  Result r = RunTool({"judge", lexicon_, "CAT DOG", "QI  ZA"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "Play is Acceptable.\n");
   r = RunTool({"judge", lexicon_, "CAT", "XYZZY"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "Play is NOT Acceptable.\n");
-  r = RunTool({"judge", lexicon_, "123 ,"});
+  r = RunTool({"judge", lexicon_, "  "});
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, "There are no words to challenge!\n");
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "tavrune-lexicon: PLAY: There are no words to challenge!\n");
+}
+
+// Each command line with what it reads on stdin, its exit status and the
+// first line it prints on stdout and on stderr ("" for nothing; a trailing
+// '*' compares only what comes before it).
+struct CommandLine {
+  std::vector<std::string> args;
+  std::string input;
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+void ExpectLine(const std::string& actual, const std::string& expected, const std::string& what) {
+  if (expected.ends_with('*')) {
+    EXPECT_TRUE(actual.starts_with(expected.substr(0, expected.size() - 1))) << what << actual;
+  } else {
+    EXPECT_EQ(FirstLine(actual), expected) << what;
+  }
+}
+
+void ExpectCommandLines(const std::vector<CommandLine>& cases) {
+  for (const CommandLine& c : cases) {
+    std::string joined;
+    for (const auto& a : c.args) joined += a + " ";
+    const Result r = RunTool(c.args, c.input, testing::TickingClock());
+    EXPECT_EQ(r.status, c.status) << joined << r.err;
+    ExpectLine(r.out, c.out, joined + "stdout: ");
+    ExpectLine(r.err, c.err, joined + "stderr: ");
+    // Every message is one line that says who speaks.
+    if (!r.err.empty() && r.status == 2) {
+      EXPECT_TRUE(r.err.starts_with("tavrune-lexicon: ")) << joined;
+      EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << joined;
+    }
+  }
+}
+
+TEST_F(LexiconToolTest, HelpAndUsageErrors) {
+  const std::string usage = "Usage: tavrune-lexicon COMMAND ARGUMENTS...";
+  ExpectCommandLines({
+      {{"--help"}, "", 0, usage, ""},
+      {{"-h"}, "", 0, usage, ""},
+      {{"help"}, "", 0, usage, ""},
+      {{"--version"}, "", 0, "tavrune-lexicon *", ""},
+      {{"contains", "--help"}, "", 0, "Usage: tavrune-lexicon contains FILE.TVD [WORD...]", ""},
+      {{"help", "racks"}, "", 0, "Usage: tavrune-lexicon racks FILE.TVD [OPTION...]", ""},
+      {{"list", "make", "-h"}, "", 0, "Usage: tavrune-lexicon list show FILE.tvr", ""},
+      {{"help", "frob"}, "", 2, "", "tavrune-lexicon: no command 'frob'*"},
+      {{}, "", 2, "", "tavrune-lexicon: missing command; 'tavrune-lexicon --help' lists them"},
+      {{"frob"}, "", 2, "", "tavrune-lexicon: unknown command 'frob'*"},
+      {{"compile", "--name"}, "", 2, "", "tavrune-lexicon: --name needs a value"},
+      {{"search", lexicon_, "Foo"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: unknown search type 'Foo'; the types are 'Pattern', *"},
+      {{"search", lexicon_, "Word Length", "--n1", "2", "--n2", "16"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: --n2: Please enter an integer between 2 and 15."},
+      {{"list", "make", words_, dir_.File("x.tvr"), "--sort", "size"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: --sort: unknown sort type 'size'; the sorts are alphabetical, *"},
+  });
+}
+
+TEST_F(LexiconToolTest, LowerCaseIsReadAsUpperCaseAndOtherCharactersAreNamed) {
+  ExpectCommandLines({
+      {{"contains", lexicon_, "qi"}, "", 0, "QI\t1", ""},
+      {{"contains", lexicon_, "QI", "XYZZY"}, "", 1, "QI\t1", ""},
+      {{"contains", lexicon_},
+       "za\nq i\nxyzzy\n",
+       2,
+       "ZA\t1",
+       "tavrune-lexicon: line 2: WORD 'q i': ' ' is not allowed (letters A-Z only)"},
+      {{"contains", lexicon_, "q-i"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: WORD 'q-i': '-' is not allowed (letters A-Z only)"},
+      {{"hooks", lexicon_, "cat"}, "", 0, "S CAT S", ""},
+      {{"anagram", lexicon_, "tca"}, "", 0, "CAT", ""},
+      {{"anagram", lexicon_, "t\xc3\xa9"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: RACK 't\xc3\xa9': '\xc3\xa9' is not allowed*"},
+      {{"pattern", lexicon_, "c?t*"}, "", 0, "CAT", ""},
+      {{"pattern", lexicon_, "c@t"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: PATTERN 'c@t': '@' is not allowed*"},
+      {{"stats", "qi"}, "", 0, "QI\t11\t1\t*", ""},
+      {{"stats", "--header", "qi"}, "", 0, "word\tpoints\tvowels\tdraws\tprobability", ""},
+      {{"stats", "UKNA.TVD", "QI"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: WORD 'UKNA.TVD': '.' is not allowed (letters A-Z and the blank '?' only)"},
+  });
+}
+
+TEST_F(LexiconToolTest, JudgeReadsAPlayAsTheJudgeProgramDoes) {
+  const std::string invalid =
+      " found. Invalid characters such as spaces found in the words to challenge. Letters A "
+      "through Z are the only characters allowed.";
+  ExpectCommandLines({
+      {{"judge", lexicon_, "xyzzy QI"}, "", 1, "Play is NOT Acceptable.", ""},
+      {{"judge", lexicon_, "QIz"}, "", 1, "Play is NOT Acceptable.", ""},
+      {{"judge", lexicon_, "Qi ZA"}, "", 0, "Play is Acceptable.", ""},
+      {{"judge", lexicon_}, "qi\r\nza\n", 0, "Play is Acceptable.", ""},
+      {{"judge", lexicon_, "QI-ZA"}, "", 2, "", "tavrune-lexicon: PLAY: '-'" + invalid},
+      {{"judge", lexicon_, "ZA1QI"}, "", 2, "", "tavrune-lexicon: PLAY: '1'" + invalid},
+      {{"judge", lexicon_, "ZA\xc3\x89QI"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: PLAY: '\xc3\x89'" + invalid},
+      {{"judge", lexicon_, "QI\tZA"}, "", 2, "", "tavrune-lexicon: PLAY: byte \\x09" + invalid},
+  });
+}
+
+TEST_F(LexiconToolTest, CompileRefusesWhatWouldLoseAFile) {
+  const std::string notes = dir_.File("notes.txt");
+  std::ofstream(notes) << "my notes\n";
+  std::ofstream(dir_.File("empty.txt")) << "123\n\n";
+  const std::string fresh = dir_.File("fresh.TVD");
+  ExpectCommandLines({
+      {{"compile", lexicon_, notes},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: WORDS.txt '" + lexicon_ + "' is not a text file (it holds NUL bytes)"},
+      {{"compile", words_, notes},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: OUT.TVD '" + notes +
+           "' exists and is not a lexicon; give --force to replace it"},
+      {{"compile", dir_.File("empty.txt"), fresh},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: WORDS.txt '" + dir_.File("empty.txt") +
+           "' holds no usable word (1 rejected); nothing written"},
+  });
+  EXPECT_EQ(testing::ReadAll(notes), "my notes\n");
+  EXPECT_FALSE(std::filesystem::exists(fresh));
+  ExpectCommandLines({
+      {{"compile", "--name", std::string(40, 'N'), "--description", std::string(20, 'D'), words_,
+        lexicon_},
+       "",
+       0,
+       "6 words written, 2 rejected",
+       "tavrune-lexicon: --name cut to its first 31 characters"},
+      {{"compile", "--force", words_, notes}, "", 0, "6 words written, 2 rejected", ""},
+  });
+  EXPECT_EQ(RunTool({"info", lexicon_}).out.substr(0, 33), std::string(31, 'N') + ", ");
+  EXPECT_EQ(RunTool({"words", notes}).status, 0);
+}
+
+TEST_F(LexiconToolTest, RacksCheckTheDialogsRangesAndSayWhenTheyFallShort) {
+  ExpectCommandLines({
+      {{"racks", lexicon_, "--vowels", "5", "3"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: --vowels: Please enter an integer between 5 and 10."},
+      {{"racks", lexicon_, "--phonies", "200", "300"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: --phonies: Please enter an integer between 0 and 100."},
+      {{"racks", lexicon_, "--count", "1"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: --count: Please enter an integer between 20 and 200."},
+      {{"racks", lexicon_, "--time", "ten"},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: --time: Please enter an integer."},
+      {{"racks", lexicon_, "--letters", "3", "--time", "0"},
+       "",
+       1,
+       "",
+       "tavrune-lexicon: Could not generate any rack that meets all the conditions."},
+      {{"racks", lexicon_, "--count", "20", "--letters", "2", "--points", "0", "100", "--vowels",
+        "0", "2", "--phonies", "0", "0", "--seed", "3"},
+       "",
+       1,
+       "*",
+       "tavrune-lexicon: Could not generate the requested number of racks. (*"},
+  });
 }
 
 TEST_F(LexiconToolTest, BadInputGivesOneLineAndStatusTwo) {

@@ -53,20 +53,20 @@ TEST_F(SearchCommandTest, SearchesTheLexiconOrAList) {
 TEST_F(SearchCommandTest, DialogMessagesGoToStderrWithStatusTwo) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"Cryptogram", "--p1", "XY1"},
-       "Unexpected character in input.\n\n'A' to 'Z' are the only allowable characters."},
+       "--p1: Unexpected character in input. 'A' to 'Z' are the only allowable characters."},
       {{"Anagram", "--p1", "A-B"},
-       "Unexpected character in Anagram pattern.\n\n'A' to 'Z', '?' and '*' are the only "
+       "--p1: Unexpected character in Anagram pattern. 'A' to 'Z', '?' and '*' are the only "
        "allowable characters."},
-      {{"Pattern"}, "Unexpcted character in Pattern."},
+      {{"Pattern"}, "--p1: Unexpcted character in Pattern."},
       {{"Word Length", "--n1", "5", "--n2", "4"},
-       "Max length should be greater than or equal to Min length."},
-      {{"Word Length", "--n1", "1"}, "Please enter an integer between 2 and 15."},
-      {{"Word Length", "--n1", "five"}, "Please enter an integer."},
-      {{"Front", "--n1", "2"}, "You can't search the entire Lexicon."},
+       "--n2: Max length should be greater than or equal to Min length."},
+      {{"Word Length", "--n1", "1"}, "--n1: Please enter an integer between 2 and 15."},
+      {{"Word Length", "--n1", "five"}, "--n1: Please enter an integer."},
+      {{"Front", "--n1", "2"}, "--list: You can't search the entire Lexicon."},
       {{"Probable", "--n1", "1", "--n2", "5", "--list", list_},
-       "Please enter an integer between 1 and 4."},
+       "--n2: Please enter an integer between 1 and 4."},
       {{"Nonsense"}, "unknown search type 'Nonsense'"},
-      {{"Pattern", "--p1"}, "option --p1 needs a value"},
+      {{"Pattern", "--p1"}, "--p1 needs a value"},
       {{"Pattern", "--p3", "A"}, "unknown option '--p3'"},
       {{"Pattern", "--p1", "A", "--list", dir_.File("missing.txt")}, "cannot read '"},
   };

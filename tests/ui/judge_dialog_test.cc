@@ -278,5 +278,44 @@ TEST_F(JudgeDialogTest, LargePasteIsUpperCasedAndJudged) {
   EXPECT_EQ(dialog_->VerdictText()->text(), "Play is\nACCEPTABLE");
 }
 
+TEST_F(JudgeDialogTest, EscNeverEndsTheSessionQuitDoes) {
+  Open(true);
+  Type("QI");
+  QTest::keyClick(dialog_->WordsEdit(), Qt::Key_Escape);
+  QTest::keyClick(dialog_.get(), Qt::Key_Escape);
+  EXPECT_TRUE(dialog_->isVisible());
+  EXPECT_EQ(Words(), "QI");
+  EXPECT_TRUE(dialog_->actions().contains(dialog_->QuitAction()));
+  dialog_->QuitAction()->trigger();
+  EXPECT_FALSE(dialog_->isVisible());
+}
+
+TEST_F(JudgeDialogTest, LargerWindowLargerTypeAndF11FullScreen) {
+  Open(true);
+  EXPECT_TRUE(dialog_->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(dialog_->size(), QSize(JudgeDialog::kDefaultWidth, JudgeDialog::kDefaultHeight));
+  Type("QI");
+  PressTab();
+  const qreal verdict_points = dialog_->VerdictText()->font().pointSizeF();
+  const qreal words_points = dialog_->WordsEdit()->font().pointSizeF();
+  const int icon = dialog_->CheckMark()->width();
+
+  dialog_->ScaleTo(QSize(JudgeDialog::kDefaultWidth * 3, JudgeDialog::kDefaultHeight * 2));
+  EXPECT_DOUBLE_EQ(dialog_->TypeScale(), 2.0);
+  EXPECT_DOUBLE_EQ(dialog_->VerdictText()->font().pointSizeF(), verdict_points * 2);
+  EXPECT_DOUBLE_EQ(dialog_->WordsEdit()->font().pointSizeF(), words_points * 2);
+  EXPECT_EQ(dialog_->CheckMark()->width(), icon * 2);
+  dialog_->ScaleTo(QSize(100, 100));  // never smaller than designed
+  EXPECT_DOUBLE_EQ(dialog_->VerdictText()->font().pointSizeF(), verdict_points);
+
+  QAction* full_screen = dialog_->FullScreenAction();
+  EXPECT_EQ(full_screen->shortcut(), QKeySequence(Qt::Key_F11));
+  full_screen->trigger();
+  EXPECT_TRUE(dialog_->windowState() & Qt::WindowFullScreen);
+  full_screen->trigger();
+  EXPECT_FALSE(dialog_->windowState() & Qt::WindowFullScreen);
+  EXPECT_TRUE(dialog_->VerdictShown());
+}
+
 }  // namespace
 }  // namespace tavrune

@@ -56,6 +56,13 @@ TEST_F(JudgeStartDialogsTest, AboutBoxNamesVersionAndLexicons) {
   AboutBox about("American, us, 1 words\nBoth, mixed, 2 words");
   EXPECT_EQ(about.ProgramLine()->text(), "TavruneWordJudge Version 3.2.1");
   EXPECT_EQ(about.LexiconLines()->text(), "American, us, 1 words\nBoth, mixed, 2 words");
+  EXPECT_TRUE(about.LogFolderLine()->isHidden());
+
+  AboutBox kept("", "/srv/logs/", true);
+  EXPECT_EQ(kept.LogFolderLine()->text(), "Log folder: /srv/logs/");
+  AboutBox lost("", "/srv/gone/", false);
+  EXPECT_EQ(lost.LogFolderLine()->text(),
+            "Log folder: /srv/gone/ (cannot be written: no logs are kept)");
 }
 
 TEST_F(JudgeStartDialogsTest, MessageAndQuestionBoxes) {

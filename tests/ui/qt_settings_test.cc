@@ -43,7 +43,7 @@ TEST_F(QtSettingsTest, RoundTripThroughTheFile) {
 
 TEST_F(QtSettingsTest, OddValuesReadAsDefaults) {
   WriteIni(
-      "[%General]\n"
+      "[General]\n"
       "CurrentLexicon=99999999999999999999999\n"
       "NoMouseFlag=often\n"
       "ChallengeLogDirectory=a, b, c\n"

@@ -17,7 +17,7 @@
 #include "search/ui/custom_list_dialog.h"
 #include "study/frame_state.h"
 #include "study/settings_table.h"
-#include "study/ui/entry_text_view.h"
+#include "study/ui/tavrune_view.h"
 #include "study/ui/single_instance.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
@@ -146,7 +146,7 @@ TEST_F(StudyProgramTest, NewPredefinedListSavedAndOpenedAgainAtTheSameEntry) {
   EXPECT_EQ(Doc().Description(), "2Letter.General.All");
   Frame().Run(Command::kNext);
   Frame().Run(Command::kNext);
-  EXPECT_EQ(Frame().View()->EntryText(), "BA");
+  EXPECT_EQ(Frame().View()->Slide()->Word(), "BA");
   chosen_file_ = folder_.File("twos");
   Frame().Run(Command::kSaveAs);
   EXPECT_EQ(Frame().windowTitle(), "Tavrune - twos.tvr (2Letter.General.All)");
@@ -156,7 +156,7 @@ TEST_F(StudyProgramTest, NewPredefinedListSavedAndOpenedAgainAtTheSameEntry) {
   Frame().Run(Command::kNewPredefinedList);  // cancelled dialog: an empty list
   EXPECT_EQ(Doc().EntryCount(), 0);
   ASSERT_TRUE(Frame().OpenFile(folder_.File("twos.tvr")));
-  EXPECT_EQ(Frame().View()->EntryText(), "BA");
+  EXPECT_EQ(Frame().View()->Slide()->Word(), "BA");
   EXPECT_EQ(Frame().PaneText(MMainFrame::kPositionPane), "3 / 5");
 }
 
@@ -202,12 +202,16 @@ TEST_F(StudyProgramTest, ClosingWritesTheSettingsBack) {
   WriteLexicons({LexiconId::kNA});
   Start();
   Frame().resize(700, 500);
+  Frame().View()->SetFontSize(2);
+  Frame().View()->SetColour(MTavruneView::Colour::kSlideBackground, {1, 2, 3});
   ASSERT_TRUE(Frame().close());
   program_.reset();
   EXPECT_EQ(settings_.GetInt("Dictionary", "AnswerSource", -1), 1);
   const PlacementRect placement = ParsePlacement(settings_.GetString("WindowSize", "Position", ""));
   EXPECT_EQ(placement.Width(), 700);
   EXPECT_EQ(placement.Height(), 500);
+  EXPECT_EQ(settings_.GetInt("SlideWindow", "FontSize", 1), 2);
+  EXPECT_EQ(settings_.GetString("SlideWindow", "SlideBG", ""), "1 2 3");
 }
 
 // Customize prunes the list's own words; it needs words to work on.

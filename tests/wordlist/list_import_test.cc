@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resources/string_table.h"
+#include "tests/support/fuzz_seed.h"
 #include "tests/wordlist/doc_fixture.h"
 #include "wordlist/wordlist_messages.h"
 
@@ -44,6 +45,7 @@ class ImportTest : public DocTest {
   std::string WriteText(const std::string& name, const std::string& content) {
     const std::string path = folder_.File(name);
     std::ofstream(path, std::ios::binary) << content;
+    testing::KeepFuzzSeed("text_tokens_fuzz", content);
     return path;
   }
 

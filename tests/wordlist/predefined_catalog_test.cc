@@ -6,11 +6,13 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "resources/string_table.h"
+#include "tests/support/fuzz_seed.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
 
@@ -32,9 +34,21 @@ class CatalogTest : public ::testing::Test {
     catalog_.SetLexicon(LexiconId::kUKNA, &lexicon_);
   }
 
+  // The files the test wrote, as one seed for the catalogue fuzz target.
+  ~CatalogTest() override {
+    std::string seed = written_["Master.txt"];
+    for (const auto& [name, text] : written_) {
+      if (name == "Master.txt") continue;
+      if (!seed.empty() && seed.back() != '\n') seed += '\n';
+      seed += "=== " + name + "\n" + text;
+    }
+    testing::KeepFuzzSeed("catalog_fuzz", seed);
+  }
+
   std::string Folder() const { return program_.path() + "/PgmLists/"; }
   void Write(std::string_view name, std::string_view text) {
     std::ofstream(Folder() + std::string(name), std::ios::binary) << text;
+    written_[std::string(name)] = text;
   }
   bool Load() { return catalog_.Load(program_.path() + "/"); }
 
@@ -57,11 +71,13 @@ class CatalogTest : public ::testing::Test {
   Lexicon lexicon_;
   testing::RecordingPrompt prompt_;
   PredefinedCatalog catalog_;
+  std::map<std::string, std::string> written_;
 };
 
 TEST_F(CatalogTest, MasterFileNamesTheCategories) {
+  // Saved by an editor that starts files with a byte-order mark.
   Write("Master.txt",
-        "# comment line\n"
+        "\xEF\xBB\xBF# comment line\n"
         "\n"
         "   # indented comment\n"
         "2Letter Two.txt D and the rest\r\n"
@@ -235,6 +251,57 @@ TEST_F(CatalogTest, IncludesNestAtMostEightDeep) {
   }
   ASSERT_TRUE(Load());
   EXPECT_EQ(Lists("Deep", "General"), (Names{"L1", "L2", "L3", "L4", "L5", "L6", "L7", "L8"}));
+}
+
+TEST_F(CatalogTest, IncludesThatMultiplyStopAtTheLineBudget) {
+  // F0 to F8 each include the next six times: 6^8 readings of F8.
+  Write("Master.txt", "Fan Fan.txt D\n");
+  Write("Fan.txt", "2\nGeneral\n \\INC F0.txt\n");
+  for (int i = 0; i <= 8; ++i) {
+    std::string text = " L" + std::to_string(i) + " PAT ??\n";
+    for (int k = 0; i < 8 && k < 6; ++k) text += " \\INC F" + std::to_string(i + 1) + ".txt\n";
+    Write("F" + std::to_string(i) + ".txt", text);
+  }
+  ASSERT_TRUE(Load());
+  const CategoryNode* category = catalog_.GetCategory("Fan");
+  ASSERT_NE(category, nullptr);
+  ASSERT_EQ(category->Count(), 1);
+  EXPECT_LE(category->Subcategory(0)->Count(), PredefinedCatalog::kMaxLists);
+  EXPECT_TRUE(catalog_.LimitsReached());
+}
+
+TEST_F(CatalogTest, CategoriesNamingOneFileShareOneReadWithinTheLimits) {
+  std::string master;
+  for (int i = 0; i < 1500; ++i) master += "C" + std::to_string(i) + " Shared.txt D\n";
+  std::string shared = "2\n";
+  for (int i = 0; i < 1500; ++i) shared += "S" + std::to_string(i) + "\n All PAT ??\n";
+  Write("Master.txt", master);
+  Write("Shared.txt", shared);
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(catalog_.CategoryCount(), PredefinedCatalog::kMaxCategories);
+  const CategoryNode* first = catalog_.GetCategory("C0");
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->Count(), PredefinedCatalog::kMaxSubcategories);
+  EXPECT_EQ(catalog_.GetCategory("C1"), first);
+  EXPECT_TRUE(catalog_.LimitsReached());
+}
+
+TEST_F(CatalogTest, SymbolicLinksLeadingOutOfTheFolderAreRefused) {
+  const std::string outside = program_.path() + "/Outside/";
+  std::filesystem::create_directory(outside);
+  std::ofstream(outside + "Cat.txt") << "2\nGeneral\n Out PAT ??\n";
+  std::ofstream(outside + "Inc.txt") << " Out PAT ??\n";
+  std::filesystem::create_symlink(outside + "Cat.txt", Folder() + "OutCat.txt");
+  std::filesystem::create_symlink(outside + "Inc.txt", Folder() + "OutInc.txt");
+  std::filesystem::create_directory_symlink(outside, Folder() + "Sub");
+  Write("In.txt", "2\nGeneral\n In PAT ??\n \\INC OutInc.txt\n \\INC Sub/Inc.txt\n"
+                  " \\INC Alias.txt\n");
+  Write("Inc.txt", " Alias PAT ??\n");
+  std::filesystem::create_symlink(Folder() + "Inc.txt", Folder() + "Alias.txt");
+  Write("Master.txt", "In In.txt D\nOut OutCat.txt D\nSub Sub/Cat.txt D\n");
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(AllNames(catalog_.CategoryNames()), Names{"In"});
+  EXPECT_EQ(Lists("In", "General"), (Names{"In", "Alias"}));
 }
 
 TEST_F(CatalogTest, MissingAndUnreadableCategoryFilesAreReportedEachTime) {

@@ -25,7 +25,7 @@ TEST_F(DocTest, AnagramEntryStandsForEveryWordWithItsLetters) {
   doc.DeleteCurrentEntry();
   EXPECT_EQ(Entries(), (Strings{"EOT"}));
   EXPECT_EQ(Master(), (Strings{"TOE"}));
-  EXPECT_EQ(testing::AllWords(doc.DeletedAnswers()), (Strings{"PEARS", "SPARE"}));
+  EXPECT_EQ(testing::AllWords(doc.UndoHistory().Answers()), (Strings{"PEARS", "SPARE"}));
   EXPECT_EQ(views_.hints, (std::vector<int>{hint::kCurrentEntry}));
   EXPECT_TRUE(doc.IsModified());
 
@@ -33,7 +33,7 @@ TEST_F(DocTest, AnagramEntryStandsForEveryWordWithItsLetters) {
   EXPECT_EQ(Entries(), (Strings{"AEPRS", "EOT"}));
   EXPECT_EQ(doc.CurrentEntry(), "AEPRS");
   EXPECT_EQ(Master(), (Strings{"PEARS", "SPARE", "TOE"}));
-  EXPECT_TRUE(doc.DeletedAnswers().IsEmpty());
+  EXPECT_TRUE(doc.UndoHistory().Answers().IsEmpty());
   EXPECT_FALSE(doc.UndeleteOne());
 }
 
@@ -253,10 +253,10 @@ TEST_F(DocTest, AnswerLayouts) {
 }
 
 TEST_F(DocTest, SplitAnswerLine) {
-  EXPECT_EQ(MTavruneDoc::SplitAnswerLine("S CAT S"), (AnswerLineParts{"S", "CAT", "S"}));
-  EXPECT_EQ(MTavruneDoc::SplitAnswerLine(" OATS"), (AnswerLineParts{"", "OATS", ""}));
-  EXPECT_EQ(MTavruneDoc::SplitAnswerLine("BC AT"), (AnswerLineParts{"BC", "AT", ""}));
-  EXPECT_EQ(MTavruneDoc::SplitAnswerLine("CAT"), (AnswerLineParts{"CAT", "", ""}));
+  EXPECT_EQ(SplitAnswerLine("S CAT S"), (AnswerLineParts{"S", "CAT", "S"}));
+  EXPECT_EQ(SplitAnswerLine(" OATS"), (AnswerLineParts{"", "OATS", ""}));
+  EXPECT_EQ(SplitAnswerLine("BC AT"), (AnswerLineParts{"BC", "AT", ""}));
+  EXPECT_EQ(SplitAnswerLine("CAT"), (AnswerLineParts{"CAT", "", ""}));
 }
 
 TEST_F(DocTest, WordSourceSymbols) {
@@ -276,7 +276,7 @@ TEST_F(DocTest, PrintAnswersInSteps) {
   int progress = -1;
   EXPECT_TRUE(doc.BuildPrintAnswersStep(progress));
   EXPECT_EQ(progress, 100);
-  EXPECT_EQ(doc.PrintOffsets(), (std::vector<size_t>{0}));
+  EXPECT_EQ(doc.PrintAnswers().EntryOffsets(), (std::vector<size_t>{0}));
 
   WordCollection words = Words({});
   std::string word = "CA";
@@ -290,17 +290,17 @@ TEST_F(DocTest, PrintAnswersInSteps) {
   EXPECT_EQ(progress, 25 * 100 / 27);
   EXPECT_TRUE(doc.BuildPrintAnswersStep(progress));
   EXPECT_EQ(progress, 100);
-  ASSERT_EQ(doc.PrintOffsets().size(), 28u);
+  ASSERT_EQ(doc.PrintAnswers().EntryOffsets().size(), 28u);
   const int cat = doc.FindEntry("CAT");
-  const size_t first = doc.PrintOffsets()[cat];
-  ASSERT_EQ(doc.PrintOffsets()[cat + 1] - first, 2u);
-  EXPECT_EQ(doc.PrintAnswer(first), "SCAT");
-  EXPECT_EQ(doc.PrintAnswer(first + 1), "CATS");
+  const size_t first = doc.PrintAnswers().EntryOffsets()[cat];
+  ASSERT_EQ(doc.PrintAnswers().EntryOffsets()[cat + 1] - first, 2u);
+  EXPECT_EQ(doc.PrintAnswers().Answer(first), "SCAT");
+  EXPECT_EQ(doc.PrintAnswers().Answer(first + 1), "CATS");
 
   // Reordering leaves nothing stale behind.
   doc.SetSortOptions(SortType::kWordLength, true);
   EXPECT_EQ(doc.PrintEntriesDone(), 0);
-  EXPECT_EQ(doc.PrintAnswerCount(), 0u);
+  EXPECT_EQ(doc.PrintAnswers().AnswerCount(), 0u);
 }
 
 TEST_F(DocTest, SaveChangesIsOfferedBeforeLosingAList) {

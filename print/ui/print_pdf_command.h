@@ -1,0 +1,33 @@
+#ifndef TAVRUNE_PRINT_UI_PRINT_PDF_COMMAND_H_
+#define TAVRUNE_PRINT_UI_PRINT_PDF_COMMAND_H_
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/settings.h"
+
+namespace tavrune {
+
+// `Tavrune --print-pdf OUT.pdf LIST.tvr` turns a list into a PDF study
+// sheet with no window, so scripts can make them.
+inline constexpr char kPrintPdfOption[] = "--print-pdf";
+
+// Whether the program's arguments (after its name) ask for this command.
+bool IsPrintPdfCommand(const std::vector<std::string>& args);
+
+// Before the application object exists: without a display and without a
+// chosen platform, run on the offscreen one.
+void PreferOffscreenPlatform();
+
+// Runs the command with the arguments after the program's name: reads the
+// user's settings and the lexicons the list needs (the preselected one when
+// none was ever chosen), opens the list and prints every page. Returns the
+// exit status; every failure is one line on `err`. Needs a QApplication.
+// The settings are only read: nothing of this run is stored.
+int RunPrintPdfCommand(const std::vector<std::string>& args, const std::string& program_folder,
+                       const Settings& settings, std::ostream& err);
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_PRINT_UI_PRINT_PDF_COMMAND_H_

@@ -1,0 +1,70 @@
+#ifndef TAVRUNE_PRINT_UI_PRINT_SUPPORT_H_
+#define TAVRUNE_PRINT_UI_PRINT_SUPPORT_H_
+
+#include <QString>
+#include <memory>
+
+#include "print/page_setup.h"
+#include "print/print_job.h"
+#include "wordlist/tavrune_doc.h"
+
+class QPrinter;
+class QWidget;
+
+namespace tavrune {
+
+// Printing a list: the page-setup record (read from the settings when made,
+// written back when destroyed if a dialog changed it), the preparation of
+// the list's texts, and the pages drawn on a printer, a PDF file or the
+// preview through the same drawing code.
+class PrintSupport {
+ public:
+  PrintSupport(MTavruneDoc& doc, QWidget* parent);
+  ~PrintSupport();
+  PrintSupport(const PrintSupport&) = delete;
+  PrintSupport& operator=(const PrintSupport&) = delete;
+
+  const PageSetup& Setup() const { return setup_; }
+  void SetSetup(const PageSetup& setup);
+  bool Changed() const { return changed_; }
+
+  // File > Page Setup: dialog 107 (and 108 from it).
+  void EditPageSetup();
+  // File > Print Preview.
+  void Preview();
+  // File > Print: the print dialog offers pages 1 to the page count.
+  bool Print();
+  // Every page into a PDF file, without a dialog.
+  bool PrintToPdf(const QString& path);
+
+  // Readies the list's texts, a step at a time, showing the percentage
+  // in the status bar and keeping the window painted between steps.
+  void Prepare();
+  // Draws the printer's page range (all pages when none is set); false
+  // when the printer could not be started. `paper_from_printer` takes the
+  // printer's paper instead of the stored size.
+  bool PaintPages(QPrinter& printer, bool paper_from_printer = false);
+  // The number of pages on `printer` as it is set up now.
+  int PageCount(QPrinter& printer, bool paper_from_printer = false);
+
+ private:
+  // The stored paper size, in portrait, with the least margins the
+  // printer allows.
+  void ApplyPaper(QPrinter& printer) const;
+
+  MTavruneDoc& doc_;
+  QWidget* parent_;
+  PageSetup setup_;
+  bool changed_ = false;
+  PrintJob job_;
+  bool prepared_ = false;
+};
+
+// The File menu's printing commands, each with a print support of its own.
+void RunPageSetupCommand(MTavruneDoc& doc, QWidget* parent);
+void RunPrintPreviewCommand(MTavruneDoc& doc, QWidget* parent);
+void RunPrintCommand(MTavruneDoc& doc, QWidget* parent);
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_PRINT_UI_PRINT_SUPPORT_H_

@@ -1,0 +1,204 @@
+#include "study/ui/tavrune_view.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "study/ui/slide_bar.h"
+
+namespace tavrune {
+namespace {
+
+namespace keys = setting::slide_window;
+
+constexpr const ColourSetting* kColourSettings[] = {&keys::kSlideFG, &keys::kSlideBG,
+                                                    &keys::kTileFG, &keys::kTileBG,
+                                                    &keys::kMainWindowColor};
+constexpr int kBarBottomGap = 10;
+
+QColor ToQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+int Slot(MTavruneView::Colour colour) { return static_cast<int>(colour); }
+
+}  // namespace
+
+MTavruneView::MTavruneView(MTavruneDoc& doc, UserPrompt& prompt, QWidget* parent)
+    : QWidget(parent), doc_(doc), prompt_(prompt) {
+  setObjectName(QStringLiteral("MTavruneView"));
+  setFocusPolicy(Qt::StrongFocus);
+  ReadSettings();
+  doc_.AddObserver(this);
+  Rebuild();
+}
+
+MTavruneView::~MTavruneView() {
+  doc_.RemoveObserver(this);
+  WriteSettings();
+}
+
+void MTavruneView::ReadSettings() {
+  const Settings& settings = doc_.App().GetSettings();
+  mode_ = ReadSetting(settings, setting::view::kType);
+  font_size_ = ReadSetting(settings, keys::kFontSize);
+  for (int i = 0; i < 5; ++i) colours_[i] = ReadSetting(settings, *kColourSettings[i]);
+  word_interval_ = ReadSetting(settings, keys::kWordInterval);
+  answer_interval_ = ReadSetting(settings, keys::kAnswerInterval);
+  tiles_ = ReadSetting(settings, keys::kViewTiles) != 0;
+  show_answer_counts_ = ReadSetting(settings, setting::status_bar::kShowAnswer) != 0;
+  show_probability_ = ReadSetting(settings, setting::status_bar::kShowProbFactor) != 0;
+}
+
+void MTavruneView::WriteSettings() const {
+  Settings& settings = doc_.App().GetSettings();
+  WriteSetting(settings, setting::view::kType, mode_);
+  WriteSetting(settings, keys::kFontSize, font_size_);
+  for (int i = 0; i < 5; ++i) WriteSetting(settings, *kColourSettings[i], colours_[i]);
+  WriteSetting(settings, keys::kWordInterval, word_interval_);
+  WriteSetting(settings, keys::kAnswerInterval, answer_interval_);
+  WriteSetting(settings, keys::kViewTiles, tiles_ ? 1 : 0);
+  WriteSetting(settings, setting::status_bar::kShowAnswer, show_answer_counts_ ? 1 : 0);
+  WriteSetting(settings, setting::status_bar::kShowProbFactor, show_probability_ ? 1 : 0);
+}
+
+void MTavruneView::OnUpdate(int hint) {
+  if ((hint == hint::kAnagramOrder || hint == hint::kSortOptions ||
+       hint == hint::kCurrentEntry) &&
+      bar_ != nullptr) {
+    bar_->ShowWord();
+  } else {
+    Rebuild();
+  }
+  emit panesChanged();
+}
+
+MSlideWnd::Colours MTavruneView::SlideColours() const {
+  return {ToQColor(colours_[Slot(Colour::kSlideBackground)]),
+          ToQColor(colours_[Slot(Colour::kSlideForeground)]),
+          ToQColor(colours_[Slot(Colour::kTileBackground)]),
+          ToQColor(colours_[Slot(Colour::kTileForeground)]),
+          ToQColor(colours_[Slot(Colour::kMainWindow)])};
+}
+
+void MTavruneView::Rebuild() {
+  const AnswerLayout layout = doc_.GetAnswerLayout();
+  const ListType type = doc_.GetListType();
+  const bool anagrams_and_hooks = type == ListType::kAnagramsAndHooks;
+  MSlideWnd::Setup setup;
+  setup.three_columns = anagrams_and_hooks;
+  setup.tiles = tiles_;
+  setup.draggable = doc_.IsAnagramType();
+  setup.font_size = font_size_;
+  setup.colours = SlideColours();
+  setup.word_places = std::max(layout.longest_entry, slide::kMinimumPlaces);
+  setup.answer_width = anagrams_and_hooks
+                           ? layout.answer_width
+                           : std::max(layout.answer_width, slide::kMinimumPlaces);
+  setup.hook_width = std::max(layout.front_group_width, layout.end_group_width);
+
+  // The quiz bars are not there yet: a quiz mode shows the slide show.
+  if (type == ListType::kList) mode_ = 0;
+  SlideBar::Kind kind = SlideBar::Kind::kOneList;
+  if (type == ListType::kList) {
+    kind = SlideBar::Kind::kWordOnly;
+  } else if (type == ListType::kHooks && doc_.GetHookType() == HookType::kFrontAndEnd) {
+    kind = SlideBar::Kind::kTwoList;
+  }
+
+  delete bar_;
+  delete slide_;
+  slide_ = new MSlideWnd(setup, this);
+  bar_ = new SlideBar(kind, doc_, *slide_,
+                      {[this] { return word_interval_; }, [this] { return answer_interval_; }},
+                      this);
+  connect(bar_, &SlideBar::countsChanged, this, &MTavruneView::panesChanged);
+  Layout();
+  bar_->show();
+  slide_->show();
+  bar_->ShowWord();
+  if (hasFocus()) bar_->setFocus();
+}
+
+void MTavruneView::Layout() {
+  if (bar_ == nullptr || slide_ == nullptr) return;
+  const QSize bar = bar_->size();
+  const int bar_top = height() - kBarBottomGap - bar.height();
+  bar_->move((width() - bar.width()) / 2, bar_top);
+  const int slide_width = std::min(width(), slide_->PreferredSize().width);
+  slide_->setGeometry((width() - slide_width) / 2, 0, slide_width, std::max(0, bar_top - 1));
+}
+
+void MTavruneView::resizeEvent(QResizeEvent*) { Layout(); }
+
+void MTavruneView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), ToQColor(colours_[Slot(Colour::kMainWindow)]));
+}
+
+void MTavruneView::focusInEvent(QFocusEvent*) {
+  if (bar_ != nullptr) bar_->setFocus();
+}
+
+void MTavruneView::ShowSlideShow(ListType type) {
+  if (doc_.GetListType() != type) {
+    mode_ = 0;
+    WaitCursor wait(prompt_);
+    doc_.SetListType(type);
+  } else if (mode_ != 0) {
+    mode_ = 0;
+    OnUpdate(kModeChangedHint);
+  }
+}
+
+void MTavruneView::Previous() {
+  if (bar_ != nullptr) bar_->Previous();
+}
+
+void MTavruneView::Next() {
+  if (bar_ != nullptr) bar_->Next();
+}
+
+void MTavruneView::SetFontSize(int font_size) {
+  if (font_size == font_size_) return;
+  font_size_ = font_size;
+  slide_->SetFontSize(font_size);
+  Layout();
+}
+
+void MTavruneView::ToggleTiles() {
+  tiles_ = !tiles_;
+  Rebuild();
+  emit panesChanged();
+}
+
+Rgb MTavruneView::ColourOf(Colour colour) const { return colours_[Slot(colour)]; }
+
+void MTavruneView::SetColour(Colour colour, Rgb value) {
+  colours_[Slot(colour)] = value;
+  slide_->SetColours(SlideColours());
+  if (colour == Colour::kMainWindow) update();
+}
+
+void MTavruneView::SetIntervals(int word_ms, int answer_ms) {
+  word_interval_ = word_ms;
+  answer_interval_ = answer_ms;
+  if (mode_ == 0 && bar_ != nullptr) bar_->ShowWord();
+}
+
+void MTavruneView::SetStatusSwitches(bool answer_counts, bool probability_factor) {
+  show_answer_counts_ = answer_counts;
+  show_probability_ = probability_factor;
+  emit panesChanged();
+}
+
+QString MTavruneView::AnswersPaneText() const {
+  if (!show_answer_counts_ || bar_ == nullptr || doc_.EntryCount() == 0) return QString();
+  switch (bar_->ListCount()) {
+    case 1:
+      return QStringLiteral("Ans  %1").arg(bar_->AnswerCount(0));
+    case 2:
+      return QStringLiteral("Ans  %1   %2").arg(bar_->AnswerCount(0)).arg(bar_->AnswerCount(1));
+    default:
+      return QString();
+  }
+}
+
+}  // namespace tavrune

@@ -1,0 +1,105 @@
+#ifndef TAVRUNE_STUDY_UI_TAVRUNE_VIEW_H_
+#define TAVRUNE_STUDY_UI_TAVRUNE_VIEW_H_
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "study/settings_table.h"
+#include "study/ui/slide_widgets.h"
+#include "wordlist/tavrune_doc.h"
+
+namespace tavrune {
+
+class SlideBar;
+
+// The main view: the slide area with the current word and its answers, and
+// under it the bar that steps through the list. It keeps the view settings
+// (mode, font size, colours, intervals, tiles, status-bar switches), carries
+// out the presentation commands and supplies the status-pane values.
+class MTavruneView : public QWidget, public DocumentObserver {
+  Q_OBJECT
+
+ public:
+  // A hint of our own: the mode changed, so the presentation is rebuilt.
+  static constexpr int kModeChangedHint = 7;
+  enum class Colour { kSlideForeground, kSlideBackground, kTileForeground, kTileBackground, kMainWindow };
+
+  MTavruneView(MTavruneDoc& doc, UserPrompt& prompt, QWidget* parent = nullptr);
+  // Writes the view settings back.
+  ~MTavruneView() override;
+
+  void OnUpdate(int hint) override;
+  // Builds the slide area and the bar anew for the list type and mode.
+  void Rebuild();
+
+  // 0 slide show, 1 quiz.
+  int Mode() const { return mode_; }
+  // View > Slide Show > type: the list type changes (answers recomputed) or
+  // only the mode.
+  void ShowSlideShow(ListType type);
+  void Previous();
+  void Next();
+
+  void SetFontSize(int font_size);
+  int FontSize() const { return font_size_; }
+  void ToggleTiles();
+  bool ShowsTiles() const { return tiles_; }
+  Rgb ColourOf(Colour colour) const;
+  void SetColour(Colour colour, Rgb value);
+  int WordIntervalMs() const { return word_interval_; }
+  int AnswerIntervalMs() const { return answer_interval_; }
+  void SetIntervals(int word_ms, int answer_ms);
+  bool ShowAnswerCounts() const { return show_answer_counts_; }
+  bool ShowProbabilityFactor() const { return show_probability_; }
+  void SetStatusSwitches(bool answer_counts, bool probability_factor);
+
+  // The Options commands: each opens its dialog and applies what changed.
+  void ChooseAnagramOptions();
+  void ChooseBuildOptions();
+  void ChooseHookOptions();
+  void ChooseListOrdering();
+  void ChooseSlideShowOptions();
+  void ChooseStatusBarOptions();
+  // Each colour picked applies at once; Cancel puts the old one back.
+  void ChooseColour(Colour colour);
+
+  // The answers pane: "Ans  %d" or "Ans  %d   %d"; empty when the pane is
+  // off, the list is empty or the bar shows no answers.
+  QString AnswersPaneText() const;
+
+  MSlideWnd* Slide() const { return slide_; }
+  SlideBar* Bar() const { return bar_; }
+
+ signals:
+  // The status-pane values may have changed.
+  void panesChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  void ReadSettings();
+  void WriteSettings() const;
+  void Layout();
+  MSlideWnd::Colours SlideColours() const;
+
+  MTavruneDoc& doc_;
+  UserPrompt& prompt_;
+  int mode_ = 0;
+  int font_size_ = 1;
+  std::array<Rgb, 5> colours_{};
+  int word_interval_ = 3000;
+  int answer_interval_ = 2000;
+  bool tiles_ = false;
+  bool show_answer_counts_ = false;
+  bool show_probability_ = false;
+  MSlideWnd* slide_ = nullptr;
+  SlideBar* bar_ = nullptr;
+};
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_STUDY_UI_TAVRUNE_VIEW_H_

@@ -1,0 +1,35 @@
+#include "study/slide_geometry.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrune::slide {
+namespace {
+
+TEST(SlideGeometryTest, WordPanelsAndTilesAtTheFontSizes) {
+  EXPECT_EQ(TextPanelSize(FontSizesFor(1).word, kMinimumPlaces), (Size{229, 46}));
+  EXPECT_EQ(TileSide(FontSizesFor(1).word), 40);
+  EXPECT_EQ(RackSize(FontSizesFor(1).word, 7).width, 298);
+  EXPECT_EQ(FontSizesFor(2).word, 40);
+  EXPECT_EQ(FontSizesFor(2).list, 18);
+  EXPECT_EQ(FontSizesFor(7).word, FontSizesFor(1).word);
+}
+
+TEST(SlideGeometryTest, ATileDroppedOnAnotherSlotShiftsTheOthers) {
+  EXPECT_EQ(MoveTile("ABCDE", 0, 3), "BCDAE");
+  EXPECT_EQ(MoveTile("ABCDE", 4, 0), "EABCD");
+  EXPECT_EQ(MoveTile("ABCDE", 2, 2), "ABCDE");
+  EXPECT_EQ(TileSlotAt(3 * 42 + 5, 34, 5), 3);
+  EXPECT_EQ(TileSlotAt(10000, 34, 5), 4);
+}
+
+TEST(SlideGeometryTest, ListsFitWholeRows) {
+  const ListMetrics metrics = ListMetricsFor(16, 8, false, 0, 0);
+  const Size eight_rows = ListSize(metrics, 1, 8);
+  EXPECT_EQ(VisibleRows(eight_rows.height, metrics.row_height), 8);
+  EXPECT_EQ(FittedListHeight(eight_rows.height + 10, metrics.row_height), eight_rows.height + 3);
+  const ListMetrics three = ListMetricsFor(16, 5, true, 19, 19);
+  EXPECT_EQ(three.column_width, three.front_width + three.word_width + three.end_width + 27);
+}
+
+}  // namespace
+}  // namespace tavrune::slide
