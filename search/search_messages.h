@@ -13,6 +13,14 @@ inline constexpr int kLetterCharacterMessage = 40043;
 inline constexpr int kNumberOrderMessage = 40048;
 inline constexpr int kConsonantVowelCharacterMessage = 40053;
 inline constexpr int kWholeLexiconMessage = 40056;
+// A whole-lexicon search stopped at the 64,000 words a list holds.
+inline constexpr int kSearchCutMessage = 40089;
+// The word search tool.
+inline constexpr int kNoMatchingWordsMessage = 40007;
+inline constexpr int kEmptyInputMessage = 40008;
+// Random racks.
+inline constexpr int kTooFewRacksMessage = 40081;
+inline constexpr int kNoRacksMessage = 40082;
 
 }  // namespace tavrune
 

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cctype>
 
 namespace tavrune {
 
@@ -120,7 +121,10 @@ int PagedListBox::NextWithInitial(char letter) const {
   for (int step = 1; step <= count; ++step) {
     const int i = (current_ + step) % count;
     const std::string_view word = words_->Word(i);
-    if (!word.empty() && word.front() == letter) return i;
+    // A blank's letter is in lower case when the results show small caps.
+    if (!word.empty() && std::toupper(static_cast<unsigned char>(word.front())) == letter) {
+      return i;
+    }
   }
   return -1;
 }

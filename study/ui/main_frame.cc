@@ -29,6 +29,10 @@
 #include "platform/ui/qt_user_prompt.h"
 #include "print/ui/print_support.h"
 #include "resources/string_table.h"
+#include "search/random_rack_choices.h"
+#include "search/ui/custom_list_dialog.h"
+#include "search/ui/random_racks_dialog.h"
+#include "search/ui/word_search_dialog.h"
 #include "study/frame_state.h"
 #include "study/settings_table.h"
 #include "study/startup.h"
@@ -181,10 +185,8 @@ constexpr CommandSpec kCommands[] = {
 
 // Commands whose windows come with later work; they stay disabled.
 constexpr Command kNotYetAvailable[] = {
-    Command::kNewCustomList, Command::kNewRandomRacks, Command::kImportCustomList,
-    Command::kCustomize,     Command::kQuizHooks,      Command::kQuizAnagrams,
-    Command::kQuizAnagramsAndHooks, Command::kQuizBuild, Command::kWordSearch,
-    Command::kQuizHistory,
+    Command::kQuizHooks, Command::kQuizAnagrams, Command::kQuizAnagramsAndHooks,
+    Command::kQuizBuild, Command::kQuizHistory,
 };
 
 // The toolbar's slots; kCount stands for a gap.
@@ -508,6 +510,8 @@ void MMainFrame::UpdateCommandStates() {
   enable(Command::kImportListFile, CanImportWords(doc));
   enable(Command::kImportTextFile, CanImportWords(doc));
   enable(Command::kImportPredefinedList, CanImportWords(doc));
+  enable(Command::kImportCustomList, CanImportWords(doc));
+  enable(Command::kCustomize, CanCustomizeList(doc));
   enable(Command::kRemoveCommonWords, CanRemoveCommonWords(doc));
   enable(Command::kRemoveWordsWithAnswer, CanRemoveWordsWithAnswers(doc));
   enable(Command::kRemoveWordsWithoutAnswer, CanRemoveWordsWithoutAnswers(doc));
@@ -587,6 +591,21 @@ void MMainFrame::Run(Command command) {
   switch (command) {
     case Command::kNewPredefinedList:
       NewPredefinedList();
+      break;
+    case Command::kNewCustomList:
+      NewCustomList();
+      break;
+    case Command::kNewRandomRacks:
+      NewRandomRacks();
+      break;
+    case Command::kImportCustomList:
+      ImportCustomList();
+      break;
+    case Command::kCustomize:
+      Customize();
+      break;
+    case Command::kWordSearch:
+      WordSearch();
       break;
     case Command::kOpen:
       Open();
@@ -729,6 +748,77 @@ void MMainFrame::NewPredefinedList() {
   doc.SetModifiedFlag(false);
   doc.NewDocument();
   ChoosePredefinedList(true);
+}
+
+void MMainFrame::NewCustomList() {
+  MTavruneDoc& doc = context_.doc;
+  if (!doc.SaveModified()) return;
+  doc.SetModifiedFlag(false);
+  doc.NewDocument();
+  ImportCustomList();
+}
+
+void MMainFrame::NewRandomRacks() {
+  MTavruneDoc& doc = context_.doc;
+  if (!doc.SaveModified()) return;
+  doc.SetModifiedFlag(false);
+  doc.NewDocument();
+  ApplicationState& app = context_.app;
+  RandomRacksDialog dialog(app.GetSettings(), context_.prompt, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  WordCollection racks;
+  DrawRandomRacks(dialog.Choices(), app.CurrentLexicon(), app.Source(), context_.random,
+                  context_.prompt, racks, PaintingClock());
+  {
+    WaitCursor wait(context_.prompt);
+    doc.MergeWords(racks);
+  }
+  context_.prompt.SetStatusText(kIdleText);
+}
+
+void MMainFrame::ImportCustomList() {
+  MTavruneDoc& doc = context_.doc;
+  if (!CanImportWords(doc)) return;
+  ApplicationState& app = context_.app;
+  WordCollection working;
+  working.SetProbabilityReference(ProbabilityReference(app.Source()));
+  CustomListDialog dialog(working, false, app.CurrentLexicon(), context_.prompt,
+                          ReadSetting(app.GetSettings(), setting::general::kBuildBuild) != 0, this);
+  connect(&dialog, &CustomListDialog::helpRequested, this,
+          [this] { OpenManual(QStringLiteral("custom-list")); });
+  if (dialog.exec() != QDialog::Accepted) return;
+  WaitCursor wait(context_.prompt);
+  doc.MergeWords(working);
+}
+
+void MMainFrame::Customize() {
+  MTavruneDoc& doc = context_.doc;
+  if (!CanCustomizeList(doc)) return;
+  ApplicationState& app = context_.app;
+  WordCollection working(doc.MasterWords());
+  working.SetProbabilityReference(ProbabilityReference(app.Source()));
+  CustomListDialog dialog(working, true, app.CurrentLexicon(), context_.prompt,
+                          ReadSetting(app.GetSettings(), setting::general::kBuildBuild) != 0, this);
+  connect(&dialog, &CustomListDialog::helpRequested, this,
+          [this] { OpenManual(QStringLiteral("custom-list")); });
+  if (dialog.exec() != QDialog::Accepted) return;
+  WaitCursor wait(context_.prompt);
+  ReplaceWords(doc, working);
+}
+
+void MMainFrame::WordSearch() {
+  ApplicationState& app = context_.app;
+  SourceMarker mark;
+  if (app.UseSymbols()) {
+    mark = [this](const WordCollection& words, WordCollection& results) {
+      context_.doc.AppendSourceSymbols(words, results);
+    };
+  }
+  WordSearchDialog dialog(app.CurrentLexicon(), app.GetSettings(), context_.prompt,
+                          std::move(mark), this);
+  connect(&dialog, &WordSearchDialog::helpRequested, this,
+          [this] { OpenManual(QStringLiteral("word-search")); });
+  dialog.exec();
 }
 
 void MMainFrame::ImportPredefinedList() {

@@ -180,7 +180,12 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   std::optional<std::string> ChooseFile(FileDialogKind kind);
 
   void NewPredefinedList();
+  void NewCustomList();
+  void NewRandomRacks();
   void ImportPredefinedList();
+  void ImportCustomList();
+  void Customize();
+  void WordSearch();
   // Shows the predefined-list dialog; true when a list was merged.
   bool ChoosePredefinedList(bool as_new_list);
   void Open();

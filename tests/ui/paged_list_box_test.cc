@@ -69,6 +69,26 @@ TEST_F(PagedListBoxTest, ScrollingMovesTheWindowByTheScale) {
   EXPECT_EQ(box_.CurrentIndex(), 0);
 }
 
+// With the range halved the last position still reaches the last word.
+TEST_F(PagedListBoxTest, TheEndOfALargeListIsInReach) {
+  for (const int count : {40000, 40001}) {
+    const WordCollection words = NumberedWords(count);
+    box_.Attach(&words);
+    box_.ScrollBar()->setValue(box_.ScrollBar()->maximum());
+    EXPECT_EQ(box_.Rows()->item(PagedListBox::kRows - 1)->text().toStdString(),
+              std::string(words.Word(count - 1)));
+    box_.Attach(nullptr);
+  }
+}
+
+TEST_F(PagedListBoxTest, LetterKeysFindSmallCapsInitials) {
+  WordCollection words = NumberedWords(3);
+  words.Append("qUA");
+  box_.Attach(&words);
+  QTest::keyClick(box_.Rows(), Qt::Key_Q);
+  EXPECT_EQ(box_.CurrentIndex(), 3);
+}
+
 struct KeyCase {
   int start;
   int key;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QMenu>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <initializer_list>
 
 #include "engine/lexicon_builder.h"
+#include "search/ui/custom_list_dialog.h"
 #include "study/frame_state.h"
 #include "study/settings_table.h"
 #include "study/ui/tavrune_view.h"
@@ -210,6 +212,28 @@ TEST_F(StudyProgramTest, ClosingWritesTheSettingsBack) {
   EXPECT_EQ(placement.Height(), 500);
   EXPECT_EQ(settings_.GetInt("SlideWindow", "FontSize", 1), 2);
   EXPECT_EQ(settings_.GetString("SlideWindow", "SlideBG", ""), "1 2 3");
+}
+
+// Customize prunes the list's own words; it needs words to work on.
+TEST_F(StudyProgramTest, CustomizeKeepsTheWordsOfTheSearch) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  EXPECT_FALSE(Frame().Action(Command::kCustomize)->isEnabled());
+  EXPECT_TRUE(Frame().Action(Command::kImportCustomList)->isEnabled());
+  SavedList();
+  ASSERT_TRUE(Frame().Action(Command::kCustomize)->isEnabled());
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<CustomListDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->NewSearchButton()->isEnabled());
+    dialog->SelectType("Jumble", "Contains Any");
+    QTest::keyClicks(dialog->Input(SearchField::kPattern1), "QZ");
+    dialog->SearchButton()->click();
+    dialog->OkButton()->click();
+  });
+  Frame().Run(Command::kCustomize);
+  EXPECT_EQ(Doc().EntryCount(), 2);
+  EXPECT_EQ(Doc().CurrentEntry(), "QI");
 }
 
 TEST(SingleInstanceTest, ASecondStartHandsItsFileToTheFirst) {
