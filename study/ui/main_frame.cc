@@ -68,7 +68,7 @@ struct CommandSpec {
 constexpr CommandSpec kCommands[] = {
     {Command::kNewPredefinedList, "&New Predefined List...",
      "Create a new list from the predefined lists\nNew Predefined List", "", "new_predefined"},
-    {Command::kNewCustomList, "New C&ustom List...",
+    {Command::kNewCustomList, "New Custom &List...",
      "Create a new list by searching the dictionary\nNew Custom List", "", ""},
     {Command::kNewRandomRacks, "New &Random Racks...",
      "Create a new list of random racks\nNew Random Racks", "", ""},
@@ -171,7 +171,8 @@ constexpr CommandSpec kCommands[] = {
     {Command::kDictionary, "&Dictionary...", "Choose the dictionary\nDictionary", "", ""},
     {Command::kShowWelcome, "Show &Welcome",
      "Show the welcome tips when the program starts\nShow Welcome", "", ""},
-    {Command::kWordSearch, "Word &Search...", "Search the dictionary\nWord Search", "",
+    {Command::kWordSearch, "Word &Search...",
+     "Search words based on patterns, anagrams and build\nWord Search", "",
      "word_search"},
     {Command::kWordJudge, "Word &Judge...", "Judge a play\nWord Judge", "", ""},
     {Command::kQuizHistory, "Quiz &History...", "Show the quiz history\nQuiz History", "", ""},
