@@ -7,6 +7,12 @@
 namespace tavrune {
 namespace {
 
+// Steps of the pattern matcher one pattern search may take over all the
+// words it visits: a few hundred times what searches of real patterns take
+// over the largest lexicon, and under a second.
+constexpr uint64_t kMaxPatternWalkSteps = uint64_t{1} << 28;
+constexpr std::string_view kTooComplex = "Pattern too complex";
+
 constexpr char ToSmallCaps(char letter) { return static_cast<char>(letter - 'A' + 'a'); }
 
 bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
@@ -314,12 +320,19 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
     if (list == 0) return 0;
   }
 
+  // Each match is bounded, but a long pattern over every word of a large
+  // lexicon is not; past the allowance the search is refused.
+  expression.LimitSteps(kMaxPatternWalkSteps);
+  bool too_complex = false;
   VisitWordsBelow(
       lexicon.Edges(), list, prefix,
       [&](std::string_view word) {
-        if (expression.Matches(word)) insert(word);
+        const MatchResult result = expression.Match(word);
+        if (result == MatchResult::kMatch) insert(word);
+        too_complex = result == MatchResult::kError;
       },
-      full);
+      [&] { return too_complex || output.IsFull(); });
+  if (too_complex && error != nullptr) *error = std::string(kTooComplex);
   return AddedSince(output, before);
 }
 

@@ -38,7 +38,9 @@ int BuildBuilds(const Lexicon& lexicon, std::string_view rack, WordCollection& o
 
 // Every word matching the pattern: letters, '?' one letter, '*' any run, and
 // pattern-expression syntax. An invalid expression finds nothing; its message
-// goes to `error` when given.
+// goes to `error` when given. So does "Pattern too complex" when matching
+// would cost more than a bounded number of steps over all the words; the
+// output then holds only what was found before.
 int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollection& output,
                    const WordFilter* filter = nullptr, std::string* error = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 
 namespace tavrune {
@@ -30,6 +31,10 @@ constexpr uint64_t kStepLimit = uint64_t{1} << 22;
 // Larger memos (very many closures over a very long subject) fall back to
 // the step limit instead.
 constexpr size_t kMaxMemoWords = size_t{1} << 16;
+// With the memo a match takes at most closures x subject length squared
+// steps: for a word of 64 letters and the most closures a program holds,
+// under 2^21. Far longer subjects stop here instead of running for seconds.
+constexpr uint64_t kMemoStepLimit = uint64_t{1} << 26;
 
 constexpr uint8_t Op(PatternOp op) { return static_cast<uint8_t>(op); }
 
@@ -66,6 +71,41 @@ size_t InstructionSize(const uint8_t* p) {
   return 0;
 }
 
+// The characters one CHR, ANY or CCL element takes; false for others.
+bool ElementSet(const uint8_t* p, uint8_t set[kSetBytes]) {
+  switch (static_cast<PatternOp>(*p)) {
+    case PatternOp::kChr:
+      std::memset(set, 0, kSetBytes);
+      if (p[1] < 128) set[p[1] >> 3] = static_cast<uint8_t>(1u << (p[1] & 7));
+      return true;
+    case PatternOp::kAny:
+      std::memset(set, 0xFF, kSetBytes);
+      return true;
+    case PatternOp::kCcl:
+      std::memcpy(set, p + 1, kSetBytes);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Whether the closure of the element at `inner` adds nothing after the
+// closure at `outer`: it takes only characters the outer one takes too.
+// Runs such as "*****" would otherwise cost a backtracking step per
+// closure and position.
+bool ClosureIsRedundant(const uint8_t* outer, const uint8_t* inner) {
+  uint8_t outer_set[kSetBytes];
+  uint8_t inner_set[kSetBytes];
+  if (static_cast<PatternOp>(*outer) != PatternOp::kClo || !ElementSet(outer + 1, outer_set) ||
+      !ElementSet(inner, inner_set)) {
+    return false;
+  }
+  for (size_t i = 0; i < kSetBytes; ++i) {
+    if ((inner_set[i] & ~outer_set[i]) != 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::string_view> PatternExpression::Fail(std::string_view message) {
@@ -97,6 +137,7 @@ std::optional<std::string_view> PatternExpression::Compile(std::string_view expr
   int open_count = 0;
   int next_group = 1;
   size_t previous = 0;  // where the previous element starts
+  size_t before_previous = SIZE_MAX;  // and the one before it, when known
   const size_t n = expression.size();
   auto char_at = [&](size_t i) { return static_cast<unsigned char>(expression[i]); };
 
@@ -159,12 +200,22 @@ std::optional<std::string_view> PatternExpression::Compile(std::string_view expr
         }
         size_t element = previous;
         const size_t length = size_ - previous;
+        // y* x* where x* takes nothing y* does not: x* is dropped, and y*
+        // is the previous element again.
+        if (c == '*' && before_previous < previous &&
+            before_previous + InstructionSize(&program_[before_previous]) == previous &&
+            ClosureIsRedundant(&program_[before_previous], &program_[previous])) {
+          size_ = previous;
+          previous = before_previous;
+          continue;
+        }
         if (c == '+') {
           // x+ is x x*
           if (size_ + length + 1 > kProgramCapacity) return Fail(kTooLong);
           std::memmove(&program_[size_], &program_[previous], length);
           element = size_;
           size_ += length;
+          before_previous = previous;
         }
         if (size_ + 2 + 1 > kProgramCapacity) return Fail(kTooLong);
         std::memmove(&program_[element + 1], &program_[element], length);
@@ -229,6 +280,7 @@ std::optional<std::string_view> PatternExpression::Compile(std::string_view expr
         break;
     }
     if (!fits) return Fail(kTooLong);
+    before_previous = previous;
     previous = start;
   }
   if (open_count > 0) return Fail(kUnmatchedOpen);
@@ -286,7 +338,8 @@ MatchResult PatternExpression::Match(std::string_view word) const {
     }
   }
   const bool bounded = has_ref_ || (closure_count_ > 0 && !memo_on_);
-  uint64_t budget = bounded ? kStepLimit : UINT64_MAX;
+  uint64_t budget = std::min(bounded ? kStepLimit : kMemoStepLimit, steps_left_);
+  const uint64_t budget_before = budget;
 
   const auto first = static_cast<PatternOp>(program_[0]);
   MatchResult result = MatchResult::kNoMatch;
@@ -304,6 +357,7 @@ MatchResult PatternExpression::Match(std::string_view word) const {
     }
   }
   if (result != MatchResult::kMatch) groups_.fill(PatternSpan{});
+  if (steps_left_ != UINT64_MAX) steps_left_ -= budget_before - budget;
   return result;
 }
 

@@ -31,8 +31,9 @@ enum class PatternOp : uint8_t {
 };
 
 enum class MatchResult : int8_t {
-  // An unknown opcode, or a search with back-references that ran past its
-  // step budget (only pathological expressions on long subjects do).
+  // An unknown opcode, or a search that ran past its step budget (only
+  // pathological expressions on subjects far longer than words do), or
+  // past the limit set by LimitSteps.
   kError = -1,
   kNoMatch = 0,
   kMatch = 1,
@@ -72,6 +73,10 @@ class PatternExpression {
   // nothing matches. An unanchored expression never matches an empty word.
   MatchResult Match(std::string_view word) const;
   bool Matches(std::string_view word) const { return Match(word) == MatchResult::kMatch; }
+  // Bounds the steps all following matches take together (unbounded until
+  // called); once they are spent every match gives kError. For walks over
+  // many words, whose total cost a single match's bound does not limit.
+  void LimitSteps(uint64_t steps) { steps_left_ = steps; }
 
   bool IsCompiled() const { return compiled_; }
   // The program including its final END; empty when not compiled.
@@ -115,6 +120,7 @@ class PatternExpression {
   mutable std::vector<uint64_t> failures_;
   mutable size_t failure_stride_ = 0;  // words of 64 bits per closure row
   mutable bool memo_on_ = false;
+  mutable uint64_t steps_left_ = UINT64_MAX;
 };
 
 // The expression for a user wildcard pattern: "^", then '*' as ".*", '.' as

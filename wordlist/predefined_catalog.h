@@ -85,7 +85,7 @@ class PredefinedCatalog {
   static constexpr int kMaxLists = 10000;
   // Lines the categories read since Load may take in all, each included
   // line counted every time it is included.
-  static constexpr int kMaxLinesRead = 200000;
+  static constexpr int kMaxLinesRead = 50000;
 
   explicit PredefinedCatalog(UserPrompt& prompt);
   PredefinedCatalog(const PredefinedCatalog&) = delete;
