@@ -26,7 +26,9 @@ WordCollection NumberedWords(int count) {
 
 class PagedListBoxTest : public ::testing::Test {
  protected:
-  PagedListBoxTest() { testing::EnsureQtApp(); }
+  // The application must exist before the member widget is made, also when
+  // a test runs alone.
+  bool app_ready_ = (testing::EnsureQtApp(), true);
   PagedListBox box_;
 };
 
