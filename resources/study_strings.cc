@@ -12,6 +12,8 @@ constexpr StringEntry kStrings[] = {
     {40008, "Input is Empty!"},
     {40009, "%1 is not a Tavrune word list file.\nPlease open a file with .tvr extension."},
     {40011, "Unable to obtain a timer for Slide Show. Please\nclose other running applications and retry.\n\nYou can still use other features of Tavrune."},
+    {40015, "Empty Answer!"},
+    {40016, "Unacceptable!"},
     {40017, "Search stopped at the end of the list.\nNo words with answer found."},
     {40018, "Search stopped at the beginning of the list.\nNo words with answer found."},
     {40020, "Building list ..."},
