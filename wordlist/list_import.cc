@@ -16,6 +16,8 @@ namespace {
 
 namespace text = wordlist_text;
 
+constexpr const char* kMissedWordsDescription = "Missed words";
+
 WordCollection ScratchList() {
   WordCollection words(WordCollection::kListGrowthStep, WordCollection::kListBlockSize);
   words.SetSortMode(false, SortKey::kAlphabetical, false);
@@ -115,6 +117,20 @@ bool ExportText(MTavruneDoc& doc, const std::string& path) {
   }
   if (!saved) prompt.ShowMessage(text::kSaveFailed, {path});
   return saved;
+}
+
+bool TakeMissedWords(MTavruneDoc& doc) {
+  // A new list may reset the history, and the missed words with it.
+  const WordCollection missed(doc.QuizMissedWords());
+  if (missed.IsEmpty() || !doc.SaveModified()) return false;
+  doc.SetModifiedFlag(false);
+  doc.NewDocument();
+  {
+    WaitCursor wait(doc.App().Prompt());
+    doc.MergeWords(missed);
+  }
+  doc.SetDescription(kMissedWordsDescription);
+  return true;
 }
 
 int TakePredefinedList(MTavruneDoc& doc, const PredefinedListWords& chosen, bool as_new_list) {

@@ -144,7 +144,7 @@ void MTavruneDoc::DeleteContents() {
 void MTavruneDoc::OnNewDocument() {
   DeleteContents();
   modified_ = false;
-  if (quiz_auto_reset_) SetQuizCounts(0, 0);
+  if (quiz_auto_reset_) ResetQuizHistory();
 }
 
 bool MTavruneDoc::OnOpenDocument(const std::string& path) {
@@ -154,7 +154,7 @@ bool MTavruneDoc::OnOpenDocument(const std::string& path) {
     DeleteContents();
     return false;
   }
-  if (quiz_auto_reset_) SetQuizCounts(0, 0);
+  if (quiz_auto_reset_) ResetQuizHistory();
   // A Random list comes back in its stored order.
   if (settings_.sort_type != SortType::kRandom) RebuildEntries(stored_index, true);
   modified_ = false;
@@ -212,6 +212,33 @@ void MTavruneDoc::WriteSettings() const {
 void MTavruneDoc::SetQuizCounts(int32_t correct, int32_t total) {
   quiz_correct_ = correct;
   quiz_total_ = total;
+}
+
+void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total) {
+  quiz_correct_ += correct;
+  quiz_total_ += total;
+  if (correct >= total || entries_.IsEmpty()) return;
+  const std::string_view entry = CurrentEntry();
+  auto remember = [this](std::string_view word) {
+    if (!quiz_missed_.Contains(word)) quiz_missed_.Insert(word);
+  };
+  if (!IsAnagramType()) {
+    remember(entry);
+    return;
+  }
+  std::string key(entry);
+  std::sort(key.begin(), key.end());
+  std::string letters;
+  for (std::string_view word : master_) {
+    letters.assign(word);
+    std::sort(letters.begin(), letters.end());
+    if (letters == key) remember(word);
+  }
+}
+
+void MTavruneDoc::ResetQuizHistory() {
+  SetQuizCounts(0, 0);
+  quiz_missed_.Clear();
 }
 
 // --- The file ---

@@ -274,6 +274,15 @@ class MTavruneDoc {
   void SetQuizCounts(int32_t correct, int32_t total);
   bool QuizAutoReset() const { return quiz_auto_reset_; }
   void SetQuizAutoReset(bool on) { quiz_auto_reset_ = on; }
+  // Verify's result for the current entry: `correct` of its `total`
+  // answers were given. An entry with answers left over is remembered as
+  // missed, so the player can study it again.
+  void RecordQuizResult(int32_t correct, int32_t total);
+  // The words behind the entries missed since the history was last reset
+  // (for an anagram entry every list word with its letters), alphabetical.
+  const WordCollection& QuizMissedWords() const { return quiz_missed_; }
+  // Both counters 0 and no missed words.
+  void ResetQuizHistory();
 
   const Lexicon& CurrentLexicon() const { return finder_.lexicon(); }
   // The lexicon whose words answers must not be in; null when answers are
@@ -306,6 +315,8 @@ class MTavruneDoc {
   int32_t quiz_correct_ = 0;
   int32_t quiz_total_ = 0;
   bool quiz_auto_reset_ = false;
+  // Kept for the session only: a list made of them is saved like any other.
+  WordCollection quiz_missed_;
 
   // Packed, so a long list may have more than a collection's 64,000 answers.
   PackedAnswers print_answers_;
