@@ -36,6 +36,7 @@
 #include "study/frame_state.h"
 #include "study/settings_table.h"
 #include "study/startup.h"
+#include "study/ui/quiz_history_dialog.h"
 #include "study/ui/study_pictures.h"
 #include "study/ui/tavrune_view.h"
 #include "study/ui/study_about_box.h"
@@ -184,12 +185,6 @@ constexpr CommandSpec kCommands[] = {
     {Command::kNext, "&Next", "Go to the next word\nNext", "F3", ""},
 };
 
-// Commands whose windows come with later work; they stay disabled.
-constexpr Command kNotYetAvailable[] = {
-    Command::kQuizHooks, Command::kQuizAnagrams, Command::kQuizAnagramsAndHooks,
-    Command::kQuizBuild, Command::kQuizHistory,
-};
-
 // The toolbar's slots; kCount stands for a gap.
 constexpr Command kToolBarSlots[] = {
     Command::kNewPredefinedList,  Command::kOpen,           Command::kSave,
@@ -218,6 +213,12 @@ constexpr SlideCommand kSlideCommands[] = {
     {Command::kSlideShowAnagrams, ListType::kAnagrams},
     {Command::kSlideShowAnagramsAndHooks, ListType::kAnagramsAndHooks},
     {Command::kSlideShowBuild, ListType::kBuild},
+};
+constexpr SlideCommand kQuizCommands[] = {
+    {Command::kQuizHooks, ListType::kHooks},
+    {Command::kQuizAnagrams, ListType::kAnagrams},
+    {Command::kQuizAnagramsAndHooks, ListType::kAnagramsAndHooks},
+    {Command::kQuizBuild, ListType::kBuild},
 };
 
 struct ColourCommand {
@@ -301,9 +302,8 @@ void MMainFrame::CreateActions() {
     actions_[static_cast<int>(command)] = action;
   }
   for (const SlideCommand& slide : kSlideCommands) Action(slide.command)->setCheckable(true);
-  for (Command command : {Command::kQuizHooks, Command::kQuizAnagrams,
-                          Command::kQuizAnagramsAndHooks, Command::kQuizBuild,
-                          Command::kViewToolbar, Command::kViewStatusBar, Command::kShowWelcome,
+  for (const SlideCommand& quiz : kQuizCommands) Action(quiz.command)->setCheckable(true);
+  for (Command command : {Command::kViewToolbar, Command::kViewStatusBar, Command::kShowWelcome,
                           Command::kFontSmall, Command::kFontMedium, Command::kFontLarge,
                           Command::kShowTiles}) {
     Action(command)->setCheckable(true);
@@ -372,10 +372,7 @@ void MMainFrame::CreateMenus() {
   QMenu* slide = view->addMenu(tr("&Slide Show"));
   for (const SlideCommand& s : kSlideCommands) slide->addAction(Action(s.command));
   QMenu* quiz = view->addMenu(tr("&Quiz"));
-  for (Command c : {Command::kQuizHooks, Command::kQuizAnagrams, Command::kQuizAnagramsAndHooks,
-                    Command::kQuizBuild}) {
-    quiz->addAction(Action(c));
-  }
+  for (const SlideCommand& q : kQuizCommands) quiz->addAction(Action(q.command));
   view->addSeparator();
   view->addAction(Action(Command::kViewToolbar));
   view->addAction(Action(Command::kViewStatusBar));
@@ -531,7 +528,9 @@ void MMainFrame::UpdateCommandStates() {
   for (const SlideCommand& slide : kSlideCommands) {
     Action(slide.command)->setChecked(view_->Mode() == 0 && type == slide.type);
   }
-  for (Command c : kNotYetAvailable) enable(c, false);
+  for (const SlideCommand& quiz : kQuizCommands) {
+    Action(quiz.command)->setChecked(view_->Mode() == 1 && type == quiz.type);
+  }
   Action(Command::kShowWelcome)->setChecked(context_.app.ShowWelcome());
   for (int size = 0; size < 3; ++size) {
     Action(kFontCommands[size])->setChecked(view_->FontSize() == size);
@@ -719,6 +718,9 @@ void MMainFrame::Run(Command command) {
     case Command::kWordJudge:
       OpenWordJudge();
       break;
+    case Command::kQuizHistory:
+      QuizHistory();
+      break;
     case Command::kHelpIndex:
       OpenManual(QString());
       break;
@@ -731,6 +733,9 @@ void MMainFrame::Run(Command command) {
     default:
       for (const SlideCommand& slide : kSlideCommands) {
         if (slide.command == command) view_->ShowSlideShow(slide.type);
+      }
+      for (const SlideCommand& quiz : kQuizCommands) {
+        if (quiz.command == command) view_->ShowQuiz(quiz.type);
       }
       for (const ColourCommand& c : kColourCommands) {
         if (c.command == command) view_->ChooseColour(c.colour);
@@ -967,6 +972,12 @@ void MMainFrame::ChangeDictionary() {
 void MMainFrame::OpenWordJudge() {
   WordJudgeDialog dialog(context_.app.CurrentLexicon(), context_.prompt, this);
   dialog.exec();
+}
+
+void MMainFrame::QuizHistory() {
+  QuizHistoryDialog dialog(context_.doc, this);
+  dialog.exec();
+  if (dialog.StudyMissedWordsChosen()) TakeMissedWords(context_.doc);
 }
 
 void MMainFrame::OpenManual(const QString& anchor) {

@@ -201,6 +201,8 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void GoToWordWithAnswer(bool next);
   void ChangeDictionary();
   void OpenWordJudge();
+  // Tools > Quiz History, and the list of missed words it may ask for.
+  void QuizHistory();
   void OpenManual(const QString& anchor);
   void About();
 

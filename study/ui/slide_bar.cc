@@ -28,10 +28,6 @@ std::vector<std::string> EntriesOf(const WordCollection& words) {
   return entries;
 }
 
-QString Latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QtSlideTimer::QtSlideTimer(QObject* owner, std::function<void()> tick)
@@ -45,10 +41,9 @@ bool QtSlideTimer::IsRunning() const { return timer_->isActive(); }
 
 SlideBar::SlideBar(Kind kind, MTavruneDoc& doc, MSlideWnd& slide, Intervals intervals,
                    QWidget* parent)
-    : QWidget(parent),
+    : ControlBar(doc, slide, kind == Kind::kWordOnly ? 0 : kind == Kind::kOneList ? 1 : 2,
+                 parent),
       kind_(kind),
-      doc_(doc),
-      slide_(slide),
       intervals_(std::move(intervals)),
       timer_(std::make_unique<QtSlideTimer>(this, [this] { Tick(); })),
       caption_(new QLabel(this)) {
@@ -82,16 +77,6 @@ SlideBar::SlideBar(Kind kind, MTavruneDoc& doc, MSlideWnd& slide, Intervals inte
   });
   setFocusProxy(buttons_[kNext]);
 
-  switch (kind_) {
-    case Kind::kWordOnly:
-      break;
-    case Kind::kOneList:
-      slide_.ShowLists(MSlideWnd::kMiddle);
-      break;
-    case Kind::kTwoList:
-      slide_.ShowLists(MSlideWnd::kLeft | MSlideWnd::kRight);
-      break;
-  }
   caption_->setText(Caption());
   setFixedSize(sizeHint());
 }
@@ -100,33 +85,13 @@ SlideBar::~SlideBar() { timer_->Stop(); }
 
 void SlideBar::SetTimer(std::unique_ptr<SlideTimer> timer) { timer_ = std::move(timer); }
 
-QString SlideBar::Caption() const { return QString::fromStdString(doc_.ListTitle()); }
-
-int SlideBar::ListCount() const {
-  return kind_ == Kind::kWordOnly ? 0 : kind_ == Kind::kOneList ? 1 : 2;
-}
-
-void SlideBar::ShowMainWord() {
-  std::string text(doc_.EntryCount() > 0 ? doc_.CurrentEntry() : std::string_view());
-  if (!text.empty() && !doc_.IsAnagramType() && !slide_.ShowsTiles()) {
-    if (!doc_.CurrentLexicon().Contains(text)) {
-      text += '!';
-    } else if (doc_.App().UseSymbolsForMainWord()) {
-      text += doc_.WordSourceSymbolText(text);
-    }
-  }
-  slide_.SetWord(Latin1(text));
-}
-
 void SlideBar::ShowWord() {
   caption_->setText(Caption());
   answer_counts_ = {0, 0};
   entries_.clear();
   left_count_ = 0;
   last_shown_ = -1;
-  const MSlideWnd::ListBit first_list = kind_ == Kind::kTwoList ? MSlideWnd::kLeft
-                                                                : MSlideWnd::kMiddle;
-  slide_.ClearList(first_list);
+  slide_.ClearList(FirstList());
   slide_.ClearList(MSlideWnd::kRight);
   ShowMainWord();
   if (kind_ != Kind::kWordOnly && doc_.EntryCount() > 0) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "study/ui/control_bar.h"
 #include "wordlist/tavrune_doc.h"
 
 class QLabel;
@@ -15,8 +16,6 @@ class QPushButton;
 class QTimer;
 
 namespace tavrune {
-
-class MSlideWnd;
 
 // The slide show's clock. The program runs a QTimer; tests tick by hand.
 class SlideTimer {
@@ -45,7 +44,7 @@ class QtSlideTimer : public SlideTimer {
 // undeletes words. Word-only bars (List) have no answers; one-list bars show
 // them in the middle list; two-list bars front hooks left and end hooks
 // right.
-class SlideBar : public QWidget {
+class SlideBar : public ControlBar {
   Q_OBJECT
 
  public:
@@ -64,11 +63,8 @@ class SlideBar : public QWidget {
   void SetTimer(std::unique_ptr<SlideTimer> timer);
 
   Kind kind() const { return kind_; }
-  // 0, 1 or 2 answer lists, and the answers each holds (for the status bar).
-  int ListCount() const;
-  int AnswerCount(int list) const { return answer_counts_[list]; }
 
-  void ShowWord();
+  void ShowWord() override;
   void Start();
   void Stop();
   void Tick();
@@ -81,24 +77,18 @@ class SlideBar : public QWidget {
   int EntryCount() const { return static_cast<int>(entries_.size()); }
 
   // The buttons' commands.
-  void Previous();
-  void Next();
+  void Previous() override;
+  void Next() override;
   void Delete();
   void Undelete();
 
   QPushButton* Button(int index) const { return buttons_[index]; }
-  QString Caption() const;
   enum ButtonIndex { kPrevious, kStart, kNext, kDelete, kHide, kStop, kShow, kUndelete };
-
- signals:
-  // The answer counts changed.
-  void countsChanged();
 
  private:
   // The timer's period when a show starts: the answer interval unless it is
   // 0 (or the bar has no answers), else the word interval.
   int StartPeriod() const;
-  void ShowMainWord();
   // Moves by `delta` words as the buttons do: a running show keeps running.
   void Move(int delta);
   // The next word while running; at the end back to the first word, stopped.
@@ -106,8 +96,6 @@ class SlideBar : public QWidget {
   void AddEntry(int index);
 
   Kind kind_;
-  MTavruneDoc& doc_;
-  MSlideWnd& slide_;
   Intervals intervals_;
   std::unique_ptr<SlideTimer> timer_;
   // Every answer entry in showing order; the first `left_count_` go to the
@@ -115,7 +103,6 @@ class SlideBar : public QWidget {
   std::vector<std::string> entries_;
   int left_count_ = 0;
   int last_shown_ = -1;
-  std::array<int, 2> answer_counts_{};
   QLabel* caption_;
   std::array<QPushButton*, 8> buttons_{};
 };

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "study/ui/quiz_bar.h"
 #include "study/ui/slide_bar.h"
 
 namespace tavrune {
@@ -94,22 +95,25 @@ void MTavruneView::Rebuild() {
                            : std::max(layout.answer_width, slide::kMinimumPlaces);
   setup.hook_width = std::max(layout.front_group_width, layout.end_group_width);
 
-  // The quiz bars are not there yet: a quiz mode shows the slide show.
+  // A List has no answers to ask for.
   if (type == ListType::kList) mode_ = 0;
-  SlideBar::Kind kind = SlideBar::Kind::kOneList;
-  if (type == ListType::kList) {
-    kind = SlideBar::Kind::kWordOnly;
-  } else if (type == ListType::kHooks && doc_.GetHookType() == HookType::kFrontAndEnd) {
-    kind = SlideBar::Kind::kTwoList;
-  }
+  const bool two_lists = type == ListType::kHooks && doc_.GetHookType() == HookType::kFrontAndEnd;
 
   delete bar_;
   delete slide_;
   slide_ = new MSlideWnd(setup, this);
-  bar_ = new SlideBar(kind, doc_, *slide_,
-                      {[this] { return word_interval_; }, [this] { return answer_interval_; }},
-                      this);
-  connect(bar_, &SlideBar::countsChanged, this, &MTavruneView::panesChanged);
+  if (mode_ == 1) {
+    bar_ = new QuizBar(two_lists ? QuizBar::Kind::kTwoList : QuizBar::Kind::kOneList, doc_,
+                       *slide_, this);
+  } else {
+    const SlideBar::Kind kind = type == ListType::kList ? SlideBar::Kind::kWordOnly
+                                : two_lists             ? SlideBar::Kind::kTwoList
+                                                        : SlideBar::Kind::kOneList;
+    bar_ = new SlideBar(kind, doc_, *slide_,
+                        {[this] { return word_interval_; }, [this] { return answer_interval_; }},
+                        this);
+  }
+  connect(bar_, &ControlBar::countsChanged, this, &MTavruneView::panesChanged);
   Layout();
   bar_->show();
   slide_->show();
@@ -137,13 +141,19 @@ void MTavruneView::focusInEvent(QFocusEvent*) {
   if (bar_ != nullptr) bar_->setFocus();
 }
 
-void MTavruneView::ShowSlideShow(ListType type) {
+SlideBar* MTavruneView::Bar() const { return qobject_cast<SlideBar*>(bar_); }
+QuizBar* MTavruneView::Quiz() const { return qobject_cast<QuizBar*>(bar_); }
+
+void MTavruneView::ShowSlideShow(ListType type) { Present(0, type); }
+void MTavruneView::ShowQuiz(ListType type) { Present(1, type); }
+
+void MTavruneView::Present(int mode, ListType type) {
   if (doc_.GetListType() != type) {
-    mode_ = 0;
+    mode_ = mode;
     WaitCursor wait(prompt_);
     doc_.SetListType(type);
-  } else if (mode_ != 0) {
-    mode_ = 0;
+  } else if (mode_ != mode) {
+    mode_ = mode;
     OnUpdate(kModeChangedHint);
   }
 }
@@ -180,7 +190,7 @@ void MTavruneView::SetColour(Colour colour, Rgb value) {
 void MTavruneView::SetIntervals(int word_ms, int answer_ms) {
   word_interval_ = word_ms;
   answer_interval_ = answer_ms;
-  if (mode_ == 0 && bar_ != nullptr) bar_->ShowWord();
+  if (Bar() != nullptr) bar_->ShowWord();
 }
 
 void MTavruneView::SetStatusSwitches(bool answer_counts, bool probability_factor) {

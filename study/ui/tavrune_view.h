@@ -11,6 +11,8 @@
 
 namespace tavrune {
 
+class ControlBar;
+class QuizBar;
 class SlideBar;
 
 // The main view: the slide area with the current word and its answers, and
@@ -38,6 +40,8 @@ class MTavruneView : public QWidget, public DocumentObserver {
   // View > Slide Show > type: the list type changes (answers recomputed) or
   // only the mode.
   void ShowSlideShow(ListType type);
+  // View > Quiz > type: the same in quiz mode.
+  void ShowQuiz(ListType type);
   void Previous();
   void Next();
 
@@ -69,7 +73,10 @@ class MTavruneView : public QWidget, public DocumentObserver {
   QString AnswersPaneText() const;
 
   MSlideWnd* Slide() const { return slide_; }
-  SlideBar* Bar() const { return bar_; }
+  ControlBar* Control() const { return bar_; }
+  // The bar as the mode has it; null in the other mode.
+  SlideBar* Bar() const;
+  QuizBar* Quiz() const;
 
  signals:
   // The status-pane values may have changed.
@@ -81,6 +88,8 @@ class MTavruneView : public QWidget, public DocumentObserver {
   void focusInEvent(QFocusEvent* event) override;
 
  private:
+  // Into `mode` showing `type`: a new type recomputes the answers.
+  void Present(int mode, ListType type);
   void ReadSettings();
   void WriteSettings() const;
   void Layout();
@@ -97,7 +106,7 @@ class MTavruneView : public QWidget, public DocumentObserver {
   bool show_answer_counts_ = false;
   bool show_probability_ = false;
   MSlideWnd* slide_ = nullptr;
-  SlideBar* bar_ = nullptr;
+  ControlBar* bar_ = nullptr;
 };
 
 }  // namespace tavrune

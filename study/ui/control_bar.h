@@ -1,0 +1,57 @@
+#ifndef TAVRUNE_STUDY_UI_CONTROL_BAR_H_
+#define TAVRUNE_STUDY_UI_CONTROL_BAR_H_
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <string_view>
+
+#include "study/ui/slide_widgets.h"
+#include "wordlist/tavrune_doc.h"
+
+namespace tavrune {
+
+// The bar under the slide area, slide show or quiz: what the view asks of
+// it whichever it is, and the main word that both show the same way.
+class ControlBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `list_count` answer lists (0, 1 or 2) of the slide area are the bar's.
+  ControlBar(MTavruneDoc& doc, MSlideWnd& slide, int list_count, QWidget* parent);
+
+  // 0, 1 or 2 answer lists, and the answers each holds (for the status bar).
+  int ListCount() const { return list_count_; }
+  int AnswerCount(int list) const { return answer_counts_[list]; }
+  QString Caption() const;
+
+  // The view calls it for every new current word.
+  virtual void ShowWord() = 0;
+  // F2 and F3 and the buttons of the same names.
+  virtual void Previous() = 0;
+  virtual void Next() = 0;
+
+ signals:
+  // The answer counts changed.
+  void countsChanged();
+
+ protected:
+  // The current word; outside the anagram types and on a text display a
+  // word the lexicon lacks gets "!", else, when asked for, its source mark.
+  void ShowMainWord();
+  // The list the first (or only) group of answers goes to.
+  MSlideWnd::ListBit FirstList() const;
+
+  MTavruneDoc& doc_;
+  MSlideWnd& slide_;
+  std::array<int, 2> answer_counts_{};
+
+ private:
+  int list_count_;
+};
+
+QString Latin1(std::string_view text);
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_STUDY_UI_CONTROL_BAR_H_

@@ -1,0 +1,76 @@
+#include "study/ui/quiz_history_dialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "study/quiz_answers.h"
+#include "study/settings_table.h"
+
+namespace tavrune {
+
+QuizHistoryDialog::QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent)
+    : QDialog(parent),
+      doc_(doc),
+      correct_(new QLabel(this)),
+      total_(new QLabel(this)),
+      percentage_(new QLabel(this)),
+      missed_(new QLabel(this)),
+      auto_reset_(new QCheckBox(tr("Reset History on New/Open Lists Automatically"), this)),
+      reset_(new QPushButton(tr("&Reset"), this)),
+      study_(new QPushButton(tr("&Study Missed Words"), this)) {
+  setWindowTitle(tr("Quiz History"));
+  auto* values = new QFormLayout;
+  values->addRow(tr("Number of correct answers:"), correct_);
+  values->addRow(tr("Total number of answers:"), total_);
+  values->addRow(tr("Percentage of correct answers:"), percentage_);
+  values->addRow(tr("Number of missed words:"), missed_);
+  for (QLabel* label : {correct_, total_, percentage_, missed_}) {
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  auto* close = new QPushButton(tr("&Close"), this);
+  close->setDefault(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(reset_);
+  buttons->addWidget(study_);
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(values);
+  layout->addWidget(auto_reset_);
+  layout->addLayout(buttons);
+
+  auto_reset_->setChecked(doc_.QuizAutoReset());
+  // The switch holds from the click on, whether or not the program ends
+  // cleanly.
+  connect(auto_reset_, &QCheckBox::toggled, this, [this](bool on) {
+    doc_.SetQuizAutoReset(on);
+    WriteSetting(doc_.App().GetSettings(), setting::quiz::kAutoReset, on ? 1 : 0);
+  });
+  connect(reset_, &QPushButton::clicked, this, [this] {
+    doc_.ResetQuizHistory();
+    ShowValues();
+  });
+  connect(study_, &QPushButton::clicked, this, [this] {
+    study_missed_ = true;
+    accept();
+  });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  ShowValues();
+}
+
+void QuizHistoryDialog::ShowValues() {
+  const int32_t correct = doc_.QuizCorrectAnswers();
+  const int32_t total = doc_.QuizTotalAnswers();
+  correct_->setText(QString::number(correct));
+  total_->setText(QString::number(total));
+  percentage_->setText(QString::fromStdString(QuizPercentageText(correct, total)));
+  const int missed = doc_.QuizMissedWords().Count();
+  missed_->setText(QString::number(missed));
+  study_->setEnabled(missed > 0);
+}
+
+}  // namespace tavrune
