@@ -214,25 +214,21 @@ void MTavruneDoc::SetQuizCounts(int32_t correct, int32_t total) {
   quiz_total_ = total;
 }
 
-void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total) {
+void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
+                                   const std::vector<std::string>& missed) {
   quiz_correct_ += correct;
   quiz_total_ += total;
-  if (correct >= total || entries_.IsEmpty()) return;
-  const std::string_view entry = CurrentEntry();
+  if (missed.empty() || entries_.IsEmpty()) return;
   auto remember = [this](std::string_view word) {
-    if (!quiz_missed_.Contains(word)) quiz_missed_.Insert(word);
+    if (!word.empty() && !quiz_missed_.Contains(word)) quiz_missed_.Insert(word);
   };
   if (!IsAnagramType()) {
-    remember(entry);
+    remember(CurrentEntry());
     return;
   }
-  std::string key(entry);
-  std::sort(key.begin(), key.end());
-  std::string letters;
-  for (std::string_view word : master_) {
-    letters.assign(word);
-    std::sort(letters.begin(), letters.end());
-    if (letters == key) remember(word);
+  for (const std::string& answer : missed) {
+    remember(settings_.list_type == ListType::kAnagramsAndHooks ? SplitAnswerLine(answer).anagram
+                                                               : answer);
   }
 }
 

@@ -275,11 +275,12 @@ class MTavruneDoc {
   bool QuizAutoReset() const { return quiz_auto_reset_; }
   void SetQuizAutoReset(bool on) { quiz_auto_reset_ = on; }
   // Verify's result for the current entry: `correct` of its `total`
-  // answers were given. An entry with answers left over is remembered as
-  // missed, so the player can study it again.
-  void RecordQuizResult(int32_t correct, int32_t total);
-  // The words behind the entries missed since the history was last reset
-  // (for an anagram entry every list word with its letters), alphabetical.
+  // answers were given and `missed` are those that were not. A Hooks, List
+  // or Build entry with answers left over is remembered as missed; for the
+  // anagram types the anagrams not given are, which make the same entry
+  // again in a list of their own.
+  void RecordQuizResult(int32_t correct, int32_t total, const std::vector<std::string>& missed);
+  // The words remembered since the history was last reset, alphabetical.
   const WordCollection& QuizMissedWords() const { return quiz_missed_; }
   // Both counters 0 and no missed words.
   void ResetQuizHistory();

@@ -240,7 +240,15 @@ void QuizBar::Verify() {
   const int accepted = AcceptedCount();
   message_->setText(QStringLiteral("%1 / %2").arg(accepted).arg(total_));
   // A word counts in the history once, however often it is verified.
-  if (!verified_) doc_.RecordQuizResult(accepted, total_);
+  if (!verified_) {
+    std::vector<std::string> missed;
+    for (const std::vector<std::string>& answers : answers_) {
+      for (const std::string& answer : answers) {
+        if (accepted_.count(answer) == 0) missed.push_back(answer);
+      }
+    }
+    doc_.RecordQuizResult(accepted, total_, missed);
+  }
   verified_ = true;
   buttons_[kAccept]->setEnabled(false);
   buttons_[kVerify]->setEnabled(false);

@@ -155,7 +155,7 @@ TEST_F(QuizTest, VerifyingTwiceCountsTheWordOnce) {
   EXPECT_EQ(bar.Message(), "1 / 3");
   EXPECT_EQ(doc_->QuizCorrectAnswers(), 1);
   EXPECT_EQ(doc_->QuizTotalAnswers(), 3);
-  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords()), (Strings{"ACT"}));
+  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords()), (Strings{"ACT", "TAC"}));
 }
 
 TEST_F(QuizTest, MissedWordsBecomeANewListOfTheSameType) {
