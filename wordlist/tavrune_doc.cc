@@ -228,7 +228,7 @@ void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
   }
   for (const std::string& answer : missed) {
     remember(settings_.list_type == ListType::kAnagramsAndHooks ? SplitAnswerLine(answer).anagram
-                                                               : answer);
+                                                                : answer);
   }
 }
 

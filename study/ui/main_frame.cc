@@ -303,9 +303,9 @@ void MMainFrame::CreateActions() {
   }
   for (const SlideCommand& slide : kSlideCommands) Action(slide.command)->setCheckable(true);
   for (const SlideCommand& quiz : kQuizCommands) Action(quiz.command)->setCheckable(true);
-  for (Command command : {Command::kViewToolbar, Command::kViewStatusBar, Command::kShowWelcome,
-                          Command::kFontSmall, Command::kFontMedium, Command::kFontLarge,
-                          Command::kShowTiles}) {
+  for (Command command :
+       {Command::kViewToolbar, Command::kViewStatusBar, Command::kShowWelcome, Command::kFontSmall,
+        Command::kFontMedium, Command::kFontLarge, Command::kShowTiles}) {
     Action(command)->setCheckable(true);
   }
   // F2 and F3 work wherever the focus is in the window.

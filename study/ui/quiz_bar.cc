@@ -1,14 +1,13 @@
 #include "study/ui/quiz_bar.h"
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 
 #include "platform/user_prompt.h"
@@ -57,7 +56,7 @@ QuizBar::QuizBar(Kind kind, MTavruneDoc& doc, MSlideWnd& slide, QWidget* parent)
       caption_(new QLabel(this)),
       message_(new QLabel(this)),
       input_(new QLineEdit(this)) {
-  static const char* const kLabels[] = {"&Accept", "Verif&y",  "&Previous",
+  static const char* const kLabels[] = {"&Accept",   "Verif&y", "&Previous",
                                         "&Undelete", "&Delete", "&Next"};
   for (int i = 0; i < 6; ++i) {
     buttons_[i] = new QPushButton(tr(kLabels[i]), this);
@@ -225,8 +224,7 @@ void QuizBar::ShowAllAnswers() {
     }
     for (size_t i = 0; i < answers.size(); ++i) {
       const bool marked = accepted_.count(answers[i]) != 0;
-      slide_.AddEntry(list, Latin1(symbols ? shown.Word(static_cast<int>(i)) : answers[i]),
-                      marked);
+      slide_.AddEntry(list, Latin1(symbols ? shown.Word(static_cast<int>(i)) : answers[i]), marked);
     }
     if (answers.empty()) slide_.AddEntry(list, QString::fromLatin1(kNoAnswers), false);
     slide_.SetDrawing(list, true);

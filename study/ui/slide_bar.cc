@@ -41,7 +41,10 @@ bool QtSlideTimer::IsRunning() const { return timer_->isActive(); }
 
 SlideBar::SlideBar(Kind kind, MTavruneDoc& doc, MSlideWnd& slide, Intervals intervals,
                    QWidget* parent)
-    : ControlBar(doc, slide, kind == Kind::kWordOnly ? 0 : kind == Kind::kOneList ? 1 : 2,
+    : ControlBar(doc, slide,
+                 kind == Kind::kWordOnly  ? 0
+                 : kind == Kind::kOneList ? 1
+                                          : 2,
                  parent),
       kind_(kind),
       intervals_(std::move(intervals)),

@@ -103,8 +103,8 @@ void MTavruneView::Rebuild() {
   delete slide_;
   slide_ = new MSlideWnd(setup, this);
   if (mode_ == 1) {
-    bar_ = new QuizBar(two_lists ? QuizBar::Kind::kTwoList : QuizBar::Kind::kOneList, doc_,
-                       *slide_, this);
+    bar_ = new QuizBar(two_lists ? QuizBar::Kind::kTwoList : QuizBar::Kind::kOneList, doc_, *slide_,
+                       this);
   } else {
     const SlideBar::Kind kind = type == ListType::kList ? SlideBar::Kind::kWordOnly
                                 : two_lists             ? SlideBar::Kind::kTwoList

@@ -11,10 +11,10 @@ TEST(QuizAnswersTest, AnagramHookAnswersTakeTheFormOfTheAnswerLines) {
     const char* answer;
   } kCases[] = {
       {"C ARTS S", "C ARTS S"},
-      {" ARTS", " ARTS"},        // no front hooks
-      {"ARTS", "ARST "},         // all front hooks, no word
+      {" ARTS", " ARTS"},  // no front hooks
+      {"ARTS", "ARST "},   // all front hooks, no word
       {"SCC ARTS YS", "CS ARTS SY"},
-      {" ARTS ", " ARTS"},       // no end hooks after the space
+      {" ARTS ", " ARTS"},  // no end hooks after the space
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(AnagramHookAnswerForm(c.typed), c.answer) << '"' << c.typed << '"';

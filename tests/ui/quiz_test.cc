@@ -39,9 +39,9 @@ class QuizTest : public testing::DocTest {
   QuizTest() {
     testing::EnsureQtApp();
     // ARTSS is made up, so that ARTS takes an end hook.
-    app_.LexiconFor(LexiconId::kUKNA) = testing::MakeLexicon(
-        {"ACT", "CAT", "TAC", "SCAT", "CATS", "AT", "OE", "TOE", "QI", "ARTS", "RATS", "STAR",
-         "CARTS", "ARTSS", "BRATS"});
+    app_.LexiconFor(LexiconId::kUKNA) =
+        testing::MakeLexicon({"ACT", "CAT", "TAC", "SCAT", "CATS", "AT", "OE", "TOE", "QI", "ARTS",
+                              "RATS", "STAR", "CARTS", "ARTSS", "BRATS"});
     settings_.PutInt("View", "Type", 1);
   }
 
