@@ -198,6 +198,19 @@ TEST_F(StudyProgramTest, NextWordWithAnswerAtTheEndSaysSo) {
   EXPECT_TRUE(Frame().Action(Command::kSlideShowHooks)->isChecked());
 }
 
+TEST_F(StudyProgramTest, ViewQuizSwitchesToTheQuizBarAndBack) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  SavedList();
+  Frame().Run(Command::kQuizHooks);
+  EXPECT_NE(Frame().View()->Quiz(), nullptr);
+  EXPECT_TRUE(Frame().Action(Command::kQuizHooks)->isChecked());
+  EXPECT_FALSE(Frame().Action(Command::kSlideShowHooks)->isChecked());
+  Frame().Run(Command::kSlideShowHooks);
+  EXPECT_EQ(Frame().View()->Quiz(), nullptr);
+  EXPECT_FALSE(Frame().Action(Command::kQuizHooks)->isChecked());
+}
+
 TEST_F(StudyProgramTest, ClosingWritesTheSettingsBack) {
   WriteLexicons({LexiconId::kNA});
   Start();
