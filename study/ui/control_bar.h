@@ -50,6 +50,7 @@ class ControlBar : public QWidget {
   int list_count_;
 };
 
+// A word or answer line (8-bit letters) as the widgets show it.
 QString Latin1(std::string_view text);
 
 }  // namespace tavrune
