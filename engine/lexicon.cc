@@ -82,6 +82,41 @@ std::string StatusPaneText(const LexiconHeader& header) {
   return text;
 }
 
+namespace {
+
+// The layout every builder writes: each list lies after the entries that
+// lead to it. Then one backward pass sees an entry's child list and next
+// sibling before the entry itself, so no cycle is possible and depths and
+// walk counts come in order. Any surprise returns nothing, and the general
+// check decides.
+std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, uint32_t root) {
+  const size_t n = edges.size();
+  std::vector<uint8_t> depth(n + 1, 0);
+  std::vector<uint32_t> steps(n + 1, 0);
+  constexpr uint32_t kSaturated = kMaxWalkSteps + 1;
+  for (size_t i = n - 1; i >= 2; --i) {
+    const uint32_t e = edges[i];
+    const uint32_t child = edge::Child(e);
+    const char letter = edge::Letter(e);
+    if (letter < 'A' || letter > 'Z' || (child != 0 && child <= i)) return std::nullopt;
+    const bool last = edge::IsLast(e);
+    if (!last && i + 1 >= n) return std::nullopt;
+    int d = 1 + depth[child];
+    uint32_t s = 1 + steps[child];
+    if (!last) {
+      d = std::max<int>(d, depth[i + 1]);
+      s += steps[i + 1];
+    }
+    if (d > kMaxGraphDepth) return std::nullopt;
+    depth[i] = static_cast<uint8_t>(d);
+    steps[i] = std::min(s, kSaturated);
+  }
+  if (steps[root] > kMaxWalkSteps) return std::nullopt;
+  return steps[root];
+}
+
+}  // namespace
+
 std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
   const size_t n = edges.size();
   if (n <= 1) return 0;
@@ -97,6 +132,7 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
   const uint32_t root = edge::Child(edges[1]);
   if (root == 0) return 0;
   if (root == 1 || root >= n) return std::nullopt;
+  if (const auto steps = ValidateForwardGraph(edges, root)) return steps;
 
   // Depth-first over "entry i leads to its child list and, unless it closes
   // its list, to entry i + 1"; gray entries on the path reveal a cycle. On
@@ -207,24 +243,20 @@ bool Lexicon::LoadBytes(std::span<const uint8_t> bytes) {
   return Accept(header, std::move(edges));
 }
 
-bool Lexicon::Contains(std::string_view word) const {
-  if (!IsLoaded() || word.empty()) return false;
-  uint32_t i = edge::Child(edges_[1]);
-  uint32_t matched = 0;
-  size_t pos = 0;
-  while (i != 0 && pos < word.size()) {
-    const uint32_t e = edges_[i];
-    if (edge::Letter(e) == word[pos]) {
-      matched = e;
-      ++pos;
-      i = edge::Child(e);
-    } else if (edge::IsLast(e)) {
-      break;
-    } else {
-      ++i;
-    }
+uint32_t Lexicon::FollowPrefix(std::string_view letters) const {
+  uint32_t list = RootList();
+  uint32_t found = 0;
+  for (char c : letters) {
+    found = Follow(list, c);
+    if (found == 0) return 0;
+    list = edge::Child(edges_[found]);
   }
-  return pos == word.size() && edge::EndsWord(matched);
+  return found;
+}
+
+bool Lexicon::Contains(std::string_view word) const {
+  const uint32_t found = FollowPrefix(word);
+  return found != 0 && edge::EndsWord(edges_[found]);
 }
 
 std::string Lexicon::FrontHooks(std::string_view word) const {
