@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
 
 namespace tavrune {
@@ -91,28 +92,34 @@ namespace {
 // check decides.
 std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, uint32_t root) {
   const size_t n = edges.size();
-  std::vector<uint8_t> depth(n + 1, 0);
-  std::vector<uint32_t> steps(n + 1, 0);
-  constexpr uint32_t kSaturated = kMaxWalkSteps + 1;
+  // Depth (high half) and walk count (low half) of the list from each
+  // entry on, packed so that reading a child's costs one memory access.
+  auto facts = std::make_unique_for_overwrite<uint64_t[]>(n);
+  facts[0] = 0;
+  constexpr uint64_t kSaturated = uint64_t{kMaxWalkSteps} + 1;
   for (size_t i = n - 1; i >= 2; --i) {
     const uint32_t e = edges[i];
     const uint32_t child = edge::Child(e);
     const char letter = edge::Letter(e);
-    if (letter < 'A' || letter > 'Z' || (child != 0 && child <= i)) return std::nullopt;
     const bool last = edge::IsLast(e);
-    if (!last && i + 1 >= n) return std::nullopt;
-    int d = 1 + depth[child];
-    uint32_t s = 1 + steps[child];
+    if (letter < 'A' || letter > 'Z' || (child != 0 && (child <= i || child >= n)) ||
+        (!last && i + 1 >= n)) {
+      return std::nullopt;
+    }
+    const uint64_t below = facts[child];
+    uint64_t d = (below >> 32) + 1;
+    uint64_t s = (below & 0xFFFFFFFF) + 1;
     if (!last) {
-      d = std::max<int>(d, depth[i + 1]);
-      s += steps[i + 1];
+      const uint64_t next = facts[i + 1];
+      d = std::max(d, next >> 32);
+      s += next & 0xFFFFFFFF;
     }
     if (d > kMaxGraphDepth) return std::nullopt;
-    depth[i] = static_cast<uint8_t>(d);
-    steps[i] = std::min(s, kSaturated);
+    facts[i] = (d << 32) | std::min(s, kSaturated);
   }
-  if (steps[root] > kMaxWalkSteps) return std::nullopt;
-  return steps[root];
+  const uint64_t steps = facts[root] & 0xFFFFFFFF;
+  if (steps > kMaxWalkSteps) return std::nullopt;
+  return static_cast<uint32_t>(steps);
 }
 
 }  // namespace
@@ -120,6 +127,9 @@ std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, ui
 std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
   const size_t n = edges.size();
   if (n <= 1) return 0;
+  if (const uint32_t root = edge::Child(edges[1]); root > 1 && root < n) {
+    if (const auto steps = ValidateForwardGraph(edges, root)) return steps;
+  }
 
   // Index of the last entry that closes a list: a list starting after it
   // would run off the end of the array.
@@ -132,7 +142,6 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
   const uint32_t root = edge::Child(edges[1]);
   if (root == 0) return 0;
   if (root == 1 || root >= n) return std::nullopt;
-  if (const auto steps = ValidateForwardGraph(edges, root)) return steps;
 
   // Depth-first over "entry i leads to its child list and, unless it closes
   // its list, to entry i + 1"; gray entries on the path reveal a cycle. On
