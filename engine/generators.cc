@@ -1,5 +1,6 @@
 #include "engine/generators.h"
 
+#include "engine/letters.h"
 #include "engine/pattern_automaton.h"
 #include "engine/pattern_expression.h"
 #include "engine/tiles.h"
@@ -15,8 +16,6 @@ constexpr uint64_t kMaxPatternWalkSteps = uint64_t{1} << 28;
 constexpr std::string_view kTooComplex = "Pattern too complex";
 
 constexpr char ToSmallCaps(char letter) { return static_cast<char>(letter - 'A' + 'a'); }
-
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 // One rack walk as a graph visitor: tiles are taken on the way down and put
 // back on the way up, so nothing is allocated per node. With `exact` > 0

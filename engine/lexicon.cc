@@ -7,20 +7,10 @@
 #include <memory>
 #include <optional>
 
+#include "engine/byte_order.h"
+
 namespace tavrune {
 namespace {
-
-uint32_t ReadU32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-void WriteU32(uint8_t* p, uint32_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-  p[2] = static_cast<uint8_t>(v >> 16);
-  p[3] = static_cast<uint8_t>(v >> 24);
-}
 
 std::string_view BoundedText(const char* text, size_t size) {
   return std::string_view(text, strnlen(text, size));
@@ -42,22 +32,22 @@ bool EdgesFitFile(const LexiconHeader& header, uint64_t file_size) {
 
 LexiconHeader LexiconHeader::FromBytes(std::span<const uint8_t, kSize> bytes) {
   LexiconHeader h;
-  h.edge_offset = ReadU32(bytes.data());
-  h.edge_count = ReadU32(bytes.data() + 4);
+  h.edge_offset = ReadLittleEndian32(bytes.data());
+  h.edge_count = ReadLittleEndian32(bytes.data() + 4);
   std::memcpy(h.name, bytes.data() + 8, kNameSize);
   std::memcpy(h.description, bytes.data() + 40, kDescriptionSize);
   h.name[kNameSize - 1] = '\0';
   h.description[kDescriptionSize - 1] = '\0';
-  h.word_count = static_cast<int32_t>(ReadU32(bytes.data() + 60));
+  h.word_count = static_cast<int32_t>(ReadLittleEndian32(bytes.data() + 60));
   return h;
 }
 
 void LexiconHeader::ToBytes(std::span<uint8_t, kSize> bytes) const {
-  WriteU32(bytes.data(), edge_offset);
-  WriteU32(bytes.data() + 4, edge_count);
+  WriteLittleEndian32(bytes.data(), edge_offset);
+  WriteLittleEndian32(bytes.data() + 4, edge_count);
   std::memcpy(bytes.data() + 8, name, kNameSize);
   std::memcpy(bytes.data() + 40, description, kDescriptionSize);
-  WriteU32(bytes.data() + 60, static_cast<uint32_t>(word_count));
+  WriteLittleEndian32(bytes.data() + 60, static_cast<uint32_t>(word_count));
 }
 
 std::string_view LexiconHeader::Name() const { return BoundedText(name, kNameSize); }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/letters.h"
+
 namespace tavrune {
 namespace {
-
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 int Code(char c) { return static_cast<unsigned char>(c); }
 
