@@ -1,5 +1,7 @@
 #include "engine/generators.h"
 
+#include "engine/letters.h"
+#include "engine/pattern_automaton.h"
 #include "engine/pattern_expression.h"
 #include "engine/tiles.h"
 #include "engine/word_walk.h"
@@ -15,153 +17,210 @@ constexpr std::string_view kTooComplex = "Pattern too complex";
 
 constexpr char ToSmallCaps(char letter) { return static_cast<char>(letter - 'A' + 'a'); }
 
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-
-// Shared state of one rack walk; rack counts are taken and put back in place,
-// so nothing is allocated per node.
+// One rack walk as a graph visitor: tiles are taken on the way down and put
+// back on the way up, so nothing is allocated per node. With `exact` > 0
+// only words of that many tiles are offered, else every word the tiles make.
+template <typename OnWord>
 class RackWalk {
  public:
-  RackWalk(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
-           const WordFilter* filter, bool small_caps)
-      : edges_(lexicon.Edges()),
-        root_(lexicon.RootList()),
-        counts_(rack),
-        output_(output),
-        filter_(filter),
-        small_caps_(small_caps) {}
+  RackWalk(std::string_view rack, int exact, bool small_caps, const WordCollection& output,
+           OnWord& on_word)
+      : counts_(rack), exact_(exact), small_caps_(small_caps), output_(output), on_word_(on_word) {}
 
   LetterCounts& counts() { return counts_; }
-  uint32_t root() const { return root_; }
-  // Set once the output is full; the walk then unwinds at once.
-  bool stopped() const { return output_.IsFull(); }
 
-  // Every word formed from some of the tiles; `on_word` decides what to do.
-  template <typename OnWord>
-  void Builds(uint32_t list, int depth, OnWord& on_word) {
-    for (uint32_t i = list;; ++i) {
-      const uint32_t e = edges_[i];
-      const char used = Place(e, depth);
-      if (used != '\0') {
-        if (edge::EndsWord(e)) on_word(std::string_view(buffer_, depth + 1));
-        if (edge::Child(e) != 0) Builds(edge::Child(e), depth + 1, on_word);
-        counts_.PutBack(used);
-      }
-      if (edge::IsLast(e) || stopped()) return;
-    }
-  }
-
-  // Words of exactly `left` more tiles, using all of them.
-  void Anagrams(uint32_t list, int depth, int left) {
-    for (uint32_t i = list;; ++i) {
-      const uint32_t e = edges_[i];
-      const char used = Place(e, depth);
-      if (used != '\0') {
-        if (left == 1) {
-          if (edge::EndsWord(e)) Emit(std::string_view(buffer_, depth + 1));
-        } else if (edge::Child(e) != 0) {
-          Anagrams(edge::Child(e), depth + 1, left - 1);
-        }
-        counts_.PutBack(used);
-      }
-      if (edge::IsLast(e) || stopped()) return;
-    }
-  }
-
-  // Takes a tile for the edge's letter and writes the letter at `depth`, in
-  // small caps when a blank stood in. Returns the tile used, '\0' for none.
-  char Place(uint32_t e, int depth) {
-    const char letter = edge::Letter(e);
+  WalkStep Enter(GraphEdge e, int depth) {
+    const char letter = e.letter();
     const char used = counts_.TakeLetter(letter);
-    if (used != '\0') buffer_[depth] = used == kBlank && small_caps_ ? ToSmallCaps(letter) : letter;
-    return used;
+    if (used == '\0') return WalkStep::kSkip;
+    used_[depth] = used;
+    word_[depth] = used == kBlank && small_caps_ ? ToSmallCaps(letter) : letter;
+    const bool at_length = depth + 1 == exact_;
+    if (e.ends_word() && (exact_ == 0 || at_length)) on_word_(std::string_view(word_, depth + 1));
+    return at_length ? WalkStep::kStay : WalkStep::kBelow;
   }
-
-  void Emit(std::string_view word) {
-    if (PassesFilter(filter_, word)) output_.Insert(word);
-  }
+  void Leave(GraphEdge, int depth) { counts_.PutBack(used_[depth]); }
+  // Once the output is full the walk unwinds at once.
+  bool Stopped() const { return output_.IsFull(); }
 
  private:
-  const uint32_t* edges_;
-  uint32_t root_;
   LetterCounts counts_;
-  WordCollection& output_;
-  const WordFilter* filter_;
+  int exact_;
   bool small_caps_;
-  char buffer_[kMaxGraphDepth + 1];
+  const WordCollection& output_;
+  OnWord& on_word_;
+  char used_[kMaxGraphDepth + 1];
+  char word_[kMaxGraphDepth + 1];
 };
 
 // Words of exactly the pattern's length whose letters equal the pattern's or
-// stand under a '?'. Returns true when `on_word` asked to stop.
+// stand under a '?', until `on_word` returns true.
 template <typename OnWord>
-bool ExactLengthWalk(const uint32_t* edges, uint32_t list, std::string_view pattern, int depth,
-                     char* buffer, OnWord& on_word) {
-  const char wanted = pattern[depth];
-  const bool last_position = depth + 1 == static_cast<int>(pattern.size());
-  for (uint32_t i = list;; ++i) {
-    const uint32_t e = edges[i];
-    const char letter = edge::Letter(e);
-    if (wanted == '?' || wanted == letter) {
-      buffer[depth] = letter;
-      if (last_position) {
-        if (edge::EndsWord(e) && on_word(std::string_view(buffer, depth + 1))) return true;
-      } else if (edge::Child(e) != 0) {
-        if (ExactLengthWalk(edges, edge::Child(e), pattern, depth + 1, buffer, on_word)) {
-          return true;
-        }
-      }
-    }
-    if (edge::IsLast(e)) return false;
-  }
-}
+class ExactLengthWalk {
+ public:
+  ExactLengthWalk(std::string_view pattern, OnWord& on_word) : pattern_(pattern), on_word_(on_word) {}
 
-// Follows `prefix` from the root: the edge of its last letter, or 0 when the
-// graph does not hold it.
-uint32_t FindPrefixEdge(const Lexicon& lexicon, std::string_view prefix) {
-  const uint32_t* edges = lexicon.Edges();
-  uint32_t list = lexicon.RootList();
-  uint32_t found = 0;
-  for (char c : prefix) {
-    if (list == 0) return 0;
-    found = 0;
-    for (uint32_t i = list;; ++i) {
-      if (edge::Letter(edges[i]) == c) {
-        found = i;
-        break;
-      }
-      if (edge::IsLast(edges[i])) break;
-    }
-    if (found == 0) return 0;
-    list = edge::Child(edges[found]);
+  WalkStep Enter(GraphEdge e, int depth) {
+    const char wanted = pattern_[depth];
+    const char letter = e.letter();
+    if (wanted != '?' && wanted != letter) return WalkStep::kSkip;
+    word_[depth] = letter;
+    if (depth + 1 < static_cast<int>(pattern_.size())) return WalkStep::kBelow;
+    if (e.ends_word() && on_word_(std::string_view(word_, depth + 1))) stopped_ = true;
+    return WalkStep::kSkip;
   }
-  return found;
-}
+  void Leave(GraphEdge, int) {}
+  bool Stopped() const { return stopped_; }
 
-// Calls `visit(word)` for every word below the list `list`, whose words all
-// begin with `prefix`, until `stop()` says so.
+ private:
+  std::string_view pattern_;
+  OnWord& on_word_;
+  bool stopped_ = false;
+  char word_[kMaxGraphDepth + 1];
+};
+
+// Every word below a list whose words all begin with `prefix`, until
+// `stop()` says so.
 template <typename Visit, typename Stop>
-void VisitWordsBelow(const uint32_t* edges, uint32_t list, std::string_view prefix, Visit&& visit,
-                     Stop&& stop) {
-  char word[kMaxGraphDepth + 1];
-  uint32_t position[kMaxGraphDepth + 1];
-  const int base = static_cast<int>(prefix.size());
-  prefix.copy(word, prefix.size());
-  int depth = base;
-  position[depth] = list;
-  while (depth >= base) {
-    const uint32_t e = edges[position[depth]];
-    word[depth] = edge::Letter(e);
-    if (edge::EndsWord(e)) {
-      visit(std::string_view(word, depth + 1));
-      if (stop()) return;
-    }
-    if (edge::Child(e) != 0) {
-      position[++depth] = edge::Child(e);
-      continue;
-    }
-    while (depth >= base && edge::IsLast(edges[position[depth]])) --depth;
-    if (depth >= base) ++position[depth];
+class WordsUntil {
+ public:
+  WordsUntil(std::string_view prefix, Visit& visit, Stop& stop) : visit_(visit), stop_(stop) {
+    prefix.copy(word_, prefix.size());
   }
+
+  WalkStep Enter(GraphEdge e, int depth) {
+    word_[depth] = e.letter();
+    if (e.ends_word()) {
+      visit_(std::string_view(word_, depth + 1));
+      stopped_ = stop_();
+    }
+    return WalkStep::kBelow;
+  }
+  void Leave(GraphEdge, int) {}
+  bool Stopped() const { return stopped_; }
+
+ private:
+  Visit& visit_;
+  Stop& stop_;
+  bool stopped_ = false;
+  char word_[kMaxGraphDepth + 1];
+};
+
+template <typename Visit, typename Stop>
+void VisitWordsBelow(const Lexicon& lexicon, uint32_t list, std::string_view prefix, Visit visit,
+                     Stop stop) {
+  WordsUntil<Visit, Stop> walk(prefix, visit, stop);
+  lexicon.Walk(list, static_cast<int>(prefix.size()), walk);
 }
+
+// A pattern matched during the walk: each path carries the automaton's live
+// positions and a subtree is left as soon as none is left. The live sets
+// met are numbered as they appear, with their moves cached; a list found to
+// hold no match for a numbered set is remembered, as the graph shares its
+// lists among many paths. Sets past kMaxStates are followed unnumbered.
+template <typename OnMatch>
+class PatternWalk {
+ public:
+  PatternWalk(const PatternAutomaton& automaton, uint32_t edge_count, uint64_t max_steps,
+              OnMatch& on_match)
+      : automaton_(automaton),
+        list_words_((edge_count + 63) / 64),
+        steps_left_(max_steps),
+        on_match_(on_match) {
+    Intern(0);  // number 0: nothing alive
+    live_[0] = automaton.Start();
+    id_[0] = Intern(live_[0]);
+  }
+
+  bool too_complex() const { return too_complex_; }
+
+  WalkStep Enter(GraphEdge e, int depth) {
+    if (steps_left_ == 0) {
+      too_complex_ = true;
+      return WalkStep::kSkip;
+    }
+    --steps_left_;
+    const int c = e.letter() - 'A';
+    const int from = id_[depth];
+    int to = kUnnumbered;
+    PatternAutomaton::State live;
+    if (from != kUnnumbered && moves_[from * 26 + c] != kUnknown) {
+      to = moves_[from * 26 + c];
+      live = sets_[to];
+    } else {
+      live = automaton_.Step(live_[depth], e.letter());
+      if (from != kUnnumbered) {
+        to = Intern(live);
+        moves_[from * 26 + c] = to;
+      }
+    }
+    if (live == 0) return WalkStep::kSkip;
+    word_[depth] = e.letter();
+    if (e.ends_word() && (to != kUnnumbered ? accepts_[to] != 0 : automaton_.Accepts(live))) {
+      ++matches_;
+      if (on_match_(std::string_view(word_, depth + 1))) stopped_ = true;
+    }
+    if (e.child() == 0 || stopped_ || KnownDead(e.child(), to)) return WalkStep::kSkip;
+    live_[depth + 1] = live;
+    id_[depth + 1] = to;
+    matches_before_[depth + 1] = matches_;
+    return WalkStep::kBelow;
+  }
+
+  void Leave(GraphEdge e, int depth) {
+    if (matches_ == matches_before_[depth + 1] && !Stopped()) MarkDead(e.child(), id_[depth + 1]);
+  }
+
+  bool Stopped() const { return stopped_ || too_complex_; }
+
+ private:
+  static constexpr int kMaxStates = 1024;
+  // Sets numbered below this have a memo of dead lists.
+  static constexpr int kMaxMemoStates = 128;
+  static constexpr int kUnnumbered = -1;
+  static constexpr int16_t kUnknown = -2;
+
+  int Intern(PatternAutomaton::State live) {
+    for (size_t i = 0; i < sets_.size(); ++i) {
+      if (sets_[i] == live) return static_cast<int>(i);
+    }
+    if (sets_.size() >= kMaxStates) return kUnnumbered;
+    sets_.push_back(live);
+    accepts_.push_back(automaton_.Accepts(live) ? 1 : 0);
+    moves_.resize(sets_.size() * 26, kUnknown);
+    dead_.emplace_back();
+    return static_cast<int>(sets_.size() - 1);
+  }
+
+  bool KnownDead(uint32_t list, int id) const {
+    if (id == kUnnumbered || dead_[id].empty()) return false;
+    return ((dead_[id][list / 64] >> (list % 64)) & 1) != 0;
+  }
+
+  void MarkDead(uint32_t list, int id) {
+    if (id == kUnnumbered || id >= kMaxMemoStates) return;
+    if (dead_[id].empty()) dead_[id].assign(list_words_, 0);
+    dead_[id][list / 64] |= uint64_t{1} << (list % 64);
+  }
+
+  const PatternAutomaton& automaton_;
+  size_t list_words_;
+  uint64_t steps_left_;
+  OnMatch& on_match_;
+  bool stopped_ = false;
+  bool too_complex_ = false;
+  uint64_t matches_ = 0;
+
+  std::vector<PatternAutomaton::State> sets_;
+  std::vector<uint8_t> accepts_;
+  std::vector<int16_t> moves_;
+  std::vector<std::vector<uint64_t>> dead_;
+
+  PatternAutomaton::State live_[kMaxGraphDepth + 1];
+  int id_[kMaxGraphDepth + 1];
+  uint64_t matches_before_[kMaxGraphDepth + 1];
+  char word_[kMaxGraphDepth + 1];
+};
 
 // A loaded graph with words, and a rack or pattern the walk buffers can hold.
 bool Walkable(const Lexicon& lexicon, std::string_view text) {
@@ -170,6 +229,44 @@ bool Walkable(const Lexicon& lexicon, std::string_view text) {
 }
 
 int AddedSince(const WordCollection& output, int before) { return output.Count() - before; }
+
+// The route for back-references, whose groups need the whole word: every
+// word below the pattern's leading letters goes through the matcher.
+int MatchWordByWord(const Lexicon& lexicon, std::string_view pattern,
+                    PatternExpression& expression, WordCollection& output,
+                    const WordFilter* filter, std::string* error) {
+  const int before = output.Count();
+  auto insert = [&](std::string_view word) {
+    if (PassesFilter(filter, word)) output.Insert(word);
+  };
+  size_t letters = 0;
+  while (letters < pattern.size() && IsUpperLetter(pattern[letters])) ++letters;
+  const std::string_view prefix = pattern.substr(0, letters);
+  uint32_t list = lexicon.RootList();
+  if (!prefix.empty()) {
+    // No path is deeper than kMaxGraphDepth, so a longer prefix is not found.
+    const uint32_t last = lexicon.FollowPrefix(prefix);
+    if (last == 0) return 0;
+    const GraphEdge e = lexicon.Entry(last);
+    list = e.child();
+    if (list == 0) return 0;
+  }
+
+  // Each match is bounded, but a long pattern over every word of a large
+  // lexicon is not; past the allowance the search is refused.
+  expression.LimitSteps(kMaxPatternWalkSteps);
+  bool too_complex = false;
+  VisitWordsBelow(
+      lexicon, list, prefix,
+      [&](std::string_view word) {
+        const MatchResult result = expression.Match(word);
+        if (result == MatchResult::kMatch) insert(word);
+        too_complex = result == MatchResult::kError;
+      },
+      [&] { return too_complex || output.IsFull(); });
+  if (too_complex && error != nullptr) *error = std::string(kTooComplex);
+  return AddedSince(output, before);
+}
 
 }  // namespace
 
@@ -214,20 +311,21 @@ bool WildcardRack::Matches(std::string_view word, bool small_caps, std::string* 
 int Anagrams(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
              const WordFilter* filter, bool small_caps) {
   const int before = output.Count();
+  auto emit = [&](std::string_view word) {
+    if (PassesFilter(filter, word)) output.Insert(word);
+  };
   if (IsPlainRack(rack)) {
     if (!Walkable(lexicon, rack)) return 0;
-    RackWalk walk(lexicon, rack, output, filter, small_caps);
-    walk.Anagrams(walk.root(), 0, static_cast<int>(rack.size()));
+    RackWalk walk(rack, static_cast<int>(rack.size()), small_caps, output, emit);
+    lexicon.Walk(lexicon.RootList(), 0, walk);
     return AddedSince(output, before);
   }
   // A run of '*' adds to the text but not to the shortest word it fits.
   const WildcardRack wildcard(rack);
-  if (!lexicon.IsLoaded() || lexicon.RootList() == 0 || wildcard.min_length() > kMaxGraphDepth) {
-    return 0;
-  }
+  if (lexicon.RootList() == 0 || wildcard.min_length() > kMaxGraphDepth) return 0;
   std::string marked;
   VisitWordsBelow(
-      lexicon.Edges(), lexicon.RootList(), "",
+      lexicon, lexicon.RootList(), "",
       [&](std::string_view word) {
         if (wildcard.Matches(word, small_caps, &marked) && PassesFilter(filter, marked)) {
           output.Insert(marked);
@@ -241,9 +339,11 @@ int Builds(const Lexicon& lexicon, std::string_view rack, WordCollection& output
            const WordFilter* filter, bool small_caps) {
   if (!Walkable(lexicon, rack)) return 0;
   const int before = output.Count();
-  RackWalk walk(lexicon, rack, output, filter, small_caps);
-  auto emit = [&walk](std::string_view word) { walk.Emit(word); };
-  walk.Builds(walk.root(), 0, emit);
+  auto emit = [&](std::string_view word) {
+    if (PassesFilter(filter, word)) output.Insert(word);
+  };
+  RackWalk walk(rack, 0, small_caps, output, emit);
+  lexicon.Walk(lexicon.RootList(), 0, walk);
   return AddedSince(output, before);
 }
 
@@ -251,16 +351,17 @@ int BuildBuilds(const Lexicon& lexicon, std::string_view rack, WordCollection& o
                 bool small_caps) {
   if (!Walkable(lexicon, rack)) return 0;
   const int before = output.Count();
-  RackWalk walk(lexicon, rack, output, nullptr, small_caps);
   WordCollection seconds(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
   seconds.SetSortMode(false, SortKey::kAlphabetical, false);
+  auto keep_second = [&seconds](std::string_view word) { seconds.Insert(word); };
   std::string pair;
+  LetterCounts* counts = nullptr;
   auto on_first = [&](std::string_view first) {
-    const std::string rest = walk.counts().TilesText();
+    const std::string rest = counts->TilesText();
     if (rest.empty()) return;
     seconds.Clear();
-    RackWalk second(lexicon, rest, seconds, nullptr, small_caps);
-    second.Anagrams(second.root(), 0, static_cast<int>(rest.size()));
+    RackWalk second(rest, static_cast<int>(rest.size()), small_caps, seconds, keep_second);
+    lexicon.Walk(lexicon.RootList(), 0, second);
     for (std::string_view word : seconds) {
       pair.assign(first);
       pair += '/';
@@ -268,7 +369,9 @@ int BuildBuilds(const Lexicon& lexicon, std::string_view rack, WordCollection& o
       output.Insert(pair);
     }
   };
-  walk.Builds(walk.root(), 0, on_first);
+  RackWalk walk(rack, 0, small_caps, output, on_first);
+  counts = &walk.counts();
+  lexicon.Walk(lexicon.RootList(), 0, walk);
   return AddedSince(output, before);
 }
 
@@ -279,14 +382,13 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
     if (PassesFilter(filter, word)) output.Insert(word);
     return output.IsFull();
   };
-  auto full = [&output] { return output.IsFull(); };
 
   // Letters and '?' stand for one letter each, so a longer pattern than the
   // deepest word truly matches nothing.
   if (IsPlainRack(pattern)) {
     if (!Walkable(lexicon, pattern)) return 0;
-    char buffer[kMaxGraphDepth + 1];
-    ExactLengthWalk(lexicon.Edges(), lexicon.RootList(), pattern, 0, buffer, insert);
+    ExactLengthWalk walk(pattern, insert);
+    lexicon.Walk(lexicon.RootList(), 0, walk);
     return AddedSince(output, before);
   }
 
@@ -297,50 +399,26 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
     if (error != nullptr) *error = std::string(*message);
     return 0;
   }
-  if (!lexicon.IsLoaded() || lexicon.RootList() == 0) return 0;
+  if (lexicon.RootList() == 0) return 0;
 
-  size_t letters = 0;
-  while (letters < pattern.size() && IsUpperLetter(pattern[letters])) ++letters;
-  const std::string_view prefix = pattern.substr(0, letters);
-  uint32_t list = lexicon.RootList();
-  if (!prefix.empty()) {
-    // No path is deeper than kMaxGraphDepth, so a longer prefix is not found.
-    const uint32_t last = FindPrefixEdge(lexicon, prefix);
-    if (last == 0) return 0;
-    const uint32_t e = lexicon.EdgeAt(last);
-    // A prefix followed by one final '*': the prefix and everything below it.
-    if (letters + 1 == pattern.size() && pattern.back() == '*') {
-      if (edge::EndsWord(e)) insert(prefix);
-      if (edge::Child(e) != 0) {
-        VisitWordsBelow(lexicon.Edges(), edge::Child(e), prefix, insert, full);
-      }
-      return AddedSince(output, before);
-    }
-    list = edge::Child(e);
-    if (list == 0) return 0;
+  // Matched along the walk unless a back-reference needs the whole word.
+  PatternAutomaton automaton;
+  if (automaton.Build(expression.Program())) {
+    PatternWalk walk(automaton, lexicon.EdgeCount(), kMaxPatternWalkSteps, insert);
+    lexicon.Walk(lexicon.RootList(), 0, walk);
+    if (walk.too_complex() && error != nullptr) *error = std::string(kTooComplex);
+    return AddedSince(output, before);
   }
-
-  // Each match is bounded, but a long pattern over every word of a large
-  // lexicon is not; past the allowance the search is refused.
-  expression.LimitSteps(kMaxPatternWalkSteps);
-  bool too_complex = false;
-  VisitWordsBelow(
-      lexicon.Edges(), list, prefix,
-      [&](std::string_view word) {
-        const MatchResult result = expression.Match(word);
-        if (result == MatchResult::kMatch) insert(word);
-        too_complex = result == MatchResult::kError;
-      },
-      [&] { return too_complex || output.IsFull(); });
-  if (too_complex && error != nullptr) *error = std::string(kTooComplex);
-  return AddedSince(output, before);
+  return MatchWordByWord(lexicon, pattern, expression, output, filter, error);
 }
 
 bool AnyWordMatches(const Lexicon& lexicon, std::string_view pattern) {
   if (!Walkable(lexicon, pattern)) return false;
-  char buffer[kMaxGraphDepth + 1];
-  auto stop = [](std::string_view) { return true; };
-  return ExactLengthWalk(lexicon.Edges(), lexicon.RootList(), pattern, 0, buffer, stop);
+  bool found = false;
+  auto stop = [&found](std::string_view) { return found = true; };
+  ExactLengthWalk walk(pattern, stop);
+  lexicon.Walk(lexicon.RootList(), 0, walk);
+  return found;
 }
 
 int ForEachWord(const Lexicon& lexicon, WordVisitor& visitor, WordCollection& output) {

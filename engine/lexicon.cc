@@ -4,22 +4,13 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
+
+#include "engine/byte_order.h"
 
 namespace tavrune {
 namespace {
-
-uint32_t ReadU32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-void WriteU32(uint8_t* p, uint32_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-  p[2] = static_cast<uint8_t>(v >> 16);
-  p[3] = static_cast<uint8_t>(v >> 24);
-}
 
 std::string_view BoundedText(const char* text, size_t size) {
   return std::string_view(text, strnlen(text, size));
@@ -41,22 +32,22 @@ bool EdgesFitFile(const LexiconHeader& header, uint64_t file_size) {
 
 LexiconHeader LexiconHeader::FromBytes(std::span<const uint8_t, kSize> bytes) {
   LexiconHeader h;
-  h.edge_offset = ReadU32(bytes.data());
-  h.edge_count = ReadU32(bytes.data() + 4);
+  h.edge_offset = ReadLittleEndian32(bytes.data());
+  h.edge_count = ReadLittleEndian32(bytes.data() + 4);
   std::memcpy(h.name, bytes.data() + 8, kNameSize);
   std::memcpy(h.description, bytes.data() + 40, kDescriptionSize);
   h.name[kNameSize - 1] = '\0';
   h.description[kDescriptionSize - 1] = '\0';
-  h.word_count = static_cast<int32_t>(ReadU32(bytes.data() + 60));
+  h.word_count = static_cast<int32_t>(ReadLittleEndian32(bytes.data() + 60));
   return h;
 }
 
 void LexiconHeader::ToBytes(std::span<uint8_t, kSize> bytes) const {
-  WriteU32(bytes.data(), edge_offset);
-  WriteU32(bytes.data() + 4, edge_count);
+  WriteLittleEndian32(bytes.data(), edge_offset);
+  WriteLittleEndian32(bytes.data() + 4, edge_count);
   std::memcpy(bytes.data() + 8, name, kNameSize);
   std::memcpy(bytes.data() + 40, description, kDescriptionSize);
-  WriteU32(bytes.data() + 60, static_cast<uint32_t>(word_count));
+  WriteLittleEndian32(bytes.data() + 60, static_cast<uint32_t>(word_count));
 }
 
 std::string_view LexiconHeader::Name() const { return BoundedText(name, kNameSize); }
@@ -82,9 +73,53 @@ std::string StatusPaneText(const LexiconHeader& header) {
   return text;
 }
 
+namespace {
+
+// The layout every builder writes: each list lies after the entries that
+// lead to it. Then one backward pass sees an entry's child list and next
+// sibling before the entry itself, so no cycle is possible and depths and
+// walk counts come in order. Any surprise returns nothing, and the general
+// check decides.
+std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, uint32_t root) {
+  const size_t n = edges.size();
+  // Depth (high half) and walk count (low half) of the list from each
+  // entry on, packed so that reading a child's costs one memory access.
+  auto facts = std::make_unique_for_overwrite<uint64_t[]>(n);
+  facts[0] = 0;
+  constexpr uint64_t kSaturated = uint64_t{kMaxWalkSteps} + 1;
+  for (size_t i = n - 1; i >= 2; --i) {
+    const uint32_t e = edges[i];
+    const uint32_t child = edge::Child(e);
+    const char letter = edge::Letter(e);
+    const bool last = edge::IsLast(e);
+    if (letter < 'A' || letter > 'Z' || (child != 0 && (child <= i || child >= n)) ||
+        (!last && i + 1 >= n)) {
+      return std::nullopt;
+    }
+    const uint64_t below = facts[child];
+    uint64_t d = (below >> 32) + 1;
+    uint64_t s = (below & 0xFFFFFFFF) + 1;
+    if (!last) {
+      const uint64_t next = facts[i + 1];
+      d = std::max(d, next >> 32);
+      s += next & 0xFFFFFFFF;
+    }
+    if (d > kMaxGraphDepth) return std::nullopt;
+    facts[i] = (d << 32) | std::min(s, kSaturated);
+  }
+  const uint64_t steps = facts[root] & 0xFFFFFFFF;
+  if (steps > kMaxWalkSteps) return std::nullopt;
+  return static_cast<uint32_t>(steps);
+}
+
+}  // namespace
+
 std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
   const size_t n = edges.size();
   if (n <= 1) return 0;
+  if (const uint32_t root = edge::Child(edges[1]); root > 1 && root < n) {
+    if (const auto steps = ValidateForwardGraph(edges, root)) return steps;
+  }
 
   // Index of the last entry that closes a list: a list starting after it
   // would run off the end of the array.
@@ -207,24 +242,20 @@ bool Lexicon::LoadBytes(std::span<const uint8_t> bytes) {
   return Accept(header, std::move(edges));
 }
 
-bool Lexicon::Contains(std::string_view word) const {
-  if (!IsLoaded() || word.empty()) return false;
-  uint32_t i = edge::Child(edges_[1]);
-  uint32_t matched = 0;
-  size_t pos = 0;
-  while (i != 0 && pos < word.size()) {
-    const uint32_t e = edges_[i];
-    if (edge::Letter(e) == word[pos]) {
-      matched = e;
-      ++pos;
-      i = edge::Child(e);
-    } else if (edge::IsLast(e)) {
-      break;
-    } else {
-      ++i;
-    }
+uint32_t Lexicon::FollowPrefix(std::string_view letters) const {
+  uint32_t list = RootList();
+  uint32_t found = 0;
+  for (char c : letters) {
+    found = Follow(list, c);
+    if (found == 0) return 0;
+    list = edge::Child(edges_[found]);
   }
-  return pos == word.size() && edge::EndsWord(matched);
+  return found;
+}
+
+bool Lexicon::Contains(std::string_view word) const {
+  const uint32_t found = FollowPrefix(word);
+  return found != 0 && edge::EndsWord(edges_[found]);
 }
 
 std::string Lexicon::FrontHooks(std::string_view word) const {

@@ -63,6 +63,28 @@ std::string DescriptionLine(const LexiconHeader& header);
 // "name: description", the status-bar text of the current lexicon.
 std::string StatusPaneText(const LexiconHeader& header);
 
+// One entry of the word graph as the walks see it: a letter, whether the
+// letters up to it spell a word, and the list of letters that may follow.
+class GraphEdge {
+ public:
+  constexpr GraphEdge() = default;
+  constexpr explicit GraphEdge(uint32_t bits) : bits_(bits) {}
+  constexpr char letter() const { return edge::Letter(bits_); }
+  constexpr bool ends_word() const { return edge::EndsWord(bits_); }
+  // The list below, 0 when no word continues past this letter.
+  constexpr uint32_t child() const { return edge::Child(bits_); }
+  // Whether this is the last entry of its list.
+  constexpr bool last() const { return edge::IsLast(bits_); }
+
+ private:
+  uint32_t bits_ = 0;
+};
+
+// What a walk visitor decides for one entry: skip it and all below it,
+// visit it without going below, or go below too. Leave is called for every
+// entry that was not skipped.
+enum class WalkStep : uint8_t { kSkip, kStay, kBelow };
+
 // One lexicon file in memory: its header and its edge array, used as stored.
 class Lexicon {
  public:
@@ -97,11 +119,48 @@ class Lexicon {
   // Front hooks, a space, the word, and a space and end hooks when any.
   std::string HookLine(std::string_view word) const;
 
-  // Raw graph access for the walks: entry i of the edge array, and the index
-  // of the root list (0 when there is none).
-  uint32_t EdgeAt(uint32_t i) const { return edges_[i]; }
-  const uint32_t* Edges() const { return edges_.data(); }
+  // The word graph. A list is named by the index of its first entry; 0 is
+  // no list. Every walk goes through these, so only this class knows how an
+  // entry is stored.
+  //
+  // The list of first letters, 0 when there is none.
   uint32_t RootList() const { return IsLoaded() ? edge::Child(edges_[1]) : 0; }
+  GraphEdge Entry(uint32_t i) const { return GraphEdge(edges_[i]); }
+  // The entry of `letter` in `list`, 0 when the list has none. Lists are
+  // alphabetical, so the scan stops at the first later letter.
+  uint32_t Follow(uint32_t list, char letter) const {
+    if (list == 0) return 0;
+    for (uint32_t i = list;; ++i) {
+      const char c = edge::Letter(edges_[i]);
+      if (c == letter) return i;
+      if (c > letter || edge::IsLast(edges_[i])) return 0;
+    }
+  }
+  // The entry of the last of `letters` followed from the root, 0 when the
+  // graph does not hold them (or `letters` is empty).
+  uint32_t FollowPrefix(std::string_view letters) const;
+
+  // Depth-first over the entries of `list` and below, in graph order (so a
+  // word comes before its extensions), with `depth` the number of letters
+  // above `list`. The visitor has
+  //   WalkStep Enter(GraphEdge edge, int depth);
+  //   void Leave(GraphEdge edge, int depth);  // unless Enter gave kSkip
+  //   bool Stopped() const;                   // checked after every entry
+  // and keeps its own letters; nothing is allocated. The loader bounds the
+  // depth by kMaxGraphDepth.
+  template <typename Visitor>
+  void Walk(uint32_t list, int depth, Visitor& visitor) const {
+    if (list == 0) return;
+    for (uint32_t i = list;; ++i) {
+      const GraphEdge e(edges_[i]);
+      const WalkStep step = visitor.Enter(e, depth);
+      if (step != WalkStep::kSkip) {
+        if (step == WalkStep::kBelow && e.child() != 0) Walk(e.child(), depth + 1, visitor);
+        visitor.Leave(e, depth);
+      }
+      if (e.last() || visitor.Stopped()) return;
+    }
+  }
 
  private:
   void Clear();

@@ -67,24 +67,33 @@ class GraphBuilder {
   std::vector<uint32_t> Layout() const {
     std::vector<uint32_t> edges(2, 0);
     if (nodes_[kRoot].arcs.empty()) return edges;
-    std::vector<uint32_t> start(nodes_.size(), 0);
-    // Depth-first placement keeps a word's lists close together.
-    std::vector<int> order;
-    std::vector<int> stack = {kRoot};
-    uint32_t next = 2;
-    start[kRoot] = next;
-    next += static_cast<uint32_t>(nodes_[kRoot].arcs.size());
+    // Reverse post-order: every list lies after all the entries that lead
+    // to it, so the loader checks the graph in one backward pass; and with
+    // the children taken last to first, a list's first child follows it
+    // closely, which keeps a word's lists near one another.
+    std::vector<uint8_t> seen(nodes_.size(), 0);
+    std::vector<int> post;
+    std::vector<std::pair<int, size_t>> stack = {{kRoot, nodes_[kRoot].arcs.size()}};
+    seen[kRoot] = 1;
     while (!stack.empty()) {
-      const int n = stack.back();
-      stack.pop_back();
-      order.push_back(n);
-      const auto& arcs = nodes_[n].arcs;
-      for (auto it = arcs.rbegin(); it != arcs.rend(); ++it) {
-        if (it->target == kNone || start[it->target] != 0) continue;
-        start[it->target] = next;
-        next += static_cast<uint32_t>(nodes_[it->target].arcs.size());
-        stack.push_back(it->target);
+      auto& [n, left] = stack.back();
+      if (left == 0) {
+        post.push_back(n);
+        stack.pop_back();
+        continue;
       }
+      const int target = nodes_[n].arcs[--left].target;
+      if (target != kNone && !seen[target]) {
+        seen[target] = 1;
+        stack.emplace_back(target, nodes_[target].arcs.size());
+      }
+    }
+    const std::vector<int> order(post.rbegin(), post.rend());
+    std::vector<uint32_t> start(nodes_.size(), 0);
+    uint32_t next = 2;
+    for (int n : order) {
+      start[n] = next;
+      next += static_cast<uint32_t>(nodes_[n].arcs.size());
     }
     edges.resize(next, 0);
     edges[1] = start[kRoot];

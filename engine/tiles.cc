@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "engine/letters.h"
+
 namespace tavrune {
 namespace {
 
 constexpr std::array<int, 26> kLetterValues = {1, 3, 3, 2,  1, 4, 2, 4, 1, 8, 5, 1, 3,
                                                1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10};
-
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 // Longer words than this multiply their factors in single precision, as their
 // draw counts may exceed 32 bits.

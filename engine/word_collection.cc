@@ -149,9 +149,19 @@ std::string_view WordCollection::Word(int index) const {
 int WordCollection::Insert(std::string_view word) {
   if (Count() >= kMaxWords) return -1;
   int index = Count();
-  if (sorted_) SearchSorted(word, &index);
+  // Walks mostly hand words over in order, so past the last item is tried
+  // first; only a strictly later word goes there, as the search would put
+  // an equal one after its first equal found.
+  if (sorted_ && (index == 0 || !SortsAfterLast(word))) SearchSorted(word, &index);
   InsertAt(word, index);
   return index;
+}
+
+bool WordCollection::SortsAfterLast(std::string_view word) const {
+  const std::string text(word);
+  const char* probe = text.c_str();
+  const int64_t key = HasNumericKey() ? NumericKey(probe) : 0;
+  return CompareKeyed(probe, key, Text(items_.back())) > 0;
 }
 
 int WordCollection::SearchSorted(std::string_view word, int* insert_at) const {

@@ -237,6 +237,7 @@ class WordCollection {
   // Binary search with Compare: the index of the first equal word the search
   // meets, or -1. `insert_at` receives where the word goes: right after that
   // equal word, or its place among the others.
+  bool SortsAfterLast(std::string_view word) const;
   int SearchSorted(std::string_view word, int* insert_at) const;
   void SortItems(const std::function<void(int, int)>* follower);
   void ClampCursor();

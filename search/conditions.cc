@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/letters.h"
+
 namespace tavrune {
 namespace {
-
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 int Code(char c) { return static_cast<unsigned char>(c); }
 
@@ -13,19 +13,13 @@ int Code(char c) { return static_cast<unsigned char>(c); }
 // every k whose first k letters are a word; stops when on_prefix says so.
 template <typename OnPrefix>
 bool AnyWordPrefix(const Lexicon& lexicon, std::string_view word, OnPrefix&& on_prefix) {
-  const uint32_t* edges = lexicon.Edges();
   uint32_t list = lexicon.RootList();
   for (size_t k = 0; k < word.size() && list != 0; ++k) {
-    uint32_t found = 0;
-    for (uint32_t i = list;; ++i) {
-      if (edge::Letter(edges[i]) == word[k]) {
-        found = edges[i];
-        break;
-      }
-      if (edge::IsLast(edges[i])) return false;
-    }
-    if (edge::EndsWord(found) && on_prefix(static_cast<int>(k) + 1)) return true;
-    list = edge::Child(found);
+    const uint32_t found = lexicon.Follow(list, word[k]);
+    if (found == 0) return false;
+    const GraphEdge e = lexicon.Entry(found);
+    if (e.ends_word() && on_prefix(static_cast<int>(k) + 1)) return true;
+    list = e.child();
   }
   return false;
 }

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <vector>
 
+#include "engine/byte_order.h"
 #include "engine/lexicon_builder.h"
 
 namespace tavrune {
@@ -25,11 +26,9 @@ bool ReadExactly(std::istream& in, char* bytes, size_t count) {
 }
 
 bool ReadInt32(std::istream& in, int32_t& value) {
-  unsigned char raw[4];
+  uint8_t raw[4];
   if (!ReadExactly(in, reinterpret_cast<char*>(raw), sizeof raw)) return false;
-  const uint32_t bits = static_cast<uint32_t>(raw[0]) | static_cast<uint32_t>(raw[1]) << 8 |
-                        static_cast<uint32_t>(raw[2]) << 16 | static_cast<uint32_t>(raw[3]) << 24;
-  value = static_cast<int32_t>(bits);
+  value = static_cast<int32_t>(ReadLittleEndian32(raw));
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/pattern_expression.h"
 #include "engine/tiles.h"
 #include "engine/word_walk.h"
 #include "tests/support/lexicon_fixture.h"
@@ -244,6 +245,44 @@ TEST(GeneratorsRandomTest, WalksAgreeWithBruteForce) {
     Builds(lexicon, rack, builds);
     EXPECT_EQ(Sorted(anagrams), expected_anagrams) << rack;
     EXPECT_EQ(Sorted(builds), expected_builds) << rack;
+  }
+}
+
+// A pattern of letters, '?', '*', classes, '+', groups and word anchors,
+// drawn from the letters the random lexicon uses.
+std::string RandomPattern(std::mt19937& random) {
+  static const char* const kPieces[] = {
+      "A", "B", "C", "D", "E", "F", "?", "*", "*", "[ABC]", "[^DE]", "[B-D]", "+", "\\(A?\\)", "\\([BC]*\\)", "\\<", "\\>"};
+  std::string pattern;
+  const int pieces = 1 + random() % 7;
+  for (int i = 0; i < pieces; ++i) pattern += kPieces[random() % std::size(kPieces)];
+  return pattern;
+}
+
+// The walk that matches as it goes must find what matching every word
+// afterwards finds, in the same order.
+TEST(GeneratorsRandomTest, PrunedPatternWalkAgreesWithWordByWordMatching) {
+  LexiconBuilder builder;
+  std::mt19937 random(11);
+  for (int i = 0; i < 3000; ++i) {
+    std::string w(1 + random() % 9, 'A');
+    for (char& c : w) c = static_cast<char>('A' + random() % 6);
+    builder.AddWord(w);
+  }
+  Lexicon lexicon;
+  ASSERT_TRUE(lexicon.LoadBytes(builder.Build()));
+  for (int compared = 0; compared < 400;) {
+    const std::string pattern = RandomPattern(random);
+    PatternExpression expression;
+    if (expression.CompileWildcard(pattern)) continue;
+    Words expected;
+    VisitWords(lexicon, [&](std::string_view w) {
+      if (expression.Matches(w)) expected.emplace_back(w);
+    });
+    WordCollection out = Unsorted();
+    PatternMatches(lexicon, pattern, out);
+    EXPECT_EQ(Words(out.begin(), out.end()), expected) << pattern;
+    ++compared;
   }
 }
 

@@ -1,0 +1,24 @@
+#ifndef TAVRUNE_ENGINE_BYTE_ORDER_H_
+#define TAVRUNE_ENGINE_BYTE_ORDER_H_
+
+#include <cstdint>
+
+namespace tavrune {
+
+// Every file format of ours stores its numbers little-endian, whatever the
+// host's order.
+inline uint32_t ReadLittleEndian32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+inline void WriteLittleEndian32(uint8_t* p, uint32_t v) {
+  p[0] = static_cast<uint8_t>(v);
+  p[1] = static_cast<uint8_t>(v >> 8);
+  p[2] = static_cast<uint8_t>(v >> 16);
+  p[3] = static_cast<uint8_t>(v >> 24);
+}
+
+}  // namespace tavrune
+
+#endif  // TAVRUNE_ENGINE_BYTE_ORDER_H_
