@@ -1,7 +1,7 @@
 #include "tools/search_command.h"
 
-#include <charconv>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -35,15 +35,6 @@ class RecordedMessages : public UserPrompt {
  private:
   std::optional<std::string> first_;
 };
-
-std::optional<int> ParseNumber(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 // The patterns as the dialog's upper-casing edits leave them.
 std::string UpperCase(std::string text) {
@@ -194,9 +185,11 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
        {std::pair{"--n1", &parameters.number1}, std::pair{"--n2", &parameters.number2}}) {
     const auto given = values.find(option);
     if (given == values.end()) continue;
-    const std::optional<int> value = ParseNumber(given->second);
-    if (!value) return Fail(err, std::string(option) + ": " + MessageText(kIntegerText));
-    *number = *value;
+    const std::optional<long long> value = ParseInteger(given->second);
+    if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max()) {
+      return Fail(err, std::string(option) + ": " + MessageText(kIntegerText));
+    }
+    *number = static_cast<int>(*value);
   }
   if (const auto message = type->CheckInputs(parameters, searched)) {
     return Fail(err, std::string(OptionOf(message->field)) + ": " +

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 #include <string_view>
 #include <vector>
@@ -29,9 +28,13 @@ int ItemIndex(const QListWidget* box) {
   return item == nullptr ? -1 : item->data(kIndexRole).toInt();
 }
 
-// Case-blind, then byte order, as alphabetical lists sort.
+// Case-blind, then byte order, as alphabetical lists sort. ASCII only:
+// std::tolower would follow the user's locale once the toolkit has set it.
 bool AlphabeticalLess(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+  const auto lower = [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 'A' && u <= 'Z' ? u - 'A' + 'a' : u;
+  };
   const bool less = std::lexicographical_compare(
       a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) < lower(y); });
   const bool greater = std::lexicographical_compare(
