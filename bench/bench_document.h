@@ -8,23 +8,13 @@
 #include "bench/bench_lexicons.h"
 #include "engine/random_source.h"
 #include "platform/settings.h"
-#include "platform/user_prompt.h"
+#include "platform/silent_prompt.h"
 #include "study/application_state.h"
 #include "wordlist/tavrune_doc.h"
 
 namespace tavrune::bench {
 
 // Answers Yes to limit questions and No to others, shows nothing.
-class QuietPrompt : public UserPrompt {
- public:
-  void ShowMessage(int, const std::vector<std::string>&, Icon) override {}
-  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
-  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kNo; }
-  void SetStatusText(int, const std::vector<std::string>&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-};
-
 // A document over the default combined lexicon, answers unfiltered.
 struct BenchDocument {
   explicit BenchDocument(uint32_t seed = 7) : random(seed) {
@@ -34,7 +24,7 @@ struct BenchDocument {
     doc = std::make_unique<MTavruneDoc>(app, random);
   }
   MemorySettings settings;
-  QuietPrompt prompt;
+  SilentPrompt prompt{UserPrompt::Answer::kYes, UserPrompt::Answer::kNo};
   ApplicationState app{"", settings, prompt};
   RandomEngine random;
   std::unique_ptr<MTavruneDoc> doc;

@@ -5,7 +5,7 @@
 
 #include "bench/bench_lexicons.h"
 #include "engine/word_collection.h"
-#include "platform/user_prompt.h"
+#include "platform/silent_prompt.h"
 #include "search/custom_list_search.h"
 #include "search/word_search.h"
 
@@ -14,16 +14,6 @@ namespace {
 
 // Every search as the custom-list dialog runs it, with its undo copy and
 // re-sort: from the whole lexicon, and as a refinement of a full list.
-
-class QuietPrompt : public UserPrompt {
- public:
-  void ShowMessage(int, const std::vector<std::string>&, Icon) override {}
-  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kNo; }
-  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
-  void SetStatusText(int, const std::vector<std::string>&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-};
 
 struct DialogCase {
   const char* type;
@@ -62,7 +52,7 @@ const DialogCase kCases[] = {
 const WordCollection& FullList() {
   static const WordCollection list = [] {
     WordCollection words;
-    QuietPrompt prompt;
+    SilentPrompt prompt;
     CustomListSearch model(words, false, DefaultLexicon(), prompt);
     model.Search(*model.registry().FindType("Word Length"), {"", "", 7, 8});
     return words;
@@ -71,7 +61,7 @@ const WordCollection& FullList() {
 }
 
 void BM_DialogSearch(benchmark::State& state, const DialogCase& c, bool refine) {
-  QuietPrompt prompt;
+  SilentPrompt prompt;
   WordCollection working;
   CustomListSearch model(working, false, DefaultLexicon(), prompt, true);
   const SearchType& type = *model.registry().FindType(c.type);

@@ -10,21 +10,11 @@
 #include <vector>
 
 #include "bench/bench_lexicons.h"
-#include "platform/user_prompt.h"
+#include "platform/silent_prompt.h"
 #include "wordlist/predefined_catalog.h"
 
 namespace tavrune::bench {
 namespace {
-
-class QuietPrompt : public UserPrompt {
- public:
-  void ShowMessage(int, const std::vector<std::string>&, Icon) override {}
-  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kNo; }
-  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
-  void SetStatusText(int, const std::vector<std::string>&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-};
 
 // The catalogue beside this program, else beside TAVRUNE_PROGRAM_DIR.
 std::string CatalogProgramFolder() {
@@ -57,7 +47,7 @@ struct ShippedCatalog {
     std::string description;
     const PredefinedList* list;
   };
-  QuietPrompt prompt;
+  SilentPrompt prompt;
   PredefinedCatalog catalog{prompt};
   std::vector<Entry> lists;
 };

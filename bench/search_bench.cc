@@ -6,22 +6,11 @@
 #include "bench/bench_lexicons.h"
 #include "engine/generators.h"
 #include "engine/word_collection.h"
-#include "platform/user_prompt.h"
+#include "platform/silent_prompt.h"
 #include "search/search_type_registry.h"
 
 namespace tavrune::bench {
 namespace {
-
-class SilentPrompt : public UserPrompt {
- public:
-  void ShowMessage(int, const std::vector<std::string>&, Icon) override { ++messages; }
-  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kNo; }
-  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
-  void SetStatusText(int, const std::vector<std::string>&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-  int messages = 0;
-};
 
 struct Case {
   const char* type;

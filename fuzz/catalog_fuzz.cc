@@ -16,22 +16,13 @@
 #include <string_view>
 
 #include "engine/lexicon_builder.h"
+#include "platform/silent_prompt.h"
 #include "wordlist/predefined_catalog.h"
 
 namespace {
 
 constexpr std::string_view kHeader = "=== ";
 constexpr int kMaxFiles = 16;
-
-class SilentPrompt : public tavrune::UserPrompt {
- public:
-  void ShowMessage(int, const std::vector<std::string>&, Icon) override {}
-  Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kNo; }
-  Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
-  void SetStatusText(int, const std::vector<std::string>&) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-};
 
 const tavrune::Lexicon& SmallLexicon() {
   static const tavrune::Lexicon lexicon = [] {
@@ -101,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   WriteFiles(text, ProgramFolder() / "PgmLists");
 
-  SilentPrompt prompt;
+  tavrune::SilentPrompt prompt;
   tavrune::PredefinedCatalog catalog(prompt);
   catalog.SetLexicon(tavrune::LexiconId::kUKNA, &SmallLexicon());
   if (!catalog.Load(ProgramFolder().string() + "/")) return 0;
