@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_lexicons.h"
+#include "engine/anagram_index.h"
 #include "engine/generators.h"
 #include "engine/random_racks.h"
 
@@ -31,6 +32,18 @@ BENCHMARK_CAPTURE(BM_Builds, seven, "AEINRST")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Builds, eight, "AEINRSTL")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Builds, fifteen_two_blanks, "AEINRSTLODCUP??")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Builds, blank, "AEINRST?")->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_CAPTURE(BM_Anagrams, three_blanks, "AEIN???")->Unit(benchmark::kMicrosecond);
+
+// The one-off cost of the first rack with blanks on a lexicon.
+void BM_AnagramIndex(benchmark::State& state) {
+  const Lexicon& lexicon = DefaultLexicon();
+  for (auto _ : state) {
+    AnagramIndex index(lexicon);
+    benchmark::DoNotOptimize(index.WordCount());
+  }
+}
+BENCHMARK(BM_AnagramIndex)->Unit(benchmark::kMillisecond);
 
 void BM_BuildBuilds(benchmark::State& state) {
   const Lexicon& lexicon = DefaultLexicon();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/anagram_index.h"
 #include "engine/byte_order.h"
 
 namespace tavrune {
@@ -190,6 +191,17 @@ void Lexicon::Clear() {
   edges_.shrink_to_fit();
   header_ = LexiconHeader();
   walk_steps_ = 0;
+  words_by_letters_.reset();
+  words_by_letters_asked_ = 0;
+}
+
+const AnagramIndex* Lexicon::WordsByLetters() const {
+  // Asked this often, a session is looking up racks in earnest.
+  constexpr int kAskedBeforeBuilding = 4;
+  if (words_by_letters_ == nullptr && ++words_by_letters_asked_ >= kAskedBeforeBuilding) {
+    words_by_letters_ = std::make_shared<const AnagramIndex>(*this);
+  }
+  return words_by_letters_.get();
 }
 
 bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace tavrune {
+
+class AnagramIndex;
 
 // Packed 32-bit edge of the word graph: child index (bits 0-21), letter
 // (bits 22-29), end of word (bit 30), last of its list (bit 31).
@@ -119,6 +122,12 @@ class Lexicon {
   // Front hooks, a space, the word, and a space and end hooks when any.
   std::string HookLine(std::string_view word) const;
 
+  // The words grouped by their letters, or null while it does not pay:
+  // building it costs a walk of every word (tens of milliseconds), which a
+  // single question never earns back, so the first few calls get null and
+  // a later one builds it. Kept until the next load; copies share it.
+  const AnagramIndex* WordsByLetters() const;
+
   // The word graph. A list is named by the index of its first entry; 0 is
   // no list. Every walk goes through these, so only this class knows how an
   // entry is stored.
@@ -169,6 +178,8 @@ class Lexicon {
   LexiconHeader header_;
   std::vector<uint32_t> edges_;
   uint32_t walk_steps_ = 0;
+  mutable std::shared_ptr<const AnagramIndex> words_by_letters_;
+  mutable int words_by_letters_asked_ = 0;
 };
 
 // Checks that a graph can be walked safely: every child index is in range,
