@@ -125,10 +125,11 @@ void VisitWordsBelow(const Lexicon& lexicon, uint32_t list, std::string_view pre
 template <typename OnMatch>
 class PatternWalk {
  public:
-  PatternWalk(const PatternAutomaton& automaton, uint32_t edge_count, uint64_t max_steps,
+  PatternWalk(const PatternAutomaton& automaton, const Lexicon& lexicon, uint64_t max_steps,
               OnMatch& on_match)
       : automaton_(automaton),
-        list_words_((edge_count + 63) / 64),
+        letters_below_(lexicon.LettersBelow(automaton.OpensWithClosure())),
+        list_words_((lexicon.EdgeCount() + 63) / 64),
         steps_left_(max_steps),
         on_match_(on_match) {
     Intern(0);  // number 0: nothing alive
@@ -164,7 +165,9 @@ class PatternWalk {
       ++matches_;
       if (on_match_(std::string_view(word_, depth + 1))) stopped_ = true;
     }
-    if (e.child() == 0 || stopped_ || KnownDead(e.child(), to)) return WalkStep::kSkip;
+    if (e.child() == 0 || stopped_ || KnownDead(e.child(), to) || LacksLetters(e.child(), to, live)) {
+      return WalkStep::kSkip;
+    }
     live_[depth + 1] = live;
     id_[depth + 1] = to;
     matches_before_[depth + 1] = matches_;
@@ -191,9 +194,17 @@ class PatternWalk {
     if (sets_.size() >= kMaxStates) return kUnnumbered;
     sets_.push_back(live);
     accepts_.push_back(automaton_.Accepts(live) ? 1 : 0);
+    needs_.push_back(automaton_.Needs(live));
     moves_.resize(sets_.size() * 26, kUnknown);
     dead_.emplace_back();
     return static_cast<int>(sets_.size() - 1);
+  }
+
+  // Whether the words below `list` lack a letter every match still needs.
+  bool LacksLetters(uint32_t list, int id, PatternAutomaton::State live) const {
+    if (letters_below_.empty()) return false;
+    const uint32_t needs = id != kUnnumbered ? needs_[id] : automaton_.Needs(live);
+    return (needs & ~letters_below_[list]) != 0;
   }
 
   bool KnownDead(uint32_t list, int id) const {
@@ -208,6 +219,7 @@ class PatternWalk {
   }
 
   const PatternAutomaton& automaton_;
+  std::span<const uint32_t> letters_below_;
   size_t list_words_;
   uint64_t steps_left_;
   OnMatch& on_match_;
@@ -217,6 +229,7 @@ class PatternWalk {
 
   std::vector<PatternAutomaton::State> sets_;
   std::vector<uint8_t> accepts_;
+  std::vector<uint32_t> needs_;
   std::vector<int16_t> moves_;
   std::vector<std::vector<uint64_t>> dead_;
 
@@ -440,7 +453,7 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
   // Matched along the walk unless a back-reference needs the whole word.
   PatternAutomaton automaton;
   if (automaton.Build(expression.Program())) {
-    PatternWalk walk(automaton, lexicon.EdgeCount(), kMaxPatternWalkSteps, insert);
+    PatternWalk walk(automaton, lexicon, kMaxPatternWalkSteps, insert);
     lexicon.Walk(lexicon.RootList(), 0, walk);
     if (walk.too_complex() && error != nullptr) *error = std::string(kTooComplex);
     return AddedSince(output, before);

@@ -193,6 +193,7 @@ void Lexicon::Clear() {
   walk_steps_ = 0;
   words_by_letters_.reset();
   words_by_letters_asked_ = 0;
+  letters_below_.reset();
 }
 
 const AnagramIndex* Lexicon::WordsByLetters() const {
@@ -202,6 +203,28 @@ const AnagramIndex* Lexicon::WordsByLetters() const {
     words_by_letters_ = std::make_shared<const AnagramIndex>(*this);
   }
   return words_by_letters_.get();
+}
+
+std::span<const uint32_t> Lexicon::LettersBelow(bool build) const {
+  if (letters_below_ == nullptr && build) {
+    auto below = std::make_shared<std::vector<uint32_t>>(edges_.size(), 0);
+    for (size_t i = edges_.size(); i-- > 2;) {
+      const uint32_t e = edges_[i];
+      const uint32_t child = edge::Child(e);
+      if (child != 0 && child <= i) {
+        below->clear();
+        break;
+      }
+      // Entries no walk reaches were never checked by the loader.
+      const char letter = edge::Letter(e);
+      uint32_t letters = letter >= 'A' && letter <= 'Z' ? 1u << (letter - 'A') : 0;
+      if (child != 0) letters |= (*below)[child];
+      if (!edge::IsLast(e) && i + 1 < edges_.size()) letters |= (*below)[i + 1];
+      (*below)[i] = letters;
+    }
+    letters_below_ = std::move(below);
+  }
+  return letters_below_ != nullptr ? std::span<const uint32_t>(*letters_below_) : std::span<const uint32_t>();
 }
 
 bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {

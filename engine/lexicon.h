@@ -127,6 +127,14 @@ class Lexicon {
   // single question never earns back, so the first few calls get null and
   // a later one builds it. Kept until the next load; copies share it.
   const AnagramIndex* WordsByLetters() const;
+  // For each entry, the letters of it, of the entries after it in its list
+  // and of the words below them (bit 0 for 'A'): at a list's first entry,
+  // every letter of the words below the list, so a walk can leave a list
+  // that lacks a letter it needs. Built in one backward pass when `build`
+  // asks for it (under a millisecond, worth it for walks that spread over
+  // the whole graph), else empty until then; kept until the next load.
+  // Never built for a graph whose lists do not lie after their entries.
+  std::span<const uint32_t> LettersBelow(bool build) const;
 
   // The word graph. A list is named by the index of its first entry; 0 is
   // no list. Every walk goes through these, so only this class knows how an
@@ -180,6 +188,7 @@ class Lexicon {
   uint32_t walk_steps_ = 0;
   mutable std::shared_ptr<const AnagramIndex> words_by_letters_;
   mutable int words_by_letters_asked_ = 0;
+  mutable std::shared_ptr<const std::vector<uint32_t>> letters_below_;
 };
 
 // Checks that a graph can be walked safely: every child index is in range,

@@ -1,5 +1,6 @@
 #include "engine/pattern_automaton.h"
 
+#include <bit>
 #include <cstddef>
 
 #include "engine/pattern_expression.h"
@@ -42,6 +43,8 @@ bool PatternAutomaton::Build(std::span<const uint8_t> program) {
   // Only anchored programs: a wildcard pattern always starts with BOL.
   if (program.empty() || static_cast<PatternOp>(program[0]) != PatternOp::kBol) return false;
   int element = 0;
+  // The letter of each element that takes exactly one, else 0.
+  std::array<uint32_t, kMaxElements + 1> one_letter{};
   auto add_letters = [](std::array<State, 26>& table, uint32_t letters, State bit) {
     for (int c = 0; c < 26; ++c) {
       if ((letters >> c) & 1) table[c] |= bit;
@@ -56,12 +59,14 @@ bool PatternAutomaton::Build(std::span<const uint8_t> program) {
       case PatternOp::kEnd:
         accept_ = bit;
         add_letters(closure_, (1u << 26) - 1, bit);
+        for (int i = element - 1; i >= 0; --i) needs_from_[i] = needs_from_[i + 1] | one_letter[i];
         return true;
       case PatternOp::kChr:
       case PatternOp::kAny:
       case PatternOp::kCcl:
         if (!ElementLetters(program, pc, letters, size)) return false;
         add_letters(single_, letters, bit);
+        if (std::has_single_bit(letters)) one_letter[element] = letters;
         pc += size;
         break;
       case PatternOp::kClo:

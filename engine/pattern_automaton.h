@@ -2,6 +2,7 @@
 #define TAVRUNE_ENGINE_PATTERN_AUTOMATON_H_
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 
@@ -32,6 +33,15 @@ class PatternAutomaton {
   }
   // Whether a word ending in this state matches.
   bool Accepts(State state) const { return (Close(state, skip_end_) & accept_) != 0; }
+  // Whether the first letters are free, so a walk spreads over the graph.
+  bool OpensWithClosure() const { return (Start() & skip_inside_) != 0; }
+  // Letters every match from this state has yet to take (bit 0 for 'A'):
+  // those of the one-letter elements after each live position.
+  uint32_t Needs(State state) const {
+    uint32_t needs = (1u << 26) - 1;
+    for (; state != 0; state &= state - 1) needs &= needs_from_[std::countr_zero(state)];
+    return needs;
+  }
 
  private:
   // Adds every position reached from `state` through elements that take no
@@ -46,6 +56,7 @@ class PatternAutomaton {
   State skip_inside_ = 0;            // closures
   State skip_end_ = 0;               // closures and anchors true after the word
   State accept_ = 0;
+  std::array<uint32_t, kMaxElements + 1> needs_from_{};
 };
 
 }  // namespace tavrune
