@@ -13,6 +13,7 @@
 #include "study/ui/quiz_history_dialog.h"
 #include "study/ui/slide_widgets.h"
 #include "study/ui/tavrune_view.h"
+#include "tests/ui/fake_timer.h"
 #include "tests/ui/qt_test_app.h"
 #include "tests/wordlist/doc_fixture.h"
 #include "wordlist/list_import.h"
@@ -22,17 +23,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class FakeTimer : public SlideTimer {
- public:
-  void Start(int period_ms) override {
-    period = period_ms;
-    running = true;
-  }
-  void Stop() override { running = false; }
-  bool IsRunning() const override { return running; }
-  int period = 0;
-  bool running = false;
-};
+using testing::FakeTimer;
 
 class QuizTest : public testing::DocTest {
  protected:

@@ -8,24 +8,14 @@
 #include "study/ui/slide_bar.h"
 #include "study/ui/slide_widgets.h"
 #include "study/ui/tavrune_view.h"
+#include "tests/ui/fake_timer.h"
 #include "tests/ui/qt_test_app.h"
 #include "tests/wordlist/doc_fixture.h"
 
 namespace tavrune {
 namespace {
 
-// A clock the test moves by hand.
-class FakeTimer : public SlideTimer {
- public:
-  void Start(int period_ms) override {
-    period = period_ms;
-    running = true;
-  }
-  void Stop() override { running = false; }
-  bool IsRunning() const override { return running; }
-  int period = 0;
-  bool running = false;
-};
+using testing::FakeTimer;
 
 class SlideShowTest : public testing::DocTest {
  protected:
