@@ -165,9 +165,8 @@ class PatternWalk {
       ++matches_;
       if (on_match_(std::string_view(word_, depth + 1))) stopped_ = true;
     }
-    if (e.child() == 0 || stopped_ || KnownDead(e.child(), to) || LacksLetters(e.child(), to, live)) {
-      return WalkStep::kSkip;
-    }
+    if (e.child() == 0 || stopped_ || KnownDead(e.child(), to)) return WalkStep::kSkip;
+    if (LacksLetters(e.child(), to, live)) return WalkStep::kSkip;
     live_[depth + 1] = live;
     id_[depth + 1] = to;
     matches_before_[depth + 1] = matches_;

@@ -224,7 +224,8 @@ std::span<const uint32_t> Lexicon::LettersBelow(bool build) const {
     }
     letters_below_ = std::move(below);
   }
-  return letters_below_ != nullptr ? std::span<const uint32_t>(*letters_below_) : std::span<const uint32_t>();
+  if (letters_below_ == nullptr) return {};
+  return *letters_below_;
 }
 
 bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {

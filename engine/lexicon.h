@@ -131,7 +131,7 @@ class Lexicon {
   // and of the words below them (bit 0 for 'A'): at a list's first entry,
   // every letter of the words below the list, so a walk can leave a list
   // that lacks a letter it needs. Built in one backward pass when `build`
-  // asks for it (under a millisecond, worth it for walks that spread over
+  // asks for it (about a millisecond, worth it for walks that spread over
   // the whole graph), else empty until then; kept until the next load.
   // Never built for a graph whose lists do not lie after their entries.
   std::span<const uint32_t> LettersBelow(bool build) const;
