@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "engine/generators.h"
 #include "engine/lexicon.h"
 #include "engine/word_walk.h"
 
@@ -34,5 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // No membership check: a hand-made list may repeat a letter, and look-ups
   // stop at its first edge while walks visit both.
   if (!first.empty()) lexicon.HookLine(first);
+  if (within_budget) {
+    // The tables built on demand walk the whole graph as well: the letters
+    // below each list for a pattern opening with a closure, and the words
+    // grouped by letters once racks with blanks are asked for repeatedly.
+    tavrune::WordCollection found;
+    tavrune::PatternMatches(lexicon, "*E*", found);
+    for (int i = 0; i < 4; ++i) tavrune::Anagrams(lexicon, first + "?", found);
+  }
   return 0;
 }
