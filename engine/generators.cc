@@ -449,6 +449,20 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
   }
   if (lexicon.RootList() == 0) return 0;
 
+  // Letters and one final '*' (a Beginning search) match every word through
+  // those letters: a plain walk below them, with no matching at all.
+  size_t letters = 0;
+  while (letters < pattern.size() && IsUpperLetter(pattern[letters])) ++letters;
+  if (letters > 0 && letters + 1 == pattern.size() && pattern.back() == '*') {
+    const std::string_view prefix = pattern.substr(0, letters);
+    const uint32_t last = lexicon.FollowPrefix(prefix);
+    if (last == 0) return 0;
+    if (lexicon.Entry(last).ends_word()) insert(prefix);
+    VisitWordsBelow(lexicon, lexicon.Entry(last).child(), prefix, insert,
+                    [&output] { return output.IsFull(); });
+    return AddedSince(output, before);
+  }
+
   // Matched along the walk unless a back-reference needs the whole word.
   PatternAutomaton automaton;
   if (automaton.Build(expression.Program())) {
