@@ -8,13 +8,12 @@ namespace {
 // Collects every word with its key, summed on the way down.
 class KeyedWords {
  public:
-  KeyedWords(std::vector<char>& letters, std::vector<uint32_t>& starts, std::vector<uint64_t>& keys,
-             uint64_t (*letter_key)(char))
-      : letters_(letters), starts_(starts), keys_(keys), letter_key_(letter_key) {}
+  KeyedWords(std::vector<char>& letters, std::vector<uint32_t>& starts, std::vector<uint64_t>& keys)
+      : letters_(letters), starts_(starts), keys_(keys) {}
 
   WalkStep Enter(GraphEdge e, int depth) {
     word_[depth] = e.letter();
-    key_[depth + 1] = key_[depth] + letter_key_(e.letter());
+    key_[depth + 1] = key_[depth] + AnagramIndex::LetterKey(e.letter());
     if (e.ends_word()) {
       letters_.insert(letters_.end(), word_, word_ + depth + 1);
       starts_.push_back(static_cast<uint32_t>(letters_.size()));
@@ -29,7 +28,6 @@ class KeyedWords {
   std::vector<char>& letters_;
   std::vector<uint32_t>& starts_;
   std::vector<uint64_t>& keys_;
-  uint64_t (*letter_key_)(char);
   char word_[kMaxGraphDepth + 1];
   uint64_t key_[kMaxGraphDepth + 2] = {};
 };
@@ -45,7 +43,7 @@ size_t SlotCount(size_t words) {
 AnagramIndex::AnagramIndex(const Lexicon& lexicon) {
   std::vector<uint64_t> keys;
   starts_.push_back(0);
-  KeyedWords walk(letters_, starts_, keys, &AnagramIndex::LetterKey);
+  KeyedWords walk(letters_, starts_, keys);
   lexicon.Walk(lexicon.RootList(), 0, walk);
 
   const auto words = static_cast<uint32_t>(keys.size());

@@ -30,13 +30,6 @@ class AnagramIndex {
 
   int WordCount() const { return static_cast<int>(next_.size()); }
 
- private:
-  static constexpr uint32_t kNone = UINT32_MAX;
-  struct Slot {
-    uint64_t key = 0;
-    uint32_t first = kNone;
-  };
-
   // A random 64-bit value per letter; a word's key is the sum of its
   // letters' values, so the key of a rack plus a letter is one addition.
   static uint64_t LetterKey(char c) {
@@ -53,6 +46,14 @@ class AnagramIndex {
     }();
     return kKeys[static_cast<unsigned char>(c - 'A') % 26];
   }
+
+ private:
+  static constexpr uint32_t kNone = UINT32_MAX;
+  struct Slot {
+    uint64_t key = 0;
+    uint32_t first = kNone;
+  };
+
   // The first word of the group with `key`, kNone when there is none.
   uint32_t Find(uint64_t key) const;
 

@@ -457,9 +457,9 @@ int PatternMatches(const Lexicon& lexicon, std::string_view pattern, WordCollect
     const std::string_view prefix = pattern.substr(0, letters);
     const uint32_t last = lexicon.FollowPrefix(prefix);
     if (last == 0) return 0;
-    if (lexicon.Entry(last).ends_word()) insert(prefix);
-    VisitWordsBelow(lexicon, lexicon.Entry(last).child(), prefix, insert,
-                    [&output] { return output.IsFull(); });
+    const GraphEdge e = lexicon.Entry(last);
+    if (e.ends_word()) insert(prefix);
+    VisitWordsBelow(lexicon, e.child(), prefix, insert, [&output] { return output.IsFull(); });
     return AddedSince(output, before);
   }
 

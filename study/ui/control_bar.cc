@@ -8,6 +8,12 @@ QString Latin1(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+WordCollection InsertionOrderCollection() {
+  WordCollection words;
+  words.SetSortMode(false, SortKey::kAlphabetical, false);
+  return words;
+}
+
 ControlBar::ControlBar(MTavruneDoc& doc, MSlideWnd& slide, int list_count, QWidget* parent)
     : QWidget(parent), doc_(doc), slide_(slide), list_count_(list_count) {
   switch (list_count_) {

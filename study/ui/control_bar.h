@@ -53,6 +53,13 @@ class ControlBar : public QWidget {
 // A word or answer line (8-bit letters) as the widgets show it.
 QString Latin1(std::string_view text);
 
+// What an answer list shows when the word has no answers.
+inline constexpr const char* kNoAnswers = " <<NONE>>";
+
+// A collection that keeps words in the order they come, as the answers are
+// computed.
+WordCollection InsertionOrderCollection();
+
 }  // namespace tavrune
 
 #endif  // TAVRUNE_STUDY_UI_CONTROL_BAR_H_

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kEmptyAnswerText = 40015;
 constexpr int kUnacceptableText = 40016;
-constexpr const char* kNoAnswers = " <<NONE>>";
 
 // The input shows what is typed in capitals, as the answers are.
 class UpperCaseValidator : public QValidator {
@@ -30,12 +29,6 @@ class UpperCaseValidator : public QValidator {
     return Acceptable;
   }
 };
-
-WordCollection InsertionOrderCollection() {
-  WordCollection words;
-  words.SetSortMode(false, SortKey::kAlphabetical, false);
-  return words;
-}
 
 std::vector<std::string> WordsOf(const WordCollection& words) {
   return std::vector<std::string>(words.begin(), words.end());

@@ -12,14 +12,6 @@
 namespace tavrune {
 namespace {
 
-constexpr const char* kNoAnswers = " <<NONE>>";
-
-WordCollection InsertionOrderCollection() {
-  WordCollection words;
-  words.SetSortMode(false, SortKey::kAlphabetical, false);
-  return words;
-}
-
 std::vector<std::string> EntriesOf(const WordCollection& words) {
   if (words.Count() == 0) return {kNoAnswers};
   std::vector<std::string> entries;
