@@ -73,8 +73,8 @@ class JudgeSession {
   void SetChoice(JudgeSettings choice);
 
   // Writes the settings back, loads the chosen lexicon under the wait cursor
-  // and opens the log session. False, after message 103, when the file
-  // cannot be read or is not a sound lexicon.
+  // and opens the log session. False, after message 103 when the file cannot
+  // be read or 110 when it is damaged.
   bool Load();
   // Closes the log session (once).
   void End();

@@ -3,7 +3,7 @@
 namespace tavrune {
 namespace {
 
-// The judge program's texts (101-109) and the study program's Word Judge
+// The judge program's texts (101-110) and the study program's Word Judge
 // dialog (40073-40075 live in study_strings.cc).
 constexpr StringEntry kStrings[] = {
     {101, "&About TavruneWordJudge..."},
@@ -15,6 +15,7 @@ constexpr StringEntry kStrings[] = {
     {107, "Invalid characters such as spaces found in the words to challenge. Letters A through Z are the only characters allowed.\n\nDo you want the invalid characters removed?"},
     {108, "Invalid characters removed.\n\nPlease verify the words again and press TAB key or click \"Judge\" button."},
     {109, "Challenge logs cannot be written in the folder\n%1\n\nJudging goes on, but no challenge will be recorded.\n\nDo you want to choose another folder?"},
+    {110, "The lexicon file\n%1\nis damaged: it is not a lexicon this program can read.\n\nPlease install the lexicon files again."},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -166,17 +167,39 @@ TEST_F(JudgeSessionTest, ChoiceIsNormalised) {
   EXPECT_EQ(session.Choice(), (JudgeSettings{LexiconId::kNA, "/srv/logs/", false}));
 }
 
-TEST_F(JudgeSessionTest, UnreadableLexiconShows103AfterSavingSettings) {
-  std::filesystem::create_directories(program_.File("Lexicons"));
-  testing::WriteBytes(program_.File("Lexicons/NA.TVD"), {1, 2, 3});  // shorter than a header
-  JudgeSession session(store_, prompt_, logs_.path(), FixedTime);
-  ASSERT_TRUE(session.Start(program_.path()));
-  EXPECT_FALSE(session.Load());
-  EXPECT_EQ(prompt_.MessageIds(), std::vector<int>{kLexiconUnreadableMessage});
-  EXPECT_EQ(prompt_.wait_depth, 0);
-  EXPECT_EQ(store_.GetString("General", "CurrentLexicon", ""), "1");
-  session.End();
-  EXPECT_TRUE(std::filesystem::is_empty(logs_.path()));
+TEST_F(JudgeSessionTest, UnreadableOrDamagedLexiconIsSaidSoAfterSavingSettings) {
+  const std::string lexicon = program_.File("Lexicons/NA.TVD");
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    int message;
+  };
+  const Case cases[] = {
+      {"shorter than a header",
+       [&] {
+         testing::WriteBytes(lexicon, {1, 2, 3});
+       },
+       kLexiconDamagedMessage},
+      {"a folder in the file's place", [&] { std::filesystem::create_directory(lexicon); },
+       kLexiconUnreadableMessage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(program_.File("Lexicons"));
+    std::filesystem::create_directories(program_.File("Lexicons"));
+    c.make();
+    prompt_.Clear();
+    JudgeSession session(store_, prompt_, logs_.path(), FixedTime);
+    ASSERT_TRUE(session.Start(program_.path()));
+    EXPECT_FALSE(session.Load());
+    ASSERT_EQ(prompt_.messages.size(), 1u);
+    EXPECT_EQ(prompt_.messages[0].id, c.message);
+    EXPECT_EQ(prompt_.messages[0].args, std::vector<std::string>{lexicon});
+    EXPECT_EQ(prompt_.wait_depth, 0);
+    EXPECT_EQ(store_.GetString("General", "CurrentLexicon", ""), "1");
+    session.End();
+    EXPECT_TRUE(std::filesystem::is_empty(logs_.path()));
+  }
 }
 
 TEST_F(JudgeSessionTest, LogFolderThatCannotBeWrittenIsSaidOnceAndAnotherMayBePicked) {
