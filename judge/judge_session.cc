@@ -108,15 +108,16 @@ bool JudgeSession::Load() {
     prompt_.ShowMessage(failure, {path}, UserPrompt::Icon::kError);
     return false;
   }
-  log_ = ChallengeLog(choice_.log_directory, clock_);
-  logs_kept_ = log_.StartSession(Caption());
+  log_.MoveTo(choice_.log_directory);
+  log_.StartSession(Caption());
   session_open_ = true;
   return true;
 }
 
 bool JudgeSession::CheckLogFolder(const FolderChooser& choose) {
-  while (session_open_ && !logs_kept_) {
-    if (prompt_.AskYesNo(kLogFolderUnwritableQuestion, {choice_.log_directory}) !=
+  while (session_open_ && log_.Waiting() > 0) {
+    if (prompt_.AskYesNo(kLogFolderUnwritableQuestion,
+                         {choice_.log_directory, log_.LastFailure().Reason()}) !=
         UserPrompt::Answer::kYes) {
       break;
     }
@@ -124,10 +125,9 @@ bool JudgeSession::CheckLogFolder(const FolderChooser& choose) {
     if (!folder) break;
     choice_.log_directory = NormalizeLogDirectory(*folder, default_log_directory_);
     WriteJudgeSettings(settings_, choice_);
-    log_ = ChallengeLog(choice_.log_directory, clock_);
-    logs_kept_ = log_.StartSession(Caption());
+    log_.MoveTo(choice_.log_directory);
   }
-  return logs_kept_;
+  return log_.Waiting() == 0;
 }
 
 void JudgeSession::End() {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "judge/judge_messages.h"
@@ -219,10 +219,11 @@ TEST_F(JudgeSessionTest, LogFolderThatCannotBeWrittenIsSaidOnceAndAnotherMayBePi
   ASSERT_TRUE(declined.Load());
   prompt_.Script({UserPrompt::Answer::kNo});
   EXPECT_FALSE(declined.CheckLogFolder(choose));
-  EXPECT_FALSE(declined.LogsKept());
+  EXPECT_EQ(declined.Log().Waiting(), 2u);
   ASSERT_EQ(prompt_.questions.size(), 1u);
   EXPECT_EQ(prompt_.questions[0].id, kLogFolderUnwritableQuestion);
-  EXPECT_EQ(prompt_.questions[0].args, std::vector<std::string>{missing});
+  EXPECT_EQ(prompt_.questions[0].args,
+            (std::vector<std::string>{missing, "No such file or directory"}));
   EXPECT_EQ(chooser_calls, 0);
 
   // Accepted: the folder picked takes the session's first entries and is kept.
