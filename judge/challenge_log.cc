@@ -131,9 +131,7 @@ size_t ChallengeLog::Waiting() const {
   return count;
 }
 
-std::string ChallengeLog::Failure::Reason() const {
-  return std::generic_category().message(error);
-}
+std::string ChallengeLog::Failure::Reason() const { return std::generic_category().message(error); }
 
 std::vector<std::string> ChallengeLog::WaitingArgs() const {
   return {std::to_string(Waiting()), failure_.path, failure_.Reason()};

@@ -45,7 +45,7 @@ class LogFileCalls {
 // line break (torn by a crash) gets one before the next line.
 class ChallengeLog {
  public:
-  // Why the last write failed: the file and the system's error number.
+  // Why a write failed: the file and the system's error number.
   struct Failure {
     std::string path;
     int error = 0;
@@ -90,9 +90,9 @@ class ChallengeLog {
   enum File { kChallenge, kAcceptable, kUnacceptable, kFileCount };
 
   std::string PathOf(File file) const;
+  void NoteFailure(File file, int error);
   // Opens every one of `files` (none is written when one cannot be opened)
   // and writes the lines waiting for them.
-  void NoteFailure(File file, int error);
   void Flush(std::initializer_list<File> files);
   // Stops at the first line that cannot be written, noting why.
   void WriteWaiting(File file, int fd);
