@@ -13,6 +13,9 @@ inline constexpr int kNotAcceptableVerdict = 106;
 inline constexpr int kInvalidCharactersQuestion = 107;
 inline constexpr int kInvalidCharactersRemovedMessage = 108;
 inline constexpr int kLogFolderUnwritableQuestion = 109;
+inline constexpr int kLexiconDamagedMessage = 110;
+inline constexpr int kLogLinesWaitingText = 111;
+inline constexpr int kEndWithLinesWaitingQuestion = 112;
 
 // The study program's Word Judge texts (resources/study_strings.cc).
 inline constexpr int kPlayAcceptableText = 40073;

@@ -1,10 +1,27 @@
 #include "judge/judge_session.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "judge/judge_messages.h"
 
 namespace tavrune {
+namespace {
+
+// Loads `path` into `lexicon`: 0 when it loaded, else the message that says
+// why not. A file that cannot be opened or read is 103; one read whole but
+// refused is damaged, which no change of permissions mends.
+int LoadLexicon(Lexicon& lexicon, const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return kLexiconUnreadableMessage;
+  const bool loaded = lexicon.Load(file);
+  const bool read_error = std::ferror(file) != 0;
+  std::fclose(file);
+  if (loaded) return 0;
+  return read_error ? kLexiconUnreadableMessage : kLexiconDamagedMessage;
+}
+
+}  // namespace
 
 std::string NormalizeLogDirectory(std::string_view directory, std::string_view default_directory) {
   std::string folder(directory.empty() || directory.size() > kMaxLogDirectoryLength
@@ -81,24 +98,26 @@ void JudgeSession::SetChoice(JudgeSettings choice) {
 
 bool JudgeSession::Load() {
   WriteJudgeSettings(settings_, choice_);
-  bool loaded = false;
+  const std::string path = directory_.PathOf(choice_.current_lexicon);
+  int failure = 0;
   {
     WaitCursor wait(prompt_);
-    loaded = lexicon_.LoadFile(directory_.PathOf(choice_.current_lexicon));
+    failure = LoadLexicon(lexicon_, path);
   }
-  if (!loaded) {
-    prompt_.ShowMessage(kLexiconUnreadableMessage, {}, UserPrompt::Icon::kError);
+  if (failure != 0) {
+    prompt_.ShowMessage(failure, {path}, UserPrompt::Icon::kError);
     return false;
   }
-  log_ = ChallengeLog(choice_.log_directory, clock_);
-  logs_kept_ = log_.StartSession(Caption());
+  log_.MoveTo(choice_.log_directory);
+  log_.StartSession(Caption());
   session_open_ = true;
   return true;
 }
 
 bool JudgeSession::CheckLogFolder(const FolderChooser& choose) {
-  while (session_open_ && !logs_kept_) {
-    if (prompt_.AskYesNo(kLogFolderUnwritableQuestion, {choice_.log_directory}) !=
+  while (session_open_ && log_.Waiting() > 0) {
+    if (prompt_.AskYesNo(kLogFolderUnwritableQuestion,
+                         {choice_.log_directory, log_.LastFailure().Reason()}) !=
         UserPrompt::Answer::kYes) {
       break;
     }
@@ -106,10 +125,9 @@ bool JudgeSession::CheckLogFolder(const FolderChooser& choose) {
     if (!folder) break;
     choice_.log_directory = NormalizeLogDirectory(*folder, default_log_directory_);
     WriteJudgeSettings(settings_, choice_);
-    log_ = ChallengeLog(choice_.log_directory, clock_);
-    logs_kept_ = log_.StartSession(Caption());
+    log_.MoveTo(choice_.log_directory);
   }
-  return logs_kept_;
+  return log_.Waiting() == 0;
 }
 
 void JudgeSession::End() {

@@ -73,8 +73,8 @@ class JudgeSession {
   void SetChoice(JudgeSettings choice);
 
   // Writes the settings back, loads the chosen lexicon under the wait cursor
-  // and opens the log session. False, after message 103, when the file
-  // cannot be read or is not a sound lexicon.
+  // and opens the log session. False, after message 103 when the file cannot
+  // be read or 110 when it is damaged.
   bool Load();
   // Closes the log session (once).
   void End();
@@ -82,12 +82,11 @@ class JudgeSession {
   // Another log folder picked by the user, starting at `current`; nullopt
   // when the user cancels.
   using FolderChooser = std::function<std::optional<std::string>(const std::string& current)>;
-  // After Load: when the session's first entry could not be written, says so
-  // (question 109) and, on Yes, lets the user pick another folder, until one
-  // takes the entry or the user gives up. A folder picked is stored. Entries
-  // that fail later stay silent. Returns whether logs are kept.
+  // After Load: when the session's first entries could not be written, says
+  // so (question 109) and, on Yes, lets the user pick another folder, until
+  // one takes them or the user gives up. A folder picked is stored. Returns
+  // whether nothing waits to be written.
   bool CheckLogFolder(const FolderChooser& choose);
-  bool LogsKept() const { return logs_kept_; }
 
   const Lexicon& CurrentLexicon() const { return lexicon_; }
   std::string Caption() const { return LexiconCaption(lexicon_.Header()); }
@@ -104,7 +103,6 @@ class JudgeSession {
   Lexicon lexicon_;
   ChallengeLog log_;
   bool session_open_ = false;
-  bool logs_kept_ = false;
 };
 
 }  // namespace tavrune

@@ -3,7 +3,7 @@
 namespace tavrune {
 namespace {
 
-// The judge program's texts (101-109) and the study program's Word Judge
+// The judge program's texts (101-112) and the study program's Word Judge
 // dialog (40073-40075 live in study_strings.cc).
 constexpr StringEntry kStrings[] = {
     {101, "&About TavruneWordJudge..."},
@@ -14,7 +14,10 @@ constexpr StringEntry kStrings[] = {
     {106, "Play is\nNOT ACCEPTABLE"},
     {107, "Invalid characters such as spaces found in the words to challenge. Letters A through Z are the only characters allowed.\n\nDo you want the invalid characters removed?"},
     {108, "Invalid characters removed.\n\nPlease verify the words again and press TAB key or click \"Judge\" button."},
-    {109, "Challenge logs cannot be written in the folder\n%1\n\nJudging goes on, but no challenge will be recorded.\n\nDo you want to choose another folder?"},
+    {109, "Challenge logs cannot be written in the folder\n%1\n(%2).\n\nJudging goes on; the challenges wait in memory and are written as soon as the folder takes them.\n\nDo you want to choose another folder?"},
+    {110, "The lexicon file\n%1\nis damaged: it is not a lexicon this program can read.\n\nPlease install the lexicon files again."},
+    {111, "Log lines waiting: %1 (cannot write \"%2\": %3)"},
+    {112, "%1 log lines could not be written to\n%2\n(%3).\n\nThey will be lost if the judge ends now. Do you want to end anyway?"},
 };
 
 }  // namespace

@@ -25,7 +25,7 @@ inline constexpr int kIntegerText = 61442;
 inline constexpr int kMaxCharsText = 61443;
 
 // The text of string `id`, empty when there is none. The tables of both
-// programs share one number space (101-109 judge, 40001-40086 study, and the
+// programs share one number space (101-119 judge, 40001-40086 study, and the
 // standard texts).
 std::string_view StringText(int id);
 

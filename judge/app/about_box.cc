@@ -10,7 +10,7 @@
 
 namespace tavrune {
 
-AboutBox::AboutBox(const QString& lexicon_lines, const QString& log_folder, bool logs_kept,
+AboutBox::AboutBox(const QString& lexicon_lines, const QString& log_folder, const QString& waiting,
                    QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(tr("About %1").arg(QString::fromUtf8(kJudgeProgramName)));
@@ -29,10 +29,9 @@ AboutBox::AboutBox(const QString& lexicon_lines, const QString& log_folder, bool
   lexicons_->setTextFormat(Qt::PlainText);
   lexicons_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  log_folder_ = new QLabel(
-      logs_kept ? tr("Log folder: %1").arg(log_folder)
-                : tr("Log folder: %1 (cannot be written: no logs are kept)").arg(log_folder),
-      this);
+  QString folder_text = tr("Log folder: %1").arg(log_folder);
+  if (!waiting.isEmpty()) folder_text += '\n' + waiting;
+  log_folder_ = new QLabel(folder_text, this);
   log_folder_->setTextFormat(Qt::PlainText);
   log_folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   log_folder_->setVisible(!log_folder.isEmpty());

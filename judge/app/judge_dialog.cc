@@ -103,6 +103,11 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   lexicon_line_->setReadOnly(true);
   lexicon_line_->setFocusPolicy(Qt::NoFocus);
 
+  log_mark_ = new QLabel(this);
+  log_mark_->setTextFormat(Qt::PlainText);
+  log_mark_->setWordWrap(true);
+  log_mark_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(judge_);
   buttons->addWidget(clear_);
@@ -129,7 +134,8 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   grid->addWidget(words_, 1, 0);
   grid->addLayout(buttons, 1, 1);
   grid->addLayout(verdict_row, 2, 0, 1, 2);
-  grid->addWidget(lexicon_line_, 3, 0, 1, 2);
+  grid->addWidget(log_mark_, 3, 0, 1, 2);
+  grid->addWidget(lexicon_line_, 4, 0, 1, 2);
   grid->setRowStretch(1, 1);
   resize(kDefaultWidth, kDefaultHeight);
 
@@ -169,6 +175,7 @@ JudgeDialog::JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& 
   connect(quit_action_, &QAction::triggered, this, &QDialog::accept);
   connect(&timer_, &QTimer::timeout, this, &JudgeDialog::ClearTimerFired);
   connect(words_, &QPlainTextEdit::textChanged, this, &JudgeDialog::TextEdited);
+  ShowLogState();
   words_->setFocus();
 }
 
@@ -245,6 +252,7 @@ void JudgeDialog::Judge() {
   verdict_shown_ = true;
   timer_.start();
   log_.LogChallenge(challenge);
+  ShowLogState();
   words_->setFocus();
 }
 
@@ -255,6 +263,11 @@ void JudgeDialog::Clear() {
   clearing_ = false;
   RemoveVerdict();
   SetJudgeEnabled(false);
+  // Space freed since the last challenge takes the waiting lines now.
+  if (log_.Waiting() > 0) {
+    log_.Retry();
+    ShowLogState();
+  }
   words_->setFocus();
 }
 
@@ -264,10 +277,31 @@ void JudgeDialog::ShowAbout() {
   if (about_handler_) {
     about_handler_();
   } else {
-    AboutBox box(setup_.lexicon_lines, setup_.log_folder, setup_.logs_kept, this);
+    AboutBox box(setup_.lexicon_lines, QString::fromStdString(log_.Folder()),
+                 log_mark_->isHidden() ? QString() : log_mark_->text(), this);
     box.exec();
   }
   words_->setFocus();
+}
+
+void JudgeDialog::done(int result) {
+  if (log_.Waiting() > 0 && !log_.Retry()) {
+    ShowLogState();
+    if (prompt_.AskYesNo(kEndWithLinesWaitingQuestion, log_.WaitingArgs()) !=
+        UserPrompt::Answer::kYes) {
+      words_->setFocus();
+      return;
+    }
+  }
+  QDialog::done(result);
+}
+
+void JudgeDialog::ShowLogState() {
+  const bool waiting = log_.Waiting() > 0;
+  log_mark_->setText(
+      waiting ? QString::fromStdString(MessageText(kLogLinesWaitingText, log_.WaitingArgs()))
+              : QString());
+  log_mark_->setVisible(waiting);
 }
 
 void JudgeDialog::TextEdited() {

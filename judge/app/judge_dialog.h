@@ -40,8 +40,6 @@ class JudgeDialog : public QDialog {
     QString lexicon_caption;  // "Lexicon: name: description"
     QString lexicon_lines;    // the About box's description lines
     bool no_mouse = true;
-    QString log_folder;     // where the logs go
-    bool logs_kept = true;  // whether the session's first entry was written
   };
 
   JudgeDialog(const Lexicon& lexicon, ChallengeLog& log, UserPrompt& prompt, Setup setup,
@@ -75,6 +73,8 @@ class JudgeDialog : public QDialog {
   QPushButton* ClearButton() const { return clear_; }
   QPushButton* AboutButton() const { return about_; }
   QLineEdit* LexiconLine() const { return lexicon_line_; }
+  // Shown while log lines wait to be written, with their count and why.
+  QLabel* LogMark() const { return log_mark_; }
   QAction* AboutAction() const { return about_action_; }
   QAction* FullScreenAction() const { return full_screen_action_; }
   QAction* QuitAction() const { return quit_action_; }
@@ -84,11 +84,15 @@ class JudgeDialog : public QDialog {
   // Esc never ends the session: a stray key at the board must not close it.
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // Ending with log lines still waiting asks first (112); No keeps the
+  // session, so space can be freed and the lines written.
+  void done(int result) override;
 
  private:
   void TextEdited();
   void RemoveVerdict();
   void SetJudgeEnabled(bool enabled);
+  void ShowLogState();
 
   const Lexicon& lexicon_;
   ChallengeLog& log_;
@@ -106,6 +110,7 @@ class JudgeDialog : public QDialog {
   QPushButton* clear_;
   QPushButton* about_;
   QLineEdit* lexicon_line_;
+  QLabel* log_mark_;
   QAction* about_action_;
   QGridLayout* icon_cell_;
   QWidget* balance_;

@@ -46,8 +46,6 @@ int main(int argc, char* argv[]) {
   setup.lexicon_caption = QString::fromStdString(session.Caption());
   setup.lexicon_lines = QString::fromStdString(session.Directory().AboutText());
   setup.no_mouse = session.NoMouse();
-  setup.log_folder = QString::fromStdString(session.Choice().log_directory);
-  setup.logs_kept = session.LogsKept();
   tavrune::JudgeDialog dialog(session.CurrentLexicon(), session.Log(), prompt, setup);
   prompt.SetParent(&dialog);
   dialog.exec();

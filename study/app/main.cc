@@ -42,11 +42,12 @@ int main(int argc, char* argv[]) {
   const QString file =
       arguments.size() > 1 ? QFileInfo(arguments[1]).absoluteFilePath() : QString();
 
-  tavrune::SingleInstance instance(tavrune::SingleInstance::DefaultName());
-  if (!instance.Claim(file)) return 0;
-
   tavrune::QtSettings settings(QStringLiteral("Kestrelle"),
                                QString::fromUtf8(tavrune::kStudyProgramName));
+  tavrune::SingleInstance instance(
+      tavrune::SingleInstance::DefaultName(QFileInfo(settings.Store().fileName()).absolutePath()));
+  if (!instance.Claim(file)) return 0;
+
   tavrune::QtUserPrompt prompt(QString::fromUtf8(tavrune::kStudyProgramName));
   int result = 1;
   {

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/failing_log_calls.h"
 #include "tests/support/fixed_time.h"
 #include "tests/support/lexicon_fixture.h"
 
@@ -113,6 +116,69 @@ TEST(ChallengeLogTest, FullDiskIsReportedNotFatal) {
   EXPECT_FALSE(log.Append("entry\n"));
   EXPECT_FALSE(log.LogChallenge(Play({"QI"}, {true})));
   EXPECT_EQ(ReadAll(dir.File(kAcceptableWordsLogName)), "QI\n");
+}
+
+TEST(ChallengeLogTest, LinesThatCannotBeWrittenWaitAndGoOutInOrder) {
+  struct Case {
+    const char* name;
+    int open_error;
+    int write_error;
+    size_t short_write;
+  };
+  const Case cases[] = {
+      {"read-only folder", EACCES, 0, 0},
+      {"full disk", 0, ENOSPC, 0},
+      {"disk full part way through a line", 0, ENOSPC, 7},
+  };
+  const std::string session =
+      "03/14/06 19:05:40| *** STARTING JUDGE SESSION ***\n"
+      "03/14/06 19:05:40| Lexicon: Test\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TempFolder dir;
+    testing::FailingLogCalls calls;
+    ChallengeLog log(dir.path(), FixedTime, &calls);
+    ASSERT_TRUE(log.StartSession("Lexicon: Test"));
+
+    calls.open_error = c.open_error;
+    calls.write_error = c.write_error;
+    calls.short_write = c.short_write;
+    EXPECT_FALSE(log.LogChallenge(Play({"QI", "ZA"}, {true, true})));
+    EXPECT_FALSE(log.LogChallenge(Play({"CAT", "XYZZY"}, {true, false})));
+    EXPECT_EQ(log.Waiting(), 6u);
+    EXPECT_EQ(log.WaitingArgs(),
+              (std::vector<std::string>{"6", dir.File(kChallengeLogName),
+                                        std::strerror(c.open_error + c.write_error)}));
+    // Whole lines or nothing: no piece of a line is left in any file.
+    EXPECT_EQ(ReadAll(dir.File(kChallengeLogName)), session);
+    EXPECT_EQ(ReadAll(dir.File(kAcceptableWordsLogName)), "");
+
+    calls.Heal();
+    EXPECT_TRUE(log.EndSession());
+    EXPECT_EQ(log.Waiting(), 0u);
+    EXPECT_EQ(ReadAll(dir.File(kChallengeLogName)),
+              session +
+                  "03/14/06 19:05:40| QI ZA | ACCEPTABLE\n"
+                  "03/14/06 19:05:40| CAT XYZZY | NOT ACCEPTABLE\n"
+                  "03/14/06 19:05:40| *** ENDING JUDGE SESSION ***\n");
+    EXPECT_EQ(ReadAll(dir.File(kAcceptableWordsLogName)), "QI\nZA\nCAT\n");
+    EXPECT_EQ(ReadAll(dir.File(kUnacceptableWordsLogName)), "XYZZY\n");
+  }
+}
+
+TEST(ChallengeLogTest, ALineNeverJoinsATornOne) {
+  testing::TempFolder dir;
+  {
+    std::ofstream torn(dir.File(kChallengeLogName));
+    torn << "03/14/06 19:05:40| QI Z";
+  }
+  ChallengeLog log(dir.path(), FixedTime);
+  EXPECT_TRUE(log.Append("entry\n"));
+  EXPECT_TRUE(log.Append("next\n"));
+  EXPECT_EQ(ReadAll(dir.File(kChallengeLogName)),
+            "03/14/06 19:05:40| QI Z\n"
+            "03/14/06 19:05:40| entry\n"
+            "03/14/06 19:05:40| next\n");
 }
 
 TEST(ChallengeLogTest, LongPlaysAreWrittenWhole) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "judge/judge_messages.h"
@@ -166,17 +167,39 @@ TEST_F(JudgeSessionTest, ChoiceIsNormalised) {
   EXPECT_EQ(session.Choice(), (JudgeSettings{LexiconId::kNA, "/srv/logs/", false}));
 }
 
-TEST_F(JudgeSessionTest, UnreadableLexiconShows103AfterSavingSettings) {
-  std::filesystem::create_directories(program_.File("Lexicons"));
-  testing::WriteBytes(program_.File("Lexicons/NA.TVD"), {1, 2, 3});  // shorter than a header
-  JudgeSession session(store_, prompt_, logs_.path(), FixedTime);
-  ASSERT_TRUE(session.Start(program_.path()));
-  EXPECT_FALSE(session.Load());
-  EXPECT_EQ(prompt_.MessageIds(), std::vector<int>{kLexiconUnreadableMessage});
-  EXPECT_EQ(prompt_.wait_depth, 0);
-  EXPECT_EQ(store_.GetString("General", "CurrentLexicon", ""), "1");
-  session.End();
-  EXPECT_TRUE(std::filesystem::is_empty(logs_.path()));
+TEST_F(JudgeSessionTest, UnreadableOrDamagedLexiconIsSaidSoAfterSavingSettings) {
+  const std::string lexicon = program_.File("Lexicons/NA.TVD");
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    int message;
+  };
+  const Case cases[] = {
+      {"shorter than a header",
+       [&] {
+         testing::WriteBytes(lexicon, {1, 2, 3});
+       },
+       kLexiconDamagedMessage},
+      {"a folder in the file's place", [&] { std::filesystem::create_directory(lexicon); },
+       kLexiconUnreadableMessage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(program_.File("Lexicons"));
+    std::filesystem::create_directories(program_.File("Lexicons"));
+    c.make();
+    prompt_.Clear();
+    JudgeSession session(store_, prompt_, logs_.path(), FixedTime);
+    ASSERT_TRUE(session.Start(program_.path()));
+    EXPECT_FALSE(session.Load());
+    ASSERT_EQ(prompt_.messages.size(), 1u);
+    EXPECT_EQ(prompt_.messages[0].id, c.message);
+    EXPECT_EQ(prompt_.messages[0].args, std::vector<std::string>{lexicon});
+    EXPECT_EQ(prompt_.wait_depth, 0);
+    EXPECT_EQ(store_.GetString("General", "CurrentLexicon", ""), "1");
+    session.End();
+    EXPECT_TRUE(std::filesystem::is_empty(logs_.path()));
+  }
 }
 
 TEST_F(JudgeSessionTest, LogFolderThatCannotBeWrittenIsSaidOnceAndAnotherMayBePicked) {
@@ -196,10 +219,11 @@ TEST_F(JudgeSessionTest, LogFolderThatCannotBeWrittenIsSaidOnceAndAnotherMayBePi
   ASSERT_TRUE(declined.Load());
   prompt_.Script({UserPrompt::Answer::kNo});
   EXPECT_FALSE(declined.CheckLogFolder(choose));
-  EXPECT_FALSE(declined.LogsKept());
+  EXPECT_EQ(declined.Log().Waiting(), 2u);
   ASSERT_EQ(prompt_.questions.size(), 1u);
   EXPECT_EQ(prompt_.questions[0].id, kLogFolderUnwritableQuestion);
-  EXPECT_EQ(prompt_.questions[0].args, std::vector<std::string>{missing});
+  EXPECT_EQ(prompt_.questions[0].args,
+            (std::vector<std::string>{missing, "No such file or directory"}));
   EXPECT_EQ(chooser_calls, 0);
 
   // Accepted: the folder picked takes the session's first entries and is kept.

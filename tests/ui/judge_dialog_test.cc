@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,6 +17,7 @@
 #include "judge/challenge_log.h"
 #include "judge/judge_messages.h"
 #include "judge/ui/upper_case_edit.h"
+#include "tests/support/failing_log_calls.h"
 #include "tests/support/fixed_time.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
@@ -265,6 +267,44 @@ TEST_F(JudgeDialogTest, JudgingGoesOnWithoutALogFolder) {
   QTest::keyClick(dialog.WordsEdit(), Qt::Key_Tab);
   EXPECT_EQ(dialog.VerdictText()->text(), "Play is\nACCEPTABLE");
   EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(JudgeDialogTest, WaitingLogLinesAreMarkedAndEndingAsksFirst) {
+  testing::FailingLogCalls calls;
+  ChallengeLog log(logs_.path(), FixedTime, &calls);
+  JudgeDialog dialog(lexicon_, log, prompt_, JudgeDialog::Setup{});
+  dialog.show();
+  EXPECT_TRUE(dialog.LogMark()->isHidden());
+
+  calls.open_error = EROFS;
+  QTest::keyClicks(dialog.WordsEdit(), "QI ZA");
+  QTest::keyClick(dialog.WordsEdit(), Qt::Key_Tab);
+  EXPECT_EQ(dialog.VerdictText()->text(), "Play is\nACCEPTABLE");
+  EXPECT_FALSE(dialog.LogMark()->isHidden());
+  EXPECT_EQ(dialog.LogMark()->text().toStdString(), "Log lines waiting: 3 (cannot write \"" +
+                                                        logs_.File(kChallengeLogName) +
+                                                        "\": Read-only file system)");
+  prompt_.Script({Answer::kNo});
+  dialog.QuitAction()->trigger();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(prompt_.QuestionIds(), std::vector<int>{kEndWithLinesWaitingQuestion});
+  EXPECT_EQ(prompt_.questions[0].args[0], "3");
+
+  // Space freed: the next clearing writes the lines and the mark goes.
+  calls.Heal();
+  dialog.ClearTimerFired();
+  EXPECT_TRUE(dialog.LogMark()->isHidden());
+  EXPECT_EQ(ChallengeLogText(), "03/14/06 19:05:40| QI ZA | ACCEPTABLE\n");
+  EXPECT_EQ(ReadAll(logs_.File(kAcceptableWordsLogName)), "QI\nZA\n");
+
+  calls.write_error = ENOSPC;
+  QTest::keyClicks(dialog.WordsEdit(), "QI");
+  QTest::keyClick(dialog.WordsEdit(), Qt::Key_Tab);
+  EXPECT_FALSE(dialog.LogMark()->isHidden());
+  prompt_.Script({Answer::kYes});
+  dialog.QuitAction()->trigger();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(prompt_.questions.size(), 2u);
 }
 
 TEST_F(JudgeDialogTest, LargePasteIsUpperCasedAndJudged) {

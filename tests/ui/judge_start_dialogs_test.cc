@@ -58,11 +58,11 @@ TEST_F(JudgeStartDialogsTest, AboutBoxNamesVersionAndLexicons) {
   EXPECT_EQ(about.LexiconLines()->text(), "American, us, 1 words\nBoth, mixed, 2 words");
   EXPECT_TRUE(about.LogFolderLine()->isHidden());
 
-  AboutBox kept("", "/srv/logs/", true);
+  AboutBox kept("", "/srv/logs/");
   EXPECT_EQ(kept.LogFolderLine()->text(), "Log folder: /srv/logs/");
-  AboutBox lost("", "/srv/gone/", false);
-  EXPECT_EQ(lost.LogFolderLine()->text(),
-            "Log folder: /srv/gone/ (cannot be written: no logs are kept)");
+  AboutBox waiting("", "/srv/full/", "Log lines waiting: 2 (no space)");
+  EXPECT_EQ(waiting.LogFolderLine()->text(),
+            "Log folder: /srv/full/\nLog lines waiting: 2 (no space)");
 }
 
 TEST_F(JudgeStartDialogsTest, MessageAndQuestionBoxes) {
