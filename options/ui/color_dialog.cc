@@ -14,8 +14,9 @@ namespace {
 
 QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
-// Paints each line in its palette colour; the selected line gets a frame
-// that shows against that colour.
+// Paints each line as a swatch of its palette colour in a black frame, so a
+// swatch in the dialog's own grey shows as well as the others; the
+// selected swatch gets a second frame inside that shows against its colour.
 class PaletteDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -24,21 +25,28 @@ class PaletteDelegate : public QStyledItemDelegate {
              const QModelIndex& index) const override {
     if (index.row() < 0 || index.row() >= kPaletteSize) return;
     const Rgb colour = kColourPalette[static_cast<size_t>(index.row())];
+    const QRect swatch = option.rect.adjusted(kGap, kGap, -kGap, -kGap);
     painter->save();
-    painter->fillRect(option.rect, ToQColor(colour));
+    painter->fillRect(swatch, ToQColor(colour));
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(Qt::black);
+    painter->drawRect(swatch.adjusted(0, 0, -1, -1));
     if (option.state & QStyle::State_Selected) {
       painter->setPen(ToQColor(SelectionFrameColour(colour)));
-      painter->setBrush(Qt::NoBrush);
-      painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
-      painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+      painter->drawRect(swatch.adjusted(1, 1, -2, -2));
+      painter->drawRect(swatch.adjusted(2, 2, -3, -3));
     }
     painter->restore();
   }
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
     return {option.fontMetrics.horizontalAdvance(QLatin1Char('W')) * 8,
-            option.fontMetrics.height() + 2};
+            option.fontMetrics.height() + 2 + 2 * kGap};
   }
+
+ private:
+  // Between the swatches, in the list's own colour.
+  static constexpr int kGap = 2;
 };
 
 }  // namespace
