@@ -65,7 +65,7 @@ void PrintSupport::SetSetup(const PageSetup& setup) {
 }
 
 void PrintSupport::EditPageSetup() {
-  PageSetupDialog dialog(setup_, parent_);
+  PageSetupDialog dialog(setup_, doc_.App().Prompt(), parent_);
   if (dialog.exec() == QDialog::Accepted) SetSetup(dialog.Result());
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -12,8 +12,10 @@
 #include "print/ui/page_setup_dialogs.h"
 #include "print/ui/print_pdf_command.h"
 #include "print/ui/print_support.h"
+#include "resources/string_table.h"
 #include "study/settings_table.h"
 #include "tests/support/lexicon_fixture.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/ui/qt_test_app.h"
 #include "tests/wordlist/doc_fixture.h"
 
@@ -64,25 +66,83 @@ TEST_F(PrintSupportTest, WritesThePageSetupBackOnlyWhenChanged) {
   EXPECT_EQ(settings_.size(), before);
   {
     PrintSupport support(doc, nullptr);
-    PageSetupDialog dialog(support.Setup());
-    dialog.MarginBox(2)->setValue(1.5);
+    PageSetupDialog dialog(support.Setup(), prompt_);
+    dialog.MarginEdit(2)->setText("1.5");
+    dialog.accept();
     support.SetSetup(dialog.Result());
   }
   EXPECT_EQ(ReadSetting(settings_, setting::page_setup::kTopMargin), 2160);
   EXPECT_EQ(ReadSetting(settings_, setting::page_setup::kHeaderRoom), 1080);
 }
 
-TEST(FontsSpacingDialogTest, ShowsAndReturnsPoints) {
+// A value typed into a field and OK pressed: the range message in the
+// dialog's units with the focus back on the field, or the value taken.
+struct FieldCase {
+  QLineEdit* field;
+  const char* text;
+  std::vector<std::string> range;  // empty when taken or not a number
+  int message;                     // 0 when taken
+};
+
+void PressOk(QDialog& dialog, const FieldCase& c, testing::RecordingPrompt& prompt) {
+  prompt.Clear();
+  dialog.show();
+  c.field->setText(c.text);
+  dialog.accept();
+  if (c.message == 0) {
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.text;
+    EXPECT_TRUE(prompt.messages.empty()) << c.text;
+  } else {
+    EXPECT_TRUE(dialog.isVisible()) << c.text;
+    ASSERT_EQ(prompt.MessageIds(), std::vector<int>{c.message}) << c.text;
+    EXPECT_EQ(prompt.messages[0].args, c.range) << c.text;
+    EXPECT_EQ(dialog.focusWidget(), c.field) << c.text;
+  }
+  dialog.hide();
+}
+
+TEST(PageSetupDialogTest, OutOfRangeSizesAndMarginsKeepTheDialogOpen) {
   testing::EnsureQtApp();
-  FontsSpacingDialog dialog(FontDialogValuesOf(PageSetup()));
+  testing::RecordingPrompt prompt;
+  PageSetupDialog dialog(PageSetup(), prompt);
+  EXPECT_EQ(dialog.SizeEdit(0)->text(), "8.50");
+  const std::vector<std::string> sizes = {"4", "17"};
+  const std::vector<std::string> margins = {"0.5", "1.5"};
+  for (const FieldCase& c : {FieldCase{dialog.SizeEdit(0), "3", sizes, kIntegerRangeText},
+                             FieldCase{dialog.SizeEdit(1), "18", sizes, kIntegerRangeText},
+                             FieldCase{dialog.SizeEdit(0), "wide", {}, kIntegerText},
+                             FieldCase{dialog.MarginEdit(3), "1.6", margins, kIntegerRangeText},
+                             FieldCase{dialog.MarginEdit(0), "0.25", margins, kIntegerRangeText}}) {
+    const QString opening = c.field->text();
+    PressOk(dialog, c, prompt);
+    c.field->setText(opening);
+  }
+  EXPECT_EQ(dialog.Result(), PageSetup());
+  PressOk(dialog, {dialog.SizeEdit(0), "4", {}, 0}, prompt);
+  EXPECT_EQ(dialog.Result().width, 4 * 1440);
+}
+
+TEST(FontsSpacingDialogTest, WholePointsWithinTheirRanges) {
+  testing::EnsureQtApp();
+  testing::RecordingPrompt prompt;
+  FontsSpacingDialog dialog(FontDialogValuesOf(PageSetup()), prompt);
   EXPECT_EQ(dialog.windowTitle(), "Fonts and Spacing");
-  EXPECT_DOUBLE_EQ(dialog.SizeBox()->value(), 10);
-  dialog.LineSpacingBox()->setValue(9);  // beyond the range
-  dialog.ColumnSpacingBox()->setValue(12.5);
+  EXPECT_EQ(dialog.SizeEdit()->text(), "10");
+  EXPECT_EQ(dialog.ColumnSpacingEdit()->text(), "15");
+  for (const FieldCase& c :
+       {FieldCase{dialog.LineSpacingEdit(), "9", {"0", "3"}, kIntegerRangeText},
+        FieldCase{dialog.ColumnSpacingEdit(), "12.5", {}, kIntegerText},
+        FieldCase{dialog.SizeEdit(), "31", {"6", "30"}, kIntegerRangeText}}) {
+    const QString opening = c.field->text();
+    PressOk(dialog, c, prompt);
+    c.field->setText(opening);
+  }
+  dialog.LineSpacingEdit()->setText("3");
+  PressOk(dialog, {dialog.ColumnSpacingEdit(), "12", {}, 0}, prompt);
   PageSetup setup;
   ApplyFontDialog(dialog.Values(), setup);
   EXPECT_EQ(setup.vertical_spacing, 60);
-  EXPECT_EQ(setup.column_spacing, 250);
+  EXPECT_EQ(setup.column_spacing, 240);
 }
 
 // A program folder with one lexicon, so no dictionary was ever chosen.
