@@ -1,12 +1,20 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QLineEdit>
+#include <QtGlobal>
 #include <algorithm>
+#include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/lexicon_builder.h"
 #include "print/ui/page_setup_dialogs.h"
@@ -205,22 +213,67 @@ TEST_F(PrintPdfCommandTest, PrintsEveryPageOfTheList) {
   EXPECT_EQ(settings_.size(), stored + 1);  // the run stores nothing
 }
 
-TEST_F(PrintPdfCommandTest, FailuresAreOneLineAndNonZero) {
+// Qt's own warnings would be a second line on the error stream.
+int qt_warnings = 0;
+void CountWarnings(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type != QtDebugMsg && type != QtInfoMsg) ++qt_warnings;
+}
+
+TEST_F(PrintPdfCommandTest, FailuresAreOneLineNamingTheFile) {
   SaveList();
+  testing::WriteBytes(folder_.File("notes.tvr"), {'n', 'o', 't', 'e', 's'});
+  const std::string missing = folder_.File("none.tvr");
   const struct {
     std::vector<std::string> args;
-    const char* message;
+    std::string message;  // or a start of it
   } kCases[] = {
       {{kPrintPdfOption, "out.pdf"}, "Usage: Tavrune --print-pdf OUT.pdf LIST.tvr\n"},
-      {{kPrintPdfOption, folder_.File("out.pdf"), folder_.File("none.tvr")},
-       "Unable to open a needed file. Please close other applications and retry.\n"},
-      {{kPrintPdfOption, folder_.File("no/such/folder.pdf"), folder_.File("q.tvr")}, nullptr},
+      {{kPrintPdfOption, folder_.File("out.pdf"), missing},
+       "Unable to read the word list " + missing + ": No such file or directory.\n"},
+      {{kPrintPdfOption, folder_.File("out.pdf"), folder_.File("notes.tvr")},
+       folder_.File("notes.tvr") + " is not a Tavrune word list file."},
+      {{kPrintPdfOption, folder_.File("no/such/folder.pdf"), folder_.File("q.tvr")},
+       "Unable to write " + folder_.File("no/such/folder.pdf") + ": "},
+      {{kPrintPdfOption, folder_.path(), folder_.File("q.tvr")},
+       "Unable to write " + folder_.path() + ": "},
   };
+  qt_warnings = 0;
+  const QtMessageHandler previous = qInstallMessageHandler(CountWarnings);
   for (const auto& c : kCases) {
     EXPECT_NE(Run(c.args), 0);
-    if (c.message != nullptr) EXPECT_EQ(err_, c.message);
+    EXPECT_EQ(err_.substr(0, c.message.size()), c.message);
     EXPECT_EQ(std::count(err_.begin(), err_.end(), '\n'), 1) << err_;
   }
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(qt_warnings, 0);
+}
+
+// A limit on file sizes fails the writes as a full disk does.
+TEST_F(PrintPdfCommandTest, AFailedWriteLeavesTheOldPdfAsItWas) {
+  SaveList();
+  const std::string pdf = folder_.File("q.pdf");
+  const std::vector<uint8_t> old = {'%', 'P', 'D', 'F', '-', '1', '.', '4', '\n'};
+  testing::WriteBytes(pdf, old);
+  rlimit saved = {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit limited = saved;
+  limited.rlim_cur = 4096;
+  const sighandler_t handler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  const int status = Run({kPrintPdfOption, pdf, folder_.File("q.tvr")});
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, handler);
+
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(err_, "Unable to write " + pdf + ": File too large.\n");
+  std::ifstream in(pdf, std::ios::binary);
+  EXPECT_EQ(std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}), old);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Lexicons", "q.pdf", "q.tvr"}));
 }
 
 }  // namespace
