@@ -24,6 +24,7 @@ namespace tavrune {
 namespace {
 
 inline constexpr int kProgressText = 40088;
+inline constexpr int kTypeShrunkText = 40151;
 
 int Twips(double inches) { return static_cast<int>(std::lround(inches * kTwipsPerInch)); }
 
@@ -97,18 +98,25 @@ void PrintSupport::ApplyPaper(QPagedPaintDevice& device) const {
   device.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
-int PrintSupport::PageCount(QPagedPaintDevice& device, bool paper_from_printer) {
+PrintLayout PrintSupport::Layout(const QPagedPaintDevice& device, bool paper_from_printer) {
   Prepare();
   const PageSetup setup = paper_from_printer ? WithPrinterPaper(setup_, device) : setup_;
   const PrintFonts fonts(setup);
-  return PrintLayout(setup, FactsOf(device), job_.Content(), fonts.Measure()).PageCount();
+  PrintLayout layout(setup, FactsOf(device), job_.Content(), fonts.Measure());
+  if (layout.TypeShrunk()) {
+    const QString points = QString::number(TwipsToPoints(layout.Setup().font_size));
+    doc_.App().Prompt().SetStatusText(kTypeShrunkText, {points.toStdString()});
+  }
+  return layout;
+}
+
+int PrintSupport::PageCount(QPagedPaintDevice& device, bool paper_from_printer) {
+  return Layout(device, paper_from_printer).PageCount();
 }
 
 bool PrintSupport::PaintPages(QPagedPaintDevice& device, bool paper_from_printer) {
-  Prepare();
-  const PageSetup setup = paper_from_printer ? WithPrinterPaper(setup_, device) : setup_;
-  const PrintFonts fonts(setup);
-  const PrintLayout layout(setup, FactsOf(device), job_.Content(), fonts.Measure());
+  const PrintLayout layout = Layout(device, paper_from_printer);
+  const PrintFonts fonts(layout.Setup());
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const double scale = device.logicalDpiX() / static_cast<double>(kTwipsPerInch);
@@ -125,7 +133,7 @@ bool PrintSupport::PaintPages(QPagedPaintDevice& device, bool paper_from_printer
     if (!first) device.newPage();
     first = false;
     facts.page = page;
-    DrawPrintPage(painter, job_, layout, fonts, setup, page, facts);
+    DrawPrintPage(painter, job_, layout, fonts, page, facts);
   }
   return painter.end();
 }

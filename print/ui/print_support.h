@@ -6,6 +6,7 @@
 
 #include "print/page_setup.h"
 #include "print/print_job.h"
+#include "print/print_layout.h"
 #include "wordlist/tavrune_doc.h"
 
 class QPagedPaintDevice;
@@ -53,6 +54,9 @@ class PrintSupport {
   // The stored paper size, in portrait, with the least margins the
   // device allows.
   void ApplyPaper(QPagedPaintDevice& device) const;
+  // The pages of the prepared list on `device`; the status line says so
+  // when the type had to be made smaller to fit.
+  PrintLayout Layout(const QPagedPaintDevice& device, bool paper_from_printer);
 
   MTavruneDoc& doc_;
   QWidget* parent_;

@@ -46,6 +46,33 @@ int PageCountOf(const std::string& pdf) {
   return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
 }
 
+// A word as pdftotext places it, in points from the page's top left.
+struct WordBox {
+  double x0, y0, x1, y1;
+  std::string text;
+};
+
+// The words of every page of a PDF, and each page's width.
+std::vector<std::pair<double, std::vector<WordBox>>> WordsOnPages(const std::string& pdf) {
+  std::vector<std::pair<double, std::vector<WordBox>>> pages;
+  std::istringstream lines(Output("pdftotext -bbox '" + pdf + "' -"));
+  for (std::string line; std::getline(lines, line);) {
+    double width = 0;
+    WordBox box;
+    char text[256] = {};
+    if (std::sscanf(line.c_str(), " <page width=\"%lf\"", &width) == 1) {
+      pages.push_back({width, {}});
+    } else if (!pages.empty() &&
+               std::sscanf(line.c_str(),
+                           " <word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%255[^<]",
+                           &box.x0, &box.y0, &box.x1, &box.y1, text) == 5) {
+      box.text = text;
+      pages.back().second.push_back(box);
+    }
+  }
+  return pages;
+}
+
 class PrintSupportTest : public testing::DocTest {
  protected:
   PrintSupportTest() { testing::EnsureQtApp(); }
@@ -65,6 +92,47 @@ TEST_F(PrintSupportTest, PreparesInStepsWithPercentAndMarks) {
   support.Prepare();
   EXPECT_EQ(prompt_.StatusIds(), (std::vector<int>{40088, 40088, 40068, 57345, 57345}));
   EXPECT_EQ(prompt_.status_texts[0].args, std::vector<std::string>{"40"});
+}
+
+// 4 x 4 inch paper with 1.5 inch margins and 30-point type.
+TEST_F(PrintSupportTest, TinyPagesShrinkTheTypeAndCutTheHeader) {
+  MTavruneDoc& doc = MakeList({"CAT", "CATS", "SCAT", "ACT", "TOE", "SPARE", "PEARS", "REAPS",
+                               "PARES", "AT", "TA", "AS", "OE", "TOES", "STOA", "OATS", "TACO"},
+                              ListType::kAnagramsAndHooks);
+  PageSetup setup;
+  setup.width = setup.height = 4 * 1440;
+  setup.left_margin = setup.right_margin = setup.top_margin = setup.bottom_margin = 2160;
+  setup.font_size = 600;
+  setup.header_left = "Club handout for the weekly session";
+  setup.header_center = "\\F";
+  setup.header_right = "Page \\#/\\P";
+  testing::TempFolder folder;
+  const std::string pdf = folder.File("tiny.pdf");
+  {
+    PrintSupport support(doc, nullptr);
+    support.SetSetup(setup);
+    QString reason;
+    ASSERT_TRUE(support.PrintToPdf(QString::fromStdString(pdf), reason)) << reason.toStdString();
+  }
+  EXPECT_EQ(prompt_.CurrentStatus(), 40151);
+
+  const auto pages = WordsOnPages(pdf);
+  ASSERT_GT(pages.size(), 1u);
+  for (const auto& [width, words] : pages) {
+    // Every page has list words in its body, 1.5 to 2.5 inches down.
+    EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                            [](const WordBox& w) { return w.y0 >= 108 && w.y1 <= 180; }));
+    for (size_t i = 0; i < words.size(); ++i) {
+      const WordBox& a = words[i];
+      EXPECT_GE(a.x0, 0) << a.text;
+      EXPECT_LE(a.x1, width) << a.text;
+      for (size_t j = i + 1; j < words.size(); ++j) {
+        const WordBox& b = words[j];
+        const bool same_line = std::abs(a.y0 - b.y0) < 1;
+        EXPECT_FALSE(same_line && a.x0 < b.x1 && b.x0 < a.x1) << a.text << " over " << b.text;
+      }
+    }
+  }
 }
 
 TEST_F(PrintSupportTest, WritesThePageSetupBackOnlyWhenChanged) {
