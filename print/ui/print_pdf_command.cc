@@ -78,17 +78,26 @@ class ReadThroughSettings : public Settings {
   MemorySettings written_;
 };
 
+QtMessageHandler qt_default_handler = nullptr;
+
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if ((type == QtCriticalMsg || type == QtFatalMsg) && qt_default_handler != nullptr) {
+    qt_default_handler(type, context, text);
+  }
+}
+
 }  // namespace
 
 bool IsPrintPdfCommand(const std::vector<std::string>& args) {
   return !args.empty() && args[0] == kPrintPdfOption;
 }
 
-void PreferOffscreenPlatform() {
+void PrepareForPrintPdf() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  qt_default_handler = qInstallMessageHandler(KeepQtQuiet);
 }
 
 int RunPrintPdfCommand(const std::vector<std::string>& args, const std::string& program_folder,

@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
   const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
   // A study sheet for scripts: no window, no single instance, no display.
   const bool print_pdf = tavrune::IsPrintPdfCommand(args);
-  if (print_pdf) tavrune::PreferOffscreenPlatform();
+  if (print_pdf) tavrune::PrepareForPrintPdf();
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Kestrelle"));
   QApplication::setApplicationName(QString::fromUtf8(tavrune::kStudyProgramName));
