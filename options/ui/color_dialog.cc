@@ -25,18 +25,15 @@ class PaletteDelegate : public QStyledItemDelegate {
              const QModelIndex& index) const override {
     if (index.row() < 0 || index.row() >= kPaletteSize) return;
     const Rgb colour = kColourPalette[static_cast<size_t>(index.row())];
-    const QRect swatch = option.rect.adjusted(kGap, kGap, -kGap, -kGap);
-    painter->save();
-    painter->fillRect(swatch, ToQColor(colour));
-    painter->setBrush(Qt::NoBrush);
-    painter->setPen(Qt::black);
-    painter->drawRect(swatch.adjusted(0, 0, -1, -1));
+    // Filled rather than outlined, so the frames stay whole at any scale.
+    QRect inside = option.rect.adjusted(kGap, kGap, -kGap, -kGap);
+    painter->fillRect(inside, Qt::black);
+    inside.adjust(1, 1, -1, -1);
     if (option.state & QStyle::State_Selected) {
-      painter->setPen(ToQColor(SelectionFrameColour(colour)));
-      painter->drawRect(swatch.adjusted(1, 1, -2, -2));
-      painter->drawRect(swatch.adjusted(2, 2, -3, -3));
+      painter->fillRect(inside, ToQColor(SelectionFrameColour(colour)));
+      inside.adjust(2, 2, -2, -2);
     }
-    painter->restore();
+    painter->fillRect(inside, ToQColor(colour));
   }
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
