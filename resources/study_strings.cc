@@ -79,7 +79,7 @@ constexpr StringEntry kStrings[] = {
     {40122, "Unable to write %1: %2."},
     {40123, "Unable to read the word list %1: %2."},
     {40150, "No words left: Undo or New Search"},
-    {40151, "The columns did not fit the page, so the type was made smaller (%1 pt)."},
+    {40151, "Type shrunk to %1 pt to fit the page"},
 };
 
 }  // namespace
