@@ -56,8 +56,10 @@ ColumnMetrics NaturalColumn(const PageSetup& setup, const PrintContent& content,
 
 // The longest start of `text` that fits `width` with an ellipsis after it.
 std::string CutWithEllipsis(std::string_view text, int width, const TextMeasure& measure) {
-  std::vector<size_t> cuts;  // where a UTF-8 character begins
-  for (size_t i = 0; i < text.size(); ++i) {
+  // Where a UTF-8 character begins; the start always counts, so stray
+  // continuation bytes from the settings still leave a place to cut.
+  std::vector<size_t> cuts = {0};
+  for (size_t i = 1; i < text.size(); ++i) {
     if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) cuts.push_back(i);
   }
   const auto cut = [&](size_t k) { return std::string(text.substr(0, cuts[k])) += kEllipsis; };

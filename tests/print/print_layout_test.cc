@@ -187,6 +187,12 @@ TEST(PrintLayoutTest, HeaderPartsThatWouldMeetAreCutToAThirdEach) {
     const Parts expected = c.expected == Parts{} ? c.parts : c.expected;
     EXPECT_EQ(FitThreeParts(c.parts, c.width, Measure), expected) << c.parts[0];
   }
+  // Bytes that begin no character, as a hand-edited setting may hold, are
+  // still measured by the real fonts (as replacement characters).
+  const auto bytes = [](PrintFont, std::string_view text) {
+    return 100 * static_cast<int>(text.size());
+  };
+  EXPECT_EQ(FitThreeParts({"\x80\x80\x80\x80\x80\x80", "", ""}, 300, bytes), (Parts{"…", "", ""}));
 }
 
 }  // namespace
