@@ -11,10 +11,6 @@ IntegerRange SecondsRange(const IntSetting& setting) {
 
 }  // namespace
 
-std::vector<std::string> IntegerRange::MessageArgs() const {
-  return {std::to_string(minimum), std::to_string(maximum)};
-}
-
 HookChoice HookChoiceOf(HookType type) {
   if (type == HookType::kBothEnds) return {true, static_cast<int>(HookType::kFrontAndEnd)};
   return {false, static_cast<int>(HookTypeOf({false, static_cast<int>(type)}))};

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "wordlist/list_settings.h"
 
@@ -16,8 +15,6 @@ struct IntegerRange {
   int maximum = 0;
 
   constexpr bool Contains(int value) const { return value >= minimum && value <= maximum; }
-  // The two arguments of the range message, minimum first.
-  std::vector<std::string> MessageArgs() const;
 };
 
 // Hooks options. "Both ends simultaneously" is a check box above the three

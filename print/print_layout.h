@@ -1,8 +1,10 @@
 #ifndef TAVRUNE_PRINT_PRINT_LAYOUT_H_
 #define TAVRUNE_PRINT_PRINT_LAYOUT_H_
 
+#include <array>
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -76,6 +78,18 @@ struct ColumnMetrics {
 ColumnMetrics ComputeColumnMetrics(const PageSetup& setup, const PageGeometry& geometry,
                                    const PrintContent& content, const TextMeasure& measure);
 
+// The word and answer type size (twips, at most the setup's) at which one
+// column fits between the margins, so a narrow page gets smaller letters
+// rather than answers past its edge. Spacings keep their size.
+int FittingTypeSize(const PageSetup& setup, const PageGeometry& geometry,
+                    const PrintContent& content, const TextMeasure& measure);
+
+// The three parts of a header or footer line, as they are when they fit
+// side by side within `width`; otherwise each cut to a third of it, ending
+// in an ellipsis. Cuts fall between UTF-8 characters.
+std::array<std::string, 3> FitThreeParts(std::array<std::string, 3> parts, int width,
+                                         const TextMeasure& measure);
+
 // One printed line of a column: the entry, the index of its answer among
 // all answers (-1 for an entry without answers) and whether the main word
 // is printed on it.
@@ -89,12 +103,16 @@ struct PrintLine {
 // The newspaper columns of a whole list: columns are filled one after
 // another, an entry taking one line per answer (at least one), and an entry
 // whose answers do not fit goes on at the top of the next column without
-// its word.
+// its word. `measure` measures the setup's fonts.
 class PrintLayout {
  public:
   PrintLayout(const PageSetup& setup, const PrinterFacts& printer, PrintContent content,
               const TextMeasure& measure);
 
+  // The setup the pages are drawn with: the given one, its type size
+  // brought down to FittingTypeSize.
+  const PageSetup& Setup() const { return setup_; }
+  bool TypeShrunk() const { return type_shrunk_; }
   const PageGeometry& Geometry() const { return geometry_; }
   const ColumnMetrics& Columns() const { return columns_; }
   const PrintContent& Content() const { return content_; }
@@ -112,6 +130,8 @@ class PrintLayout {
     int answer;  // within the entry
   };
 
+  PageSetup setup_;
+  bool type_shrunk_ = false;
   PageGeometry geometry_;
   ColumnMetrics columns_;
   PrintContent content_;

@@ -76,8 +76,10 @@ constexpr StringEntry kStrings[] = {
     {40089, "The search stopped at 64,000 words, the most a list holds: more words may match.\n\nNarrow the search to find them all."},
     {40120, "Printed with %1 %2, word study for tile games"},
     {40121, "Usage: %1 --print-pdf OUT.pdf LIST.tvr"},
-    {40122, "Unable to write %1."},
-    {40123, "Unable to read the word list %1."},
+    {40122, "Unable to write %1: %2."},
+    {40123, "Unable to read the word list %1: %2."},
+    {40150, "No words left: Undo or New Search"},
+    {40151, "Type shrunk to %1 pt to fit the page"},
 };
 
 }  // namespace

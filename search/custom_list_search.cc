@@ -23,10 +23,12 @@ CustomListSearch::Outcome CustomListSearch::Search(const SearchType& type,
     return Outcome::kRefused;
   }
   if (source == nullptr && !type.SearchesWholeLexicon()) {
-    // The type says so itself (40056); nothing ran, so there is nothing to
-    // undo either.
+    // The type says so itself (40056). It counts as a search that found
+    // nothing: Undo takes back the (empty) words it started from.
     WordCollection nothing;
     type.Search(parameters, lexicon_, nullptr, nothing, prompt_);
+    undo_ = working_;
+    can_undo_ = true;
     return Outcome::kRefused;
   }
 

@@ -38,7 +38,9 @@ class CustomListSearch {
 
   // The checks of CheckInputs, then the search over the working words (or
   // the whole lexicon while there are none), which replaces them. On
-  // refusal `refusal` (when given) names the message and the input at fault.
+  // refusal `refusal` (when given) names the message and the input at fault;
+  // a type that cannot search the whole lexicon is refused with Undo
+  // enabled, as after a search that found nothing.
   Outcome Search(const SearchType& type, const SearchParameters& parameters,
                  std::optional<SearchMessage>* refusal = nullptr);
   // The words before the last search come back; only once.

@@ -13,6 +13,8 @@ inline constexpr int kLetterCharacterMessage = 40043;
 inline constexpr int kNumberOrderMessage = 40048;
 inline constexpr int kConsonantVowelCharacterMessage = 40053;
 inline constexpr int kWholeLexiconMessage = 40056;
+// Shown in the custom-list dialog while a search has left no words.
+inline constexpr int kNoWordsLeftMessage = 40150;
 // A whole-lexicon search stopped at the 64,000 words a list holds.
 inline constexpr int kSearchCutMessage = 40089;
 // The word search tool.

@@ -12,6 +12,7 @@
 #include "judge/judge_session.h"
 #include "judge/ui/judge_icons.h"
 #include "judge/ui/judge_message_box.h"
+#include "platform/ui/dialog_look.h"
 #include "platform/ui/qt_settings.h"
 
 int main(int argc, char* argv[]) {
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(tavrune::kJudgeProgramName));
   QApplication::setApplicationVersion(QString::fromUtf8(tavrune::kJudgeVersion));
   QApplication::setWindowIcon(tavrune::JudgeIconSet(tavrune::JudgeIcon::kProgram));
+  tavrune::UseReadableDisabledText();
 
   tavrune::QtSettings settings(QStringLiteral("Kestrelle"),
                                QString::fromUtf8(tavrune::kJudgeProgramName));

@@ -14,8 +14,9 @@ namespace {
 
 QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
-// Paints each line in its palette colour; the selected line gets a frame
-// that shows against that colour.
+// Paints each line as a swatch of its palette colour in a black frame, so a
+// swatch in the dialog's own grey shows as well as the others; the
+// selected swatch gets a second frame inside that shows against its colour.
 class PaletteDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -24,21 +25,25 @@ class PaletteDelegate : public QStyledItemDelegate {
              const QModelIndex& index) const override {
     if (index.row() < 0 || index.row() >= kPaletteSize) return;
     const Rgb colour = kColourPalette[static_cast<size_t>(index.row())];
-    painter->save();
-    painter->fillRect(option.rect, ToQColor(colour));
+    // Filled rather than outlined, so the frames stay whole at any scale.
+    QRect inside = option.rect.adjusted(kGap, kGap, -kGap, -kGap);
+    painter->fillRect(inside, Qt::black);
+    inside.adjust(1, 1, -1, -1);
     if (option.state & QStyle::State_Selected) {
-      painter->setPen(ToQColor(SelectionFrameColour(colour)));
-      painter->setBrush(Qt::NoBrush);
-      painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
-      painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+      painter->fillRect(inside, ToQColor(SelectionFrameColour(colour)));
+      inside.adjust(2, 2, -2, -2);
     }
-    painter->restore();
+    painter->fillRect(inside, ToQColor(colour));
   }
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
     return {option.fontMetrics.horizontalAdvance(QLatin1Char('W')) * 8,
-            option.fontMetrics.height() + 2};
+            option.fontMetrics.height() + 2 + 2 * kGap};
   }
+
+ private:
+  // Between the swatches, in the list's own colour.
+  static constexpr int kGap = 2;
 };
 
 }  // namespace

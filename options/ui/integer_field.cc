@@ -2,28 +2,19 @@
 
 #include <QLineEdit>
 
-#include "resources/string_table.h"
+#include "platform/ui/number_field.h"
 
 namespace tavrune {
 
 QLineEdit* NewIntegerEdit(int value, QWidget* parent) {
-  auto* edit = new QLineEdit(QString::number(value), parent);
-  edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
-  return edit;
+  return NewNumberEdit(QString::number(value), parent);
 }
 
 std::optional<int> ReadIntegerField(QLineEdit* edit, IntegerRange range, UserPrompt& prompt) {
-  bool number = false;
-  const int value = edit->text().trimmed().toInt(&number);
-  if (number && range.Contains(value)) return value;
-  if (number) {
-    prompt.ShowMessage(kIntegerRangeText, range.MessageArgs());
-  } else {
-    prompt.ShowMessage(kIntegerText);
-  }
-  edit->setFocus();
-  edit->selectAll();
-  return std::nullopt;
+  const std::optional<double> value =
+      ReadNumberField(edit, range.minimum, range.maximum, false, prompt);
+  if (!value) return std::nullopt;
+  return static_cast<int>(*value);
 }
 
 }  // namespace tavrune

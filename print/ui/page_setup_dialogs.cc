@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,17 +10,51 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
+#include <optional>
+
+#include "platform/ui/number_field.h"
+#include "study/settings_table.h"
 
 namespace tavrune {
 namespace {
 
-QDoubleSpinBox* NumberBox(double value, double min, double max, QWidget* parent) {
-  auto* box = new QDoubleSpinBox(parent);
-  box->setDecimals(2);
-  box->setRange(min, max);
-  box->setSingleStep(0.25);
-  box->setValue(value);
-  return box;
+namespace ps = setting::page_setup;
+
+// The dialogs' ranges are those the settings keep, in the dialogs' units.
+struct FieldRange {
+  double minimum;
+  double maximum;
+};
+
+FieldRange InchRange(const IntSetting& setting) {
+  return {TwipsToInches(setting.min), TwipsToInches(setting.max)};
+}
+
+FieldRange PointRange(const IntSetting& setting) {
+  return {TwipsToPoints(setting.min), TwipsToPoints(setting.max)};
+}
+
+QLineEdit* InchEdit(double inches, QWidget* parent) {
+  return NewNumberEdit(QString::number(inches, 'f', 2), parent);
+}
+
+QLineEdit* PointEdit(double points, QWidget* parent) {
+  return NewNumberEdit(QString::number(std::lround(points)), parent);
+}
+
+// Reads the fields into `values` in order, stopping at the first that is
+// out of its range.
+template <size_t N>
+bool ReadFields(const std::array<QLineEdit*, N>& edits, const std::array<FieldRange, N>& ranges,
+                bool fractions, const std::array<double*, N>& values, UserPrompt& prompt) {
+  for (size_t i = 0; i < N; ++i) {
+    const std::optional<double> value =
+        ReadNumberField(edits[i], ranges[i].minimum, ranges[i].maximum, fractions, prompt);
+    if (!value) return false;
+    *values[i] = *value;
+  }
+  return true;
 }
 
 QString Text(const std::string& text) {
@@ -37,12 +70,14 @@ QDialogButtonBox* OkCancel(QDialog* dialog) {
 
 }  // namespace
 
-FontsSpacingDialog::FontsSpacingDialog(const FontDialogValues& values, QWidget* parent)
-    : QDialog(parent) {
+FontsSpacingDialog::FontsSpacingDialog(const FontDialogValues& values, UserPrompt& prompt,
+                                       QWidget* parent)
+    : QDialog(parent), prompt_(prompt), values_(values) {
   setWindowTitle(tr("Fonts and Spacing"));
-  size_ = NumberBox(values.size, 6, 30, this);
+  numbers_ = {PointEdit(values.size, this), PointEdit(values.line_spacing, this),
+              PointEdit(values.column_spacing, this), PointEdit(values.word_spacing, this)};
   auto* size_row = new QFormLayout;
-  size_row->addRow(tr("Si&ze (6 - 30 pts)"), size_);
+  size_row->addRow(tr("Si&ze (6 - 30 pts)"), numbers_[0]);
 
   auto* word_box = new QGroupBox(tr("Word Font"), this);
   word_bold_ = new QCheckBox(tr("&Bold"), word_box);
@@ -64,13 +99,10 @@ FontsSpacingDialog::FontsSpacingDialog(const FontDialogValues& values, QWidget* 
   styles->addWidget(word_box);
   styles->addWidget(answer_box);
 
-  line_spacing_ = NumberBox(values.line_spacing, 0, 3, this);
-  column_spacing_ = NumberBox(values.column_spacing, 10, 40, this);
-  word_spacing_ = NumberBox(values.word_spacing, 5, 20, this);
   auto* spacing = new QFormLayout;
-  spacing->addRow(tr("Between &Lines (0 - 3)"), line_spacing_);
-  spacing->addRow(tr("Between Colu&mns (10 - 40)"), column_spacing_);
-  spacing->addRow(tr("Between &Word and Answers (5 - 20)"), word_spacing_);
+  spacing->addRow(tr("Between &Lines (0 - 3)"), numbers_[1]);
+  spacing->addRow(tr("Between Colu&mns (10 - 40)"), numbers_[2]);
+  spacing->addRow(tr("Between &Word and Answers (5 - 20)"), numbers_[3]);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(size_row);
@@ -79,24 +111,31 @@ FontsSpacingDialog::FontsSpacingDialog(const FontDialogValues& values, QWidget* 
   layout->addWidget(OkCancel(this));
 }
 
-FontDialogValues FontsSpacingDialog::Values() const {
-  return {size_->value(),
-          word_bold_->isChecked(),
-          word_italic_->isChecked(),
-          answer_bold_->isChecked(),
-          answer_italic_->isChecked(),
-          line_spacing_->value(),
-          column_spacing_->value(),
-          word_spacing_->value()};
+void FontsSpacingDialog::accept() {
+  FontDialogValues values = values_;
+  if (!ReadFields<4>(
+          numbers_,
+          {PointRange(ps::kFontSize), PointRange(ps::kVerticalSpacing),
+           PointRange(ps::kColumnSpacing), PointRange(ps::kColumnTabSpacing)},
+          false, {&values.size, &values.line_spacing, &values.column_spacing, &values.word_spacing},
+          prompt_)) {
+    return;
+  }
+  values.word_bold = word_bold_->isChecked();
+  values.word_italic = word_italic_->isChecked();
+  values.answer_bold = answer_bold_->isChecked();
+  values.answer_italic = answer_italic_->isChecked();
+  values_ = values;
+  QDialog::accept();
 }
 
-PageSetupDialog::PageSetupDialog(const PageSetup& setup, QWidget* parent)
-    : QDialog(parent), setup_(setup) {
+PageSetupDialog::PageSetupDialog(const PageSetup& setup, UserPrompt& prompt, QWidget* parent)
+    : QDialog(parent), prompt_(prompt), setup_(setup), result_(setup) {
   setWindowTitle(tr("Page Setup"));
   const PageDialogValues values = PageDialogValuesOf(setup);
 
   auto* size_box = new QGroupBox(tr("Size (4 - 17 inches)"), this);
-  sizes_ = {NumberBox(values.width, 4, 17, size_box), NumberBox(values.height, 4, 17, size_box)};
+  sizes_ = {InchEdit(values.width, size_box), InchEdit(values.height, size_box)};
   auto* size_layout = new QFormLayout(size_box);
   size_layout->addRow(tr("&Width"), sizes_[0]);
   size_layout->addRow(tr("Hei&ght"), sizes_[1]);
@@ -106,7 +145,7 @@ PageSetupDialog::PageSetupDialog(const PageSetup& setup, QWidget* parent)
   const QString margin_labels[] = {tr("&Left"), tr("&Right"), tr("&Top"), tr("&Bottom")};
   auto* margin_layout = new QFormLayout(margin_box);
   for (size_t i = 0; i < margins_.size(); ++i) {
-    margins_[i] = NumberBox(margin_values[i], 0.5, 1.5, margin_box);
+    margins_[i] = InchEdit(margin_values[i], margin_box);
     margin_layout->addRow(margin_labels[i], margins_[i]);
   }
 
@@ -132,22 +171,23 @@ PageSetupDialog::PageSetupDialog(const PageSetup& setup, QWidget* parent)
 }
 
 void PageSetupDialog::EditFonts() {
-  FontsSpacingDialog dialog(FontDialogValuesOf(setup_), this);
+  FontsSpacingDialog dialog(FontDialogValuesOf(setup_), prompt_, this);
   if (dialog.exec() == QDialog::Accepted) ApplyFontDialog(dialog.Values(), setup_);
 }
 
-PageSetup PageSetupDialog::Result() const {
+void PageSetupDialog::accept() {
   PageDialogValues values;
-  values.width = sizes_[0]->value();
-  values.height = sizes_[1]->value();
-  values.left = margins_[0]->value();
-  values.right = margins_[1]->value();
-  values.top = margins_[2]->value();
-  values.bottom = margins_[3]->value();
+  const FieldRange size = InchRange(ps::kWidth);
+  const FieldRange margin = InchRange(ps::kLeftMargin);
+  if (!ReadFields<2>(sizes_, {size, size}, true, {&values.width, &values.height}, prompt_) ||
+      !ReadFields<4>(margins_, {margin, margin, margin, margin}, true,
+                     {&values.left, &values.right, &values.top, &values.bottom}, prompt_)) {
+    return;
+  }
   for (size_t i = 0; i < texts_.size(); ++i) values.texts[i] = texts_[i]->text().toStdString();
-  PageSetup result = setup_;
-  ApplyPageDialog(values, result);
-  return result;
+  result_ = setup_;
+  ApplyPageDialog(values, result_);
+  QDialog::accept();
 }
 
 }  // namespace tavrune

@@ -4,41 +4,45 @@
 #include <QDialog>
 #include <array>
 
+#include "platform/user_prompt.h"
 #include "print/page_setup.h"
 
 class QCheckBox;
-class QDoubleSpinBox;
 class QLineEdit;
 class QPushButton;
 
 namespace tavrune {
 
 // "Fonts and Spacing" (dialog 108): list font size and styles and the
-// spacing, in points.
+// spacing, in whole points.
 class FontsSpacingDialog : public QDialog {
   Q_OBJECT
 
  public:
   static constexpr int kResourceId = 108;
 
-  explicit FontsSpacingDialog(const FontDialogValues& values, QWidget* parent = nullptr);
-  FontDialogValues Values() const;
+  FontsSpacingDialog(const FontDialogValues& values, UserPrompt& prompt, QWidget* parent = nullptr);
+  // As last accepted (the opening values until OK succeeds).
+  const FontDialogValues& Values() const { return values_; }
 
-  QDoubleSpinBox* SizeBox() const { return size_; }
-  QDoubleSpinBox* LineSpacingBox() const { return line_spacing_; }
-  QDoubleSpinBox* ColumnSpacingBox() const { return column_spacing_; }
-  QDoubleSpinBox* WordSpacingBox() const { return word_spacing_; }
+  QLineEdit* SizeEdit() const { return numbers_[0]; }
+  QLineEdit* LineSpacingEdit() const { return numbers_[1]; }
+  QLineEdit* ColumnSpacingEdit() const { return numbers_[2]; }
+  QLineEdit* WordSpacingEdit() const { return numbers_[3]; }
   QCheckBox* WordBoldCheck() const { return word_bold_; }
 
+  // Keeps the dialog open while a number is out of its range.
+  void accept() override;
+
  private:
-  QDoubleSpinBox* size_;
+  UserPrompt& prompt_;
+  FontDialogValues values_;
+  // Size, then the spacing between lines, columns, word and answers.
+  std::array<QLineEdit*, 4> numbers_ = {};
   QCheckBox* word_bold_;
   QCheckBox* word_italic_;
   QCheckBox* answer_bold_;
   QCheckBox* answer_italic_;
-  QDoubleSpinBox* line_spacing_;
-  QDoubleSpinBox* column_spacing_;
-  QDoubleSpinBox* word_spacing_;
 };
 
 // "Page Setup" (dialog 107): paper size and margins in inches, the header
@@ -50,21 +54,27 @@ class PageSetupDialog : public QDialog {
  public:
   static constexpr int kResourceId = 107;
 
-  explicit PageSetupDialog(const PageSetup& setup, QWidget* parent = nullptr);
-  // The record with what the controls hold.
-  PageSetup Result() const;
+  PageSetupDialog(const PageSetup& setup, UserPrompt& prompt, QWidget* parent = nullptr);
+  // The record as last accepted (the opening one until OK succeeds).
+  const PageSetup& Result() const { return result_; }
 
-  QDoubleSpinBox* SizeBox(int index) const { return sizes_[static_cast<size_t>(index)]; }
-  QDoubleSpinBox* MarginBox(int index) const { return margins_[static_cast<size_t>(index)]; }
+  QLineEdit* SizeEdit(int index) const { return sizes_[static_cast<size_t>(index)]; }
+  QLineEdit* MarginEdit(int index) const { return margins_[static_cast<size_t>(index)]; }
   QLineEdit* TextEdit(int index) const { return texts_[static_cast<size_t>(index)]; }
   QPushButton* FontsButton() const { return fonts_button_; }
+
+  // Keeps the dialog open while a size or margin is out of its range.
+  void accept() override;
 
  private:
   void EditFonts();
 
+  UserPrompt& prompt_;
+  // What the fonts dialog last accepted, beside the opening record.
   PageSetup setup_;
-  std::array<QDoubleSpinBox*, 2> sizes_ = {};
-  std::array<QDoubleSpinBox*, 4> margins_ = {};
+  PageSetup result_;
+  std::array<QLineEdit*, 2> sizes_ = {};
+  std::array<QLineEdit*, 4> margins_ = {};
   std::array<QLineEdit*, 6> texts_ = {};
   QPushButton* fonts_button_;
 };

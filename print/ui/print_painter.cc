@@ -2,8 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "resources/string_table.h"
 #include "study/program_info.h"
@@ -37,17 +39,21 @@ void DrawAt(QPainter& painter, const QFont& font, double x, double top, const QS
 }
 
 // Left part at the left edge, centre part centred, right part ending at the
-// right edge; empty parts print nothing.
+// right edge, each cut short when they would run into each other; empty
+// parts print nothing.
 void DrawThreeParts(QPainter& painter, const PrintFonts& fonts, const PageGeometry& g, int top,
-                    const std::string& left, const std::string& center, const std::string& right,
-                    const PageFacts& facts) {
+                    const std::array<std::string, 3>& texts, const PageFacts& facts) {
+  std::array<std::string, 3> expanded;
+  for (size_t i = 0; i < texts.size(); ++i) expanded[i] = ExpandPageCodes(texts[i], facts);
+  const std::array<std::string, 3> parts =
+      FitThreeParts(std::move(expanded), g.right_edge - g.left_edge, fonts.Measure());
   const QFont& font = fonts.Font(PrintFont::kHeaderFooter);
   const QFontMetricsF metrics(font);
-  DrawAt(painter, font, g.left_edge, top, Text(ExpandPageCodes(left, facts)));
-  const QString middle = Text(ExpandPageCodes(center, facts));
+  DrawAt(painter, font, g.left_edge, top, Text(parts[0]));
+  const QString middle = Text(parts[1]);
   DrawAt(painter, font, (g.left_edge + g.right_edge - metrics.horizontalAdvance(middle)) / 2, top,
          middle);
-  const QString end = Text(ExpandPageCodes(right, facts));
+  const QString end = Text(parts[2]);
   DrawAt(painter, font, g.right_edge - metrics.horizontalAdvance(end), top, end);
 }
 
@@ -82,13 +88,13 @@ TextMeasure PrintFonts::Measure() const {
 }
 
 void DrawPrintPage(QPainter& painter, const PrintJob& job, const PrintLayout& layout,
-                   const PrintFonts& fonts, const PageSetup& setup, int page,
-                   const PageFacts& facts) {
+                   const PrintFonts& fonts, int page, const PageFacts& facts) {
+  const PageSetup& setup = layout.Setup();
   const PageGeometry& g = layout.Geometry();
   const ColumnMetrics& m = layout.Columns();
   painter.setPen(Qt::black);
-  DrawThreeParts(painter, fonts, g, g.header_line, setup.header_left, setup.header_center,
-                 setup.header_right, facts);
+  DrawThreeParts(painter, fonts, g, g.header_line,
+                 {setup.header_left, setup.header_center, setup.header_right}, facts);
 
   const QFont& word_font = fonts.Font(PrintFont::kWord);
   const QFont& answer_font = fonts.Font(PrintFont::kAnswer);
@@ -117,8 +123,8 @@ void DrawPrintPage(QPainter& painter, const PrintJob& job, const PrintLayout& la
     }
   }
 
-  DrawThreeParts(painter, fonts, g, g.footer_line, setup.footer_left, setup.footer_center,
-                 setup.footer_right, facts);
+  DrawThreeParts(painter, fonts, g, g.footer_line,
+                 {setup.footer_left, setup.footer_center, setup.footer_right}, facts);
   DrawAt(painter, fonts.Font(PrintFont::kCredit), g.left_edge, g.credit_line,
          Text(MessageText(kCreditText, {kStudyProgramName, kStudyVersion})));
 }

@@ -29,11 +29,11 @@ class PrintFonts {
   QFont credit_;
 };
 
-// Draws page `page` (from 1): header, columns, footer and credit line. The
-// painter must already map twips, with its origin at the printable area.
+// Draws page `page` (from 1): header, columns, footer and credit line, with
+// the fonts of the layout's setup. The painter must already map twips, with
+// its origin at the printable area.
 void DrawPrintPage(QPainter& painter, const PrintJob& job, const PrintLayout& layout,
-                   const PrintFonts& fonts, const PageSetup& setup, int page,
-                   const PageFacts& facts);
+                   const PrintFonts& fonts, int page, const PageFacts& facts);
 
 }  // namespace tavrune
 

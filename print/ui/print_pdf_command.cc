@@ -1,5 +1,6 @@
 #include "print/ui/print_pdf_command.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QtGlobal>
@@ -39,7 +40,6 @@ class StreamPrompt : public UserPrompt {
       }
     }
     err_ << line << '\n';
-    ++messages_;
   }
   Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kNo; }
   Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kNo; }
@@ -47,11 +47,8 @@ class StreamPrompt : public UserPrompt {
   void BeginWaitCursor() override {}
   void EndWaitCursor() override {}
 
-  int Messages() const { return messages_; }
-
  private:
   std::ostream& err_;
-  int messages_ = 0;
 };
 
 // Reads through to the user's store; what the run would write stays here.
@@ -81,17 +78,26 @@ class ReadThroughSettings : public Settings {
   MemorySettings written_;
 };
 
+QtMessageHandler qt_default_handler = nullptr;
+
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if ((type == QtCriticalMsg || type == QtFatalMsg) && qt_default_handler != nullptr) {
+    qt_default_handler(type, context, text);
+  }
+}
+
 }  // namespace
 
 bool IsPrintPdfCommand(const std::vector<std::string>& args) {
   return !args.empty() && args[0] == kPrintPdfOption;
 }
 
-void PreferOffscreenPlatform() {
+void PrepareForPrintPdf() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  qt_default_handler = qInstallMessageHandler(KeepQtQuiet);
 }
 
 int RunPrintPdfCommand(const std::vector<std::string>& args, const std::string& program_folder,
@@ -111,16 +117,20 @@ int RunPrintPdfCommand(const std::vector<std::string>& args, const std::string& 
   if (app.NeedsDictionaryChoice()) app.ChooseDictionary(Index(app.PreselectedDictionary()));
   if (!app.LoadNeededLexicons()) return 1;
 
-  RandomEngine random;
-  MTavruneDoc doc(app, random);
-  if (!doc.OpenDocument(list)) {
-    if (prompt.Messages() == 0) prompt.ShowMessage(kCannotReadListText, {list});
+  // The document's own message for a file it cannot open names neither the
+  // file nor the reason.
+  if (QFile file(QString::fromStdString(list)); !file.open(QIODevice::ReadOnly)) {
+    prompt.ShowMessage(kCannotReadListText, {list, file.errorString().toStdString()});
     return 1;
   }
+  RandomEngine random;
+  MTavruneDoc doc(app, random);
+  // A file that is no list, or a damaged one, is reported by name.
+  if (!doc.OpenDocument(list)) return 1;
   const QString pdf = QFileInfo(QString::fromStdString(out)).absoluteFilePath();
   PrintSupport support(doc, nullptr);
-  if (!support.PrintToPdf(pdf) || !QFileInfo(pdf).isFile()) {
-    prompt.ShowMessage(kCannotWriteText, {out}, UserPrompt::Icon::kError);
+  if (QString reason; !support.PrintToPdf(pdf, reason)) {
+    prompt.ShowMessage(kCannotWriteText, {out, reason.toStdString()}, UserPrompt::Icon::kError);
     return 1;
   }
   return 0;

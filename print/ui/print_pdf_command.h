@@ -17,8 +17,10 @@ inline constexpr char kPrintPdfOption[] = "--print-pdf";
 bool IsPrintPdfCommand(const std::vector<std::string>& args);
 
 // Before the application object exists: without a display and without a
-// chosen platform, run on the offscreen one.
-void PreferOffscreenPlatform();
+// chosen platform, run on the offscreen one; Qt's own warnings (about the
+// session's folders, say) are kept off the error stream, whose lines are
+// the command's own.
+void PrepareForPrintPdf();
 
 // Runs the command with the arguments after the program's name: reads the
 // user's settings and the lexicons the list needs (the preselected one when

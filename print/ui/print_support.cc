@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <ctime>
@@ -21,6 +24,7 @@ namespace tavrune {
 namespace {
 
 inline constexpr int kProgressText = 40088;
+inline constexpr int kTypeShrunkText = 40151;
 
 int Twips(double inches) { return static_cast<int>(std::lround(inches * kTwipsPerInch)); }
 
@@ -31,19 +35,20 @@ std::string Today() {
   return PrintDate(local);
 }
 
-PrinterFacts FactsOf(const QPrinter& printer) {
+PrinterFacts FactsOf(const QPagedPaintDevice& device) {
+  const QPageLayout layout = device.pageLayout();
   PrinterFacts facts;
-  facts.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+  facts.landscape = layout.orientation() == QPageLayout::Landscape;
   // The painter starts at the printable area, this far from the paper edge.
-  const QRectF page = printer.pageRect(QPrinter::Inch);
+  const QRectF page = layout.paintRect(QPageLayout::Inch);
   facts.offset_x = Twips(page.left());
   facts.offset_y = Twips(page.top());
   return facts;
 }
 
 // The printer's own paper, in portrait, for a job whose paper the user picked.
-PageSetup WithPrinterPaper(PageSetup setup, const QPrinter& printer) {
-  const QSizeF paper = printer.pageLayout().pageSize().size(QPageSize::Inch);
+PageSetup WithPrinterPaper(PageSetup setup, const QPagedPaintDevice& device) {
+  const QSizeF paper = device.pageLayout().pageSize().size(QPageSize::Inch);
   setup.width = Twips(std::min(paper.width(), paper.height()));
   setup.height = Twips(std::max(paper.width(), paper.height()));
   return setup;
@@ -65,7 +70,7 @@ void PrintSupport::SetSetup(const PageSetup& setup) {
 }
 
 void PrintSupport::EditPageSetup() {
-  PageSetupDialog dialog(setup_, parent_);
+  PageSetupDialog dialog(setup_, doc_.App().Prompt(), parent_);
   if (dialog.exec() == QDialog::Accepted) SetSetup(dialog.Result());
 }
 
@@ -85,42 +90,50 @@ void PrintSupport::Prepare() {
   prepared_ = true;
 }
 
-void PrintSupport::ApplyPaper(QPrinter& printer) const {
+void PrintSupport::ApplyPaper(QPagedPaintDevice& device) const {
   const QPageSize paper(QSizeF(TwipsToInches(setup_.width), TwipsToInches(setup_.height)),
                         QPageSize::Inch);
-  printer.setPageSize(paper);
-  printer.setFullPage(false);
-  const QPageLayout layout = printer.pageLayout();
-  printer.setPageMargins(layout.minimumMargins(), layout.units());
+  device.setPageSize(paper);
+  const QPageLayout layout = device.pageLayout();
+  device.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
-int PrintSupport::PageCount(QPrinter& printer, bool paper_from_printer) {
+PrintLayout PrintSupport::Layout(const QPagedPaintDevice& device, bool paper_from_printer) {
   Prepare();
-  const PageSetup setup = paper_from_printer ? WithPrinterPaper(setup_, printer) : setup_;
+  const PageSetup setup = paper_from_printer ? WithPrinterPaper(setup_, device) : setup_;
   const PrintFonts fonts(setup);
-  return PrintLayout(setup, FactsOf(printer), job_.Content(), fonts.Measure()).PageCount();
+  PrintLayout layout(setup, FactsOf(device), job_.Content(), fonts.Measure());
+  if (layout.TypeShrunk()) {
+    const QString points = QString::number(TwipsToPoints(layout.Setup().font_size));
+    doc_.App().Prompt().SetStatusText(kTypeShrunkText, {points.toStdString()});
+  }
+  return layout;
 }
 
-bool PrintSupport::PaintPages(QPrinter& printer, bool paper_from_printer) {
-  Prepare();
-  const PageSetup setup = paper_from_printer ? WithPrinterPaper(setup_, printer) : setup_;
-  const PrintFonts fonts(setup);
-  const PrintLayout layout(setup, FactsOf(printer), job_.Content(), fonts.Measure());
+int PrintSupport::PageCount(QPagedPaintDevice& device, bool paper_from_printer) {
+  return Layout(device, paper_from_printer).PageCount();
+}
+
+bool PrintSupport::PaintPages(QPagedPaintDevice& device, bool paper_from_printer) {
+  const PrintLayout layout = Layout(device, paper_from_printer);
+  const PrintFonts fonts(layout.Setup());
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  const double scale = printer.resolution() / static_cast<double>(kTwipsPerInch);
+  if (!painter.begin(&device)) return false;
+  const double scale = device.logicalDpiX() / static_cast<double>(kTwipsPerInch);
   painter.scale(scale, scale);
   PageFacts facts;
   facts.page_count = layout.PageCount();
   facts.date = Today();
   facts.caption = job_.Caption();
-  int first = printer.fromPage() > 0 ? printer.fromPage() : 1;
-  int last = printer.toPage() > 0 ? printer.toPage() : facts.page_count;
-  last = std::min(last, facts.page_count);
-  for (int page = first; page <= last; ++page) {
-    if (page > first) printer.newPage();
+  // No ranges means every page.
+  const QPageRanges ranges = device.pageRanges();
+  bool first = true;
+  for (int page = 1; page <= facts.page_count; ++page) {
+    if (!ranges.isEmpty() && !ranges.contains(page)) continue;
+    if (!first) device.newPage();
+    first = false;
     facts.page = page;
-    DrawPrintPage(painter, job_, layout, fonts, setup, page, facts);
+    DrawPrintPage(painter, job_, layout, fonts, page, facts);
   }
   return painter.end();
 }
@@ -147,14 +160,24 @@ bool PrintSupport::Print() {
   return PaintPages(printer, picked);
 }
 
-bool PrintSupport::PrintToPdf(const QString& path) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  printer.setCreator(QStringLiteral("Tavrune"));
-  printer.setDocName(QString::fromStdString(job_.Caption()));
-  ApplyPaper(printer);
-  return PaintPages(printer);
+bool PrintSupport::PrintToPdf(const QString& path, QString& reason) {
+  // Written beside the old file and put in its place only when complete.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    reason = file.errorString();
+    return false;
+  }
+  bool painted = false;
+  {
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Tavrune"));
+    writer.setTitle(QString::fromStdString(job_.Caption()));
+    ApplyPaper(writer);
+    painted = PaintPages(writer);
+  }
+  if (painted && file.commit()) return true;
+  reason = file.errorString();
+  return false;
 }
 
 void RunPageSetupCommand(MTavruneDoc& doc, QWidget* parent) {

@@ -6,9 +6,10 @@
 
 #include "print/page_setup.h"
 #include "print/print_job.h"
+#include "print/print_layout.h"
 #include "wordlist/tavrune_doc.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace tavrune {
@@ -34,23 +35,28 @@ class PrintSupport {
   void Preview();
   // File > Print: the print dialog offers pages 1 to the page count.
   bool Print();
-  // Every page into a PDF file, without a dialog.
-  bool PrintToPdf(const QString& path);
+  // Every page into a PDF file, without a dialog. The file is replaced
+  // only once every byte is written; otherwise false with the system's
+  // `reason`, and an old file stays as it was.
+  bool PrintToPdf(const QString& path, QString& reason);
 
   // Readies the list's texts, a step at a time, showing the percentage
   // in the status bar and keeping the window painted between steps.
   void Prepare();
-  // Draws the printer's page range (all pages when none is set); false
-  // when the printer could not be started. `paper_from_printer` takes the
-  // printer's paper instead of the stored size.
-  bool PaintPages(QPrinter& printer, bool paper_from_printer = false);
-  // The number of pages on `printer` as it is set up now.
-  int PageCount(QPrinter& printer, bool paper_from_printer = false);
+  // Draws the device's page ranges (all pages when none is set); false
+  // when the device could not be started. `paper_from_printer` takes the
+  // device's paper instead of the stored size.
+  bool PaintPages(QPagedPaintDevice& device, bool paper_from_printer = false);
+  // The number of pages on `device` as it is set up now.
+  int PageCount(QPagedPaintDevice& device, bool paper_from_printer = false);
 
  private:
   // The stored paper size, in portrait, with the least margins the
-  // printer allows.
-  void ApplyPaper(QPrinter& printer) const;
+  // device allows.
+  void ApplyPaper(QPagedPaintDevice& device) const;
+  // The pages of the prepared list on `device`; the status line says so
+  // when the type had to be made smaller to fit.
+  PrintLayout Layout(const QPagedPaintDevice& device, bool paper_from_printer);
 
   MTavruneDoc& doc_;
   QWidget* parent_;

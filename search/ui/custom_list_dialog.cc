@@ -14,6 +14,7 @@
 #include <string>
 
 #include "resources/string_table.h"
+#include "search/search_messages.h"
 #include "search/ui/paged_list_box.h"
 #include "search/ui/upper_case_validator.h"
 
@@ -91,6 +92,9 @@ CustomListDialog::CustomListDialog(WordCollection& working, bool prune_mode, con
   auto* count_row = new QHBoxLayout;
   count_row->addWidget(new QLabel(tr("Number of Words:"), this));
   count_row->addWidget(count_, 1);
+  // Search is ignored then, and would otherwise say nothing.
+  no_words_left_ = new QLabel(ToQString(StringText(kNoWordsLeftMessage)), this);
+  no_words_left_->setWordWrap(true);
 
   ok_ = MakeButton(tr("&OK"), this);
   auto* cancel = MakeButton(tr("&Cancel"), this);
@@ -114,6 +118,7 @@ CustomListDialog::CustomListDialog(WordCollection& working, bool prune_mode, con
   found->addWidget(results_label);
   found->addWidget(results_);
   found->addLayout(count_row);
+  found->addWidget(no_words_left_);
   found->addStretch();
 
   auto* grid = new QGridLayout(this);
@@ -231,6 +236,7 @@ void CustomListDialog::Search() {
     at_fault->selectAll();
   }
   if (outcome == CustomListSearch::Outcome::kDone) Refresh();
+  undo_->setEnabled(model_.CanUndo());
 }
 
 void CustomListDialog::Undo() {
@@ -248,6 +254,7 @@ void CustomListDialog::NewSearch() {
 
 void CustomListDialog::Refresh() {
   count_->setText(QString::number(model_.working().Count()));
+  no_words_left_->setVisible(model_.Exhausted());
   undo_->setEnabled(model_.CanUndo());
   if (type_ != nullptr) {
     for (size_t i = 0; i < 4; ++i) {

@@ -45,6 +45,8 @@ class CustomListDialog : public QDialog {
   QLabel* Label(SearchField field) const { return labels_[static_cast<size_t>(field)]; }
   QLabel* HelpText() const { return help_text_; }
   QLabel* CountLabel() const { return count_; }
+  // Shown while the last search left no words.
+  QLabel* NoWordsLeftLabel() const { return no_words_left_; }
   QRadioButton* NotMatchingButton() const { return not_matching_; }
   PagedListBox* Results() const { return results_; }
   QPushButton* SearchButton() const { return search_; }
@@ -80,6 +82,7 @@ class CustomListDialog : public QDialog {
   QRadioButton* not_matching_;
   PagedListBox* results_;
   QLabel* count_;
+  QLabel* no_words_left_;
   QPushButton* ok_;
   QPushButton* undo_;
   QPushButton* search_;

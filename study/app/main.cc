@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/dialog_look.h"
 #include "platform/ui/qt_settings.h"
 #include "platform/ui/qt_user_prompt.h"
 #include "print/ui/print_pdf_command.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
   const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
   // A study sheet for scripts: no window, no single instance, no display.
   const bool print_pdf = tavrune::IsPrintPdfCommand(args);
-  if (print_pdf) tavrune::PreferOffscreenPlatform();
+  if (print_pdf) tavrune::PrepareForPrintPdf();
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Kestrelle"));
   QApplication::setApplicationName(QString::fromUtf8(tavrune::kStudyProgramName));
@@ -34,9 +35,7 @@ int main(int argc, char* argv[]) {
                                        settings, std::cerr);
   }
   QApplication::setWindowIcon(tavrune::StudyIcon(QStringLiteral("tavrune")));
-  // The program's dialogs are grey with black text, whatever the desktop.
-  application.setStyleSheet(
-      QStringLiteral("QDialog { background-color: rgb(192, 192, 192); color: black; }"));
+  tavrune::UseGreyDialogs(application);
 
   const QStringList arguments = QApplication::arguments();
   const QString file =

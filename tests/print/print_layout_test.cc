@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
 #include <vector>
 
 namespace tavrune {
 namespace {
 
-// Every character of every font is 100 twips wide.
-int Measure(PrintFont, std::string_view text) { return 100 * static_cast<int>(text.size()); }
+// Every character (not byte) of every font is 100 twips wide.
+int Measure(PrintFont, std::string_view text) {
+  int characters = 0;
+  for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return 100 * characters;
+}
 
 // Content with `answers[i]` answers for entry i.
 PrintContent ContentOf(const std::vector<int>& answers, int longest_word, int longest_answer) {
@@ -78,7 +84,7 @@ TEST(PrintLayoutTest, ColumnWidths) {
 TEST(PrintLayoutTest, ColumnTooWideStillPrintsOnePerPage) {
   const PrintLayout layout(PageSetup(), PrinterFacts(), ContentOf({1, 1, 1}, 15, 90), Measure);
   EXPECT_EQ(layout.Columns().columns_per_page, 1);
-  EXPECT_GT(layout.Columns().column_width, 9660);
+  EXPECT_TRUE(layout.TypeShrunk());
   EXPECT_EQ(layout.PageCount(), 1);
   EXPECT_EQ(layout.ColumnLines(1, 0).size(), 3u);
 }
@@ -113,6 +119,80 @@ TEST(PrintLayoutTest, PagesHoldTheirColumns) {
   EXPECT_EQ(layout.ColumnLines(2, 0).front().entry, 12 * 64);
   EXPECT_TRUE(layout.ColumnLines(2, 7).empty());
   EXPECT_EQ(PrintLayout(PageSetup(), PrinterFacts(), PrintContent(), Measure).PageCount(), 1);
+}
+
+// A 4 x 4 inch page with 1.5 inch margins leaves a body one inch wide.
+PageSetup TinyPage() {
+  PageSetup setup;
+  setup.width = setup.height = 4 * 1440;
+  setup.left_margin = setup.right_margin = setup.top_margin = setup.bottom_margin = 2160;
+  setup.font_size = 600;
+  return setup;
+}
+
+TEST(PrintLayoutTest, TypeShrinksUntilAColumnFitsBetweenTheMargins) {
+  const PrintContent hooked = [] {
+    PrintContent c = ContentOf({3, 1}, 7, 7);
+    c.hooks = true;
+    c.longest_front = c.longest_end = 2;
+    return c;
+  }();
+  const struct {
+    PageSetup setup;
+    PrintContent content;
+    bool shrunk;
+  } kCases[] = {
+      {PageSetup(), ContentOf({3, 1}, 7, 7), false},
+      {TinyPage(), ContentOf({3, 1}, 7, 7), true},
+      {TinyPage(), hooked, true},
+      {TinyPage(), ContentOf({0, 0}, 15, 0), true},
+  };
+  for (const auto& c : kCases) {
+    const PrintLayout layout(c.setup, PrinterFacts(), c.content, Measure);
+    const PageGeometry& g = layout.Geometry();
+    const ColumnMetrics& m = layout.Columns();
+    EXPECT_EQ(layout.TypeShrunk(), c.shrunk);
+    const int size = layout.Setup().font_size;
+    const int widest = c.content.answer_offsets.back() == 0
+                           ? m.word_width
+                           : m.answer_offset + m.front_width + m.answer_width + m.end_width +
+                                 2 * c.setup.ana_hooks_spacing * c.content.hooks;
+    EXPECT_LE(layout.ColumnX(0) + widest, g.right_edge);
+    if (c.shrunk) {
+      EXPECT_LT(size, c.setup.font_size);
+      // As large as fits: the column fills the body, give or take rounding.
+      EXPECT_GE(layout.ColumnX(0) + widest, g.right_edge - 10);
+      EXPECT_EQ(g.line_height, size);
+    } else {
+      EXPECT_EQ(size, c.setup.font_size);
+    }
+  }
+}
+
+TEST(PrintLayoutTest, HeaderPartsThatWouldMeetAreCutToAThirdEach) {
+  using Parts = std::array<std::string, 3>;
+  const struct {
+    Parts parts;
+    int width;
+    Parts expected;
+  } kCases[] = {
+      {{"Dec 08, 26", "q.tvr (Q words)", "Page 1/3"}, 9360, {}},
+      {{"", "a centre that fits", ""}, 1800, {}},
+      {{"Dec 08, 26", "q.tvr (Q words)", "Page 1/3"}, 1440, {"Dec…", "q.t…", "Pag…"}},
+      {{"Dec 08, 26", "", "Page 1/3"}, 1440, {"Dec…", "", "Pag…"}},
+      {{"A left part wider than the page", "", ""}, 1440, {"A l…", "", ""}},
+      {{"Übergrößen", "", "Größe"}, 900, {"Üb…", "", "Gr…"}},
+  };
+  for (const auto& c : kCases) {
+    const Parts expected = c.expected == Parts{} ? c.parts : c.expected;
+    EXPECT_EQ(FitThreeParts(c.parts, c.width, Measure), expected) << c.parts[0];
+  }
+  // Bytes that begin no character, as a hand-edited setting may hold, are
+  // still measured by the real fonts (as replacement characters).
+  const auto bytes = [](PrintFont, std::string_view text) {
+    return 100 * static_cast<int>(text.size());
+  };
+  EXPECT_EQ(FitThreeParts({"\x80\x80\x80\x80\x80\x80", "", ""}, 300, bytes), (Parts{"…", "", ""}));
 }
 
 }  // namespace

@@ -118,10 +118,13 @@ TEST_F(CustomListSearchTest, WrongInputsAreRefusedWithTheFieldAtFault) {
   EXPECT_FALSE(model_.CanUndo());
 }
 
-TEST_F(CustomListSearchTest, AListOnlyTypeOnTheLexiconSaysSoAndChangesNothing) {
+TEST_F(CustomListSearchTest, AListOnlyTypeOnTheLexiconSaysSoAndOffersUndo) {
   EXPECT_EQ(Run("Front", Params("", "", 1)), Outcome::kRefused);
   EXPECT_EQ(prompt_.MessageIds(), std::vector<int>{kWholeLexiconMessage});
-  EXPECT_FALSE(model_.CanUndo());
+  ASSERT_TRUE(model_.CanUndo());
+  model_.Undo();
+  EXPECT_TRUE(working_.IsEmpty());
+  EXPECT_FALSE(model_.Exhausted());
   EXPECT_EQ(Run("Word Length", Params("", "", 2, 2)), Outcome::kDone);
   EXPECT_EQ(working_.Count(), 3);
 }

@@ -60,9 +60,9 @@ TEST_F(ColorDialogTest, CancelAppliesTheOldColourAgain) {
   EXPECT_TRUE(applied_.empty());
 }
 
-TEST_F(ColorDialogTest, LinesArePaintedInTheirColoursAndTheSelectionFramed) {
-  const auto pixel = [](const QImage& image, QPoint point) {
-    const QColor c = image.pixelColor(point);
+TEST_F(ColorDialogTest, SwatchesAreFramedAndTheSelectionFramedAgain) {
+  const auto pixel = [](const QImage& image, int x, int y) {
+    const QColor c = image.pixelColor(x, y);
     return Rgb{c.red(), c.green(), c.blue()};
   };
   struct Case {
@@ -74,11 +74,22 @@ TEST_F(ColorDialogTest, LinesArePaintedInTheirColoursAndTheSelectionFramed) {
     dialog.show();
     QListWidget* list = dialog.List();
     const QImage image = list->viewport()->grab().toImage();
+    const QColor list_colour = list->palette().color(QPalette::Base);
+    const Rgb base = {list_colour.red(), list_colour.green(), list_colour.blue()};
+    // Every swatch, the one in the dialog's own grey too, has a black
+    // frame with the list's colour around it.
+    for (int row = 0; row < kPaletteSize; ++row) {
+      const QRect line = list->visualItemRect(list->item(row));
+      const int y = line.center().y();
+      EXPECT_EQ(pixel(image, line.center().x(), y), kColourPalette[static_cast<size_t>(row)]);
+      EXPECT_EQ(pixel(image, line.left(), y), base) << row;
+      EXPECT_EQ(pixel(image, line.left() + 2, y), (Rgb{0, 0, 0})) << row;
+      if (row != c.row) {
+        EXPECT_EQ(pixel(image, line.left() + 3, y), kColourPalette[static_cast<size_t>(row)]);
+      }
+    }
     const QRect selected = list->visualItemRect(list->item(c.row));
-    EXPECT_EQ(pixel(image, selected.center()), kColourPalette[static_cast<size_t>(c.row)]);
-    EXPECT_EQ(pixel(image, {selected.left(), selected.center().y()}), c.frame);
-    const QRect other = list->visualItemRect(list->item(9));
-    EXPECT_EQ(pixel(image, {other.left(), other.center().y()}), kColourPalette[9]);
+    EXPECT_EQ(pixel(image, selected.left() + 3, selected.center().y()), c.frame);
   }
 }
 

@@ -93,6 +93,31 @@ TEST_F(CustomListDialogTest, PruningHasNoNewSearchAndStopsOnceEmpty) {
   EXPECT_EQ(prompt_.wait_begins, 0);
 }
 
+TEST_F(CustomListDialogTest, AnEmptiedListSaysWhySearchWaits) {
+  CustomListDialog dialog(working_, false, lexicon_, prompt_, false);
+  dialog.show();
+  EXPECT_FALSE(dialog.NoWordsLeftLabel()->isVisible());
+  Search(dialog, "Others", "Word Length",
+         {{SearchField::kNumber1, "7"}, {SearchField::kNumber2, "7"}});
+  Search(dialog, "Jumble", "Contains", {{SearchField::kPattern1, "QQ"}});
+  ASSERT_EQ(dialog.CountLabel()->text(), "0");
+  EXPECT_TRUE(dialog.NoWordsLeftLabel()->isVisible());
+  EXPECT_EQ(dialog.NoWordsLeftLabel()->text(), "No words left: Undo or New Search");
+  Search(dialog, "Others", "Word Length", {});
+  EXPECT_EQ(dialog.CountLabel()->text(), "0");
+  QTest::mouseClick(dialog.UndoButton(), Qt::LeftButton);
+  EXPECT_EQ(dialog.CountLabel()->text(), "6");
+  EXPECT_FALSE(dialog.NoWordsLeftLabel()->isVisible());
+}
+
+TEST_F(CustomListDialogTest, AListOnlyTypeOnTheLexiconEnablesUndo) {
+  CustomListDialog dialog(working_, false, lexicon_, prompt_, false);
+  Search(dialog, "Extension", "Front", {{SearchField::kNumber1, "1"}});
+  EXPECT_EQ(prompt_.MessageIds(), std::vector<int>{40056});
+  EXPECT_TRUE(dialog.UndoButton()->isEnabled());
+  EXPECT_EQ(dialog.CountLabel()->text(), "0");
+}
+
 TEST_F(CustomListDialogTest, ProbableLabelsFollowTheListSize) {
   for (int i = 0; i < 250; ++i) working_.Insert("W" + std::to_string(1000 + i));
   CustomListDialog dialog(working_, true, lexicon_, prompt_, false);
