@@ -1,10 +1,13 @@
 #include "cardbox/cardbox_status.h"
 
+#include <vector>
+
 #include "resources/string_table.h"
 
 namespace tavrune {
+namespace {
 
-int CardboxMessageId(const CardboxStatus& status) {
+int MessageId(const CardboxStatus& status) {
   switch (status.error) {
     case CardboxError::kNone:
       return 0;
@@ -26,22 +29,19 @@ int CardboxMessageId(const CardboxStatus& status) {
   return cardbox_text::kFailed;
 }
 
-std::vector<std::string> CardboxMessageArgs(const CardboxStatus& status) {
+std::vector<std::string> MessageArgs(const CardboxStatus& status) {
   return {status.path, status.detail};
 }
 
-std::string CardboxMessageLine(const CardboxStatus& status) {
-  std::string line = MessageText(CardboxMessageId(status), CardboxMessageArgs(status));
-  for (char& c : line) {
-    if (c == '\n') c = ' ';
-  }
-  return line;
+}  // namespace
+
+std::string CardboxMessageText(const CardboxStatus& status) {
+  return MessageText(MessageId(status), MessageArgs(status));
 }
 
 void ReportCardboxStatus(const CardboxStatus& status, UserPrompt& prompt) {
   if (status.ok()) return;
-  prompt.ShowMessage(CardboxMessageId(status), CardboxMessageArgs(status),
-                     UserPrompt::Icon::kWarning);
+  prompt.ShowMessage(MessageId(status), MessageArgs(status), UserPrompt::Icon::kWarning);
 }
 
 }  // namespace tavrune

@@ -2,7 +2,6 @@
 #define TAVRUNE_CARDBOX_CARDBOX_STATUS_H_
 
 #include <string>
-#include <vector>
 
 #include "platform/user_prompt.h"
 
@@ -39,12 +38,8 @@ inline constexpr int kFailed = 40205;
 inline constexpr int kNotQuizFile = 40206;
 }  // namespace cardbox_text
 
-// The message of a failed status and its arguments; id 0 for success.
-int CardboxMessageId(const CardboxStatus& status);
-std::vector<std::string> CardboxMessageArgs(const CardboxStatus& status);
-
-// The message as one line, for the command line.
-std::string CardboxMessageLine(const CardboxStatus& status);
+// A failed status's message: one line, for the command line too.
+std::string CardboxMessageText(const CardboxStatus& status);
 
 // Shows a failed status as a message box.
 void ReportCardboxStatus(const CardboxStatus& status, UserPrompt& prompt);

@@ -133,7 +133,7 @@ std::string CardLine(const Card& card) {
 }
 
 int Report(const CardboxStatus& status, const Io& io) {
-  return io.Fail(CardboxMessageLine(status));
+  return io.Fail(CardboxMessageText(status));
 }
 
 std::string Upper(std::string text) {
