@@ -80,6 +80,13 @@ constexpr StringEntry kStrings[] = {
     {40123, "Unable to read the word list %1: %2."},
     {40150, "No words left: Undo or New Search"},
     {40151, "Type shrunk to %1 pt to fit the page"},
+    {40200, "The cardbox cannot be kept in the folder %1: %2."},
+    {40201, "%1 is not a Tavrune cardbox; it was left untouched."},
+    {40202, "The cardbox %1 is damaged (%2); it was left untouched."},
+    {40203, "The cardbox %1 comes from a newer version of Tavrune (schema %2); it was left untouched."},
+    {40204, "The cardbox %1 is busy: another program is writing to it. Nothing was changed; please try again."},
+    {40205, "%1 could not be read or written: %2."},
+    {40206, "%1 is not a Zyzzyva quiz database (%2); it was left untouched."},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/command_help.h"
 
+#include "tools/cardbox_command.h"
 #include "tools/engine_commands.h"
 #include "tools/list_command.h"
 #include "tools/search_command.h"
@@ -116,6 +117,8 @@ constexpr CommandText kCommands[] = {
      "  --lexicon-id N   0-4 as for stats (default 2, both)\n"
      "  --generate NAME  print the words of that list\n",
      "catalog build/bin/PgmLists UKNA.TVD --generate 3Letter.General.NoVowel"},
+    {"cardbox", "study over weeks: the study program's cardbox",
+     "cardbox ACTION [ARGUMENT...] [--database FILE]", "", "cardbox due --lexicon UKNA --limit 20"},
 };
 
 constexpr std::string_view kExitStatus =
@@ -137,6 +140,7 @@ std::string GeneratedPart(std::string_view name) {
   if (name == "racks") return RacksHelp();
   if (name == "search") return SearchHelp();
   if (name == "list") return ListHelp();
+  if (name == "cardbox") return CardboxHelp();
   return {};
 }
 

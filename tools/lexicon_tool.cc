@@ -17,6 +17,7 @@
 #include "judge/judge_messages.h"
 #include "judge/split_words.h"
 #include "resources/string_table.h"
+#include "tools/cardbox_command.h"
 #include "tools/catalog_command.h"
 #include "tools/command_help.h"
 #include "tools/engine_commands.h"
@@ -229,6 +230,7 @@ int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::o
       {"stats", StatsCommand},
       {"racks", RacksCommand},
       {"catalog", CatalogCommand},
+      {"cardbox", RunCardboxCommand},
   };
   const auto command = kCommands.find(args[0]);
   if (command == kCommands.end()) {

@@ -1,0 +1,22 @@
+#include "cardbox/cardbox_clock.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace tavrune {
+
+CardboxClock ProgramClock(std::string* bad_value) {
+  const char* text = std::getenv("TAVRUNE_NOW");
+  if (text != nullptr && text[0] != '\0') {
+    int64_t now = 0;
+    const char* end = text + std::strlen(text);
+    const auto [ptr, ec] = std::from_chars(text, end, now);
+    if (ec == std::errc() && ptr == end) return [now] { return now; };
+    *bad_value = text;
+  }
+  return [] { return static_cast<int64_t>(std::time(nullptr)); };
+}
+
+}  // namespace tavrune
