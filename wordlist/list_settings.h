@@ -113,6 +113,12 @@ std::string_view HookTypeName(HookType type);
 std::string_view SortTypeName(SortType type);
 std::string_view AnagramOrderName(AnagramOrder order);
 
+// A description as a window title or a printed header shows it: its first
+// line, at most this many characters, never cut inside a UTF-8 character.
+// The list keeps the whole description, however long.
+inline constexpr size_t kShownDescriptionCharacters = 200;
+std::string_view ShownDescription(std::string_view description);
+
 }  // namespace tavrune
 
 #endif  // TAVRUNE_WORDLIST_LIST_SETTINGS_H_
