@@ -293,6 +293,13 @@ class MTavruneDoc {
   const ApplicationState& App() const { return app_; }
 
  private:
+  // The entries from the master words, before any list ordering: for the
+  // anagram types one arranged alphagram per letter set.
+  void BuildEntries();
+  // A Random list's stored order and cursor, when the order holds exactly
+  // the list's entries; otherwise the entries in their own order, and the
+  // user is told once.
+  void TakeStoredOrder(const WordCollection& order, int index, const std::string& path);
   // The rearrangement of anagram entries under the anagram order.
   void ArrangeAnagramEntries();
   // The list ordering under the sort type; ends on the first entry.
