@@ -16,6 +16,11 @@ enum class ListType : int {
   kBuild = 4,
 };
 
+inline constexpr int kListTypeCount = 5;
+// The list types a quiz can be of, in the order the menus offer them.
+inline constexpr ListType kQuizListTypes[] = {ListType::kHooks, ListType::kAnagrams,
+                                              ListType::kAnagramsAndHooks, ListType::kBuild};
+
 // Where hook letters are added: n front letters, m end letters.
 enum class HookType : int {
   kFront = 0,        // n '?' then the entry

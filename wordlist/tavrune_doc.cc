@@ -244,8 +244,9 @@ void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
   quiz_correct_ += correct;
   quiz_total_ += total;
   if (missed.empty() || entries_.IsEmpty()) return;
-  auto remember = [this](std::string_view word) {
-    if (!word.empty() && !quiz_missed_.Contains(word)) quiz_missed_.Insert(word);
+  WordCollection& missed_words = quiz_missed_[static_cast<size_t>(settings_.list_type)];
+  auto remember = [&missed_words](std::string_view word) {
+    if (!word.empty() && !missed_words.Contains(word)) missed_words.Insert(word);
   };
   if (!IsAnagramType()) {
     remember(CurrentEntry());
@@ -259,7 +260,7 @@ void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
 
 void MTavruneDoc::ResetQuizHistory() {
   SetQuizCounts(0, 0);
-  quiz_missed_.Clear();
+  for (WordCollection& words : quiz_missed_) words.Clear();
 }
 
 // --- The file ---
