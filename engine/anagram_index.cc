@@ -1,5 +1,6 @@
 #include "engine/anagram_index.h"
 
+#include "engine/letters.h"
 #include "engine/lexicon.h"
 
 namespace tavrune {
@@ -62,6 +63,25 @@ AnagramIndex::AnagramIndex(const Lexicon& lexicon) {
     }
     last[i] = w;
   }
+}
+
+int AnagramIndex::CountWords(std::string_view letters) const {
+  std::array<uint8_t, 26> wanted{};
+  uint64_t key = 0;
+  for (char c : letters) {
+    if (!IsUpperLetter(c)) return 0;
+    ++wanted[c - 'A'];
+    key += LetterKey(c);
+  }
+  int count = 0;
+  for (uint32_t w = Find(key); w != kNone; w = next_[w]) {
+    // Keys of other letters may clash: only the same letters count.
+    if (starts_[w + 1] - starts_[w] != letters.size()) continue;
+    std::array<uint8_t, 26> have{};
+    for (uint32_t i = starts_[w]; i < starts_[w + 1]; ++i) ++have[letters_[i] - 'A'];
+    if (have == wanted) ++count;
+  }
+  return count;
 }
 
 uint32_t AnagramIndex::Find(uint64_t key) const {

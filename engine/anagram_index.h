@@ -28,6 +28,10 @@ class AnagramIndex {
     Fill(key, blanks, 0, visit);
   }
 
+  // The number of words made of exactly the letters of `letters`, which
+  // are A-Z (any other character is in no word, so the answer is 0).
+  int CountWords(std::string_view letters) const;
+
   int WordCount() const { return static_cast<int>(next_.size()); }
 
   // A random 64-bit value per letter; a word's key is the sum of its

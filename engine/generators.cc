@@ -383,6 +383,25 @@ int Anagrams(const Lexicon& lexicon, std::string_view rack, WordCollection& outp
   return AddedSince(output, before);
 }
 
+int CountAnagrams(const Lexicon& lexicon, std::string_view rack) {
+  if (Walkable(lexicon, rack) && std::all_of(rack.begin(), rack.end(), IsUpperLetter)) {
+    if (const AnagramIndex* index = lexicon.WordsByLetters()) return index->CountWords(rack);
+  }
+  // Counts what the generator offers and keeps none of it.
+  class Counter : public WordFilter {
+   public:
+    bool Passes(std::string_view) const override {
+      ++count;
+      return false;
+    }
+    mutable int count = 0;
+  };
+  Counter counter;
+  WordCollection none;
+  Anagrams(lexicon, rack, none, &counter);
+  return counter.count;
+}
+
 int Builds(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
            const WordFilter* filter, bool small_caps) {
   if (!Walkable(lexicon, rack)) return 0;

@@ -27,6 +27,11 @@ namespace tavrune {
 int Anagrams(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
              const WordFilter* filter = nullptr, bool small_caps = false);
 
+// How many words Anagrams gives for the rack, without keeping them. A rack
+// of letters alone takes one look-up once the lexicon keeps its words
+// grouped by letters.
+int CountAnagrams(const Lexicon& lexicon, std::string_view rack);
+
 // Every word that can be made from some of the rack's tiles.
 int Builds(const Lexicon& lexicon, std::string_view rack, WordCollection& output,
            const WordFilter* filter = nullptr, bool small_caps = false);

@@ -123,6 +123,8 @@ AnswerLineParts PrintJob::Answer(long long index) const {
   return parts;
 }
 
-std::string PrintJob::Caption() const { return PrintCaption(doc_.Title(), doc_.Description()); }
+std::string PrintJob::Caption() const {
+  return PrintCaption(doc_.Title(), ShownDescription(doc_.Description()));
+}
 
 }  // namespace tavrune

@@ -78,6 +78,9 @@ constexpr StringEntry kStrings[] = {
     {40121, "Usage: %1 --print-pdf OUT.pdf LIST.tvr"},
     {40122, "Unable to write %1: %2."},
     {40123, "Unable to read the word list %1: %2."},
+    {40140,
+     "The random order stored in %1 does not fit its words.\nThe words are shown in alphabetical "
+     "order."},
     {40150, "No words left: Undo or New Search"},
     {40151, "Type shrunk to %1 pt to fit the page"},
     {40200, "The cardbox cannot be kept in the folder %1: %2."},

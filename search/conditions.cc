@@ -24,20 +24,6 @@ bool AnyWordPrefix(const Lexicon& lexicon, std::string_view word, OnPrefix&& on_
   return false;
 }
 
-// Counts what a generator finds without keeping any of it, so testing a
-// word allocates nothing.
-class CountingFilter : public WordFilter {
- public:
-  bool Passes(std::string_view) const override {
-    ++count_;
-    return false;
-  }
-  int count() const { return count_; }
-
- private:
-  mutable int count_ = 0;
-};
-
 }  // namespace
 
 PatternCondition::PatternCondition(std::string_view pattern, bool matching)
@@ -184,10 +170,7 @@ bool BuildCondition::Test(std::string_view word, const Lexicon&) const {
 }
 
 BuildBuildCondition::BuildBuildCondition(std::string_view rack, bool matching)
-    : SearchCondition(matching),
-      rack_text_(rack),
-      rack_(rack),
-      scratch_(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize) {}
+    : SearchCondition(matching), rack_text_(rack), rack_(rack) {}
 
 bool BuildBuildCondition::Test(std::string_view word, const Lexicon& lexicon) const {
   if (word.size() >= rack_text_.size()) return false;
@@ -195,9 +178,7 @@ bool BuildBuildCondition::Test(std::string_view word, const Lexicon& lexicon) co
   for (char c : word) {
     if (tiles.TakeLetter(c) == '\0') return false;
   }
-  CountingFilter found;
-  Anagrams(lexicon, tiles.TilesText(), scratch_, &found);
-  return found.count() > 0;
+  return CountAnagrams(lexicon, tiles.TilesText()) > 0;
 }
 
 ContainsAnyCondition::ContainsAnyCondition(std::string_view letters, bool matching)
@@ -229,15 +210,11 @@ bool ContainsExactCondition::Test(std::string_view word, const Lexicon&) const {
 }
 
 AnagramCountCondition::AnagramCountCondition(int minimum, int maximum, bool matching)
-    : SearchCondition(matching),
-      minimum_(minimum),
-      maximum_(maximum),
-      scratch_(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize) {}
+    : SearchCondition(matching), minimum_(minimum), maximum_(maximum) {}
 
 bool AnagramCountCondition::Test(std::string_view word, const Lexicon& lexicon) const {
-  CountingFilter anagrams;
-  Anagrams(lexicon, word, scratch_, &anagrams);
-  return anagrams.count() >= minimum_ && anagrams.count() <= maximum_;
+  const int count = CountAnagrams(lexicon, word);
+  return count >= minimum_ && count <= maximum_;
 }
 
 ExtensionCondition::ExtensionCondition(int front, int end, bool matching)

@@ -11,7 +11,6 @@
 #include "engine/lexicon.h"
 #include "engine/pattern_expression.h"
 #include "engine/tiles.h"
-#include "engine/word_collection.h"
 #include "search/search_condition.h"
 
 // The word tests the search types and predefined lists are made of. In each,
@@ -156,7 +155,6 @@ class BuildBuildCondition : public SearchCondition {
  private:
   std::string rack_text_;
   LetterCounts rack_;
-  mutable WordCollection scratch_;
 };
 
 // At least one character of the word is one of the letters.
@@ -182,7 +180,7 @@ class ContainsExactCondition : public SearchCondition {
 };
 
 // The number of anagrams of the word (itself included when it is a word)
-// lies in [minimum, maximum]. One anagram generation per word tested.
+// lies in [minimum, maximum].
 class AnagramCountCondition : public SearchCondition {
  public:
   AnagramCountCondition(int minimum, int maximum, bool matching = true);
@@ -191,7 +189,6 @@ class AnagramCountCondition : public SearchCondition {
  private:
   int minimum_;
   int maximum_;
-  mutable WordCollection scratch_;
 };
 
 // Some word has `front` letters before and `end` letters after this one;

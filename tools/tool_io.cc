@@ -3,6 +3,7 @@
 #include <charconv>
 #include <fstream>
 
+#include "engine/text_encoding.h"
 #include "resources/string_table.h"
 
 namespace tavrune {
@@ -54,23 +55,12 @@ std::string_view AllowedText(TileText kind) {
   return {};
 }
 
-// The length of the UTF-8 sequence starting at `position`; 0 when none.
-size_t Utf8Length(std::string_view text, size_t position) {
-  const auto lead = static_cast<unsigned char>(text[position]);
-  const size_t length = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-  if (length == 0 || position + length > text.size()) return 0;
-  for (size_t i = 1; i < length; ++i) {
-    if ((static_cast<unsigned char>(text[position + i]) & 0xC0) != 0x80) return 0;
-  }
-  return length;
-}
-
 }  // namespace
 
 std::string DescribeCharacter(std::string_view text, size_t position) {
   const auto c = static_cast<unsigned char>(text[position]);
   if (c >= 0x20 && c < 0x7F) return "'" + std::string(1, static_cast<char>(c)) + "'";
-  if (const size_t length = Utf8Length(text, position)) {
+  if (const size_t length = Utf8SequenceLength(text, position)) {
     return "'" + std::string(text.substr(position, length)) + "'";
   }
   static constexpr char kHex[] = "0123456789ABCDEF";

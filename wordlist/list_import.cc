@@ -121,7 +121,7 @@ bool ExportText(MTavruneDoc& doc, const std::string& path) {
 
 bool TakeMissedWords(MTavruneDoc& doc) {
   // A new list may reset the history, and the missed words with it.
-  const WordCollection missed(doc.QuizMissedWords());
+  const WordCollection missed(doc.QuizMissedWords(doc.GetListType()));
   if (missed.IsEmpty() || !doc.SaveModified()) return false;
   doc.SetModifiedFlag(false);
   doc.NewDocument();

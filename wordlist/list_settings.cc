@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/text_encoding.h"
 #include "study/settings_table.h"
 
 namespace tavrune {
@@ -242,6 +243,16 @@ std::string_view AnagramOrderName(AnagramOrder order) {
       return "User specified";
   }
   return "Alphabetical";
+}
+
+std::string_view ShownDescription(std::string_view description) {
+  size_t end = 0;
+  for (size_t shown = 0; shown < kShownDescriptionCharacters && end < description.size(); ++shown) {
+    if (description[end] == '\n' || description[end] == '\r') break;
+    // A byte that starts no UTF-8 sequence is a character of its own.
+    end += std::max<size_t>(Utf8SequenceLength(description, end), 1);
+  }
+  return description.substr(0, end);
 }
 
 }  // namespace tavrune

@@ -16,6 +16,11 @@ enum class ListType : int {
   kBuild = 4,
 };
 
+inline constexpr int kListTypeCount = 5;
+// The list types a quiz can be of, in the order the menus offer them.
+inline constexpr ListType kQuizListTypes[] = {ListType::kHooks, ListType::kAnagrams,
+                                              ListType::kAnagramsAndHooks, ListType::kBuild};
+
 // Where hook letters are added: n front letters, m end letters.
 enum class HookType : int {
   kFront = 0,        // n '?' then the entry
@@ -112,6 +117,12 @@ std::string_view ListTypeName(ListType type);
 std::string_view HookTypeName(HookType type);
 std::string_view SortTypeName(SortType type);
 std::string_view AnagramOrderName(AnagramOrder order);
+
+// A description as a window title or a printed header shows it: its first
+// line, at most this many characters, never cut inside a UTF-8 character.
+// The list keeps the whole description, however long.
+inline constexpr size_t kShownDescriptionCharacters = 200;
+std::string_view ShownDescription(std::string_view description);
 
 }  // namespace tavrune
 

@@ -364,17 +364,19 @@ class ProbableList : public TextList {
                        const ListParseContext& context) override {
     lexicon_id_ = context.lexicon_id;
     const std::optional<int> first = NumberParameter(params, 1);
-    if (!first || *first < 1) return;
+    if (!first) return;
     const std::optional<int> last = NumberParameter(params, 2);
-    if (params.size() > 2 && (!last || *last < 1)) return;
+    if (params.size() > 2 && !last) return;
     set_text(params[0]);
-    first_rank_ = *first;
+    // Ranks count from 1: an earlier first rank starts at the top, a last
+    // rank before the first gives the first alone.
+    first_rank_ = std::max(*first, 1);
     if (last) last_rank_ = std::max(*last, first_rank_);
   }
 
  private:
   LexiconId lexicon_id_ = LexiconId::kUKNA;
-  int first_rank_ = 0;  // 0: no valid first rank
+  int first_rank_ = 0;  // 0: no first rank given
   std::optional<int> last_rank_;
 };
 

@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 #include "engine/word_source.h"
 #include "resources/string_table.h"
 #include "study/settings_table.h"
+#include "wordlist/alphagram_key.h"
 #include "wordlist/word_list_file.h"
 #include "wordlist/wordlist_messages.h"
 
@@ -20,6 +22,29 @@ WordCollection InsertionOrder(int growth_step, size_t block_size) {
   WordCollection words(growth_step, block_size);
   words.SetSortMode(false, SortKey::kAlphabetical, false);
   return words;
+}
+
+// The keys of a collection's words, sorted.
+template <typename Key>
+std::vector<Key> SortedKeys(const WordCollection& words, Key (*key)(std::string_view)) {
+  std::vector<Key> keys;
+  keys.reserve(static_cast<size_t>(words.Count()));
+  for (std::string_view word : words) keys.push_back(key(word));
+  std::sort(keys.begin(), keys.end());
+  return keys;
+}
+
+std::string_view WordItself(std::string_view word) { return word; }
+
+// Whether `order` holds every entry that `words` make exactly once: the
+// words themselves, or for the anagram types one arrangement of each set of
+// letters.
+bool IsOrderOfEntries(const WordCollection& order, const WordCollection& words,
+                      bool anagram_entries) {
+  if (!anagram_entries) return SortedKeys(order, WordItself) == SortedKeys(words, WordItself);
+  std::vector<AlphagramKey> letter_sets = SortedKeys(words, AlphagramKey::Of);
+  letter_sets.erase(std::unique(letter_sets.begin(), letter_sets.end()), letter_sets.end());
+  return SortedKeys(order, AlphagramKey::Of) == letter_sets;
 }
 
 std::string UpperCase(std::string_view word) {
@@ -219,8 +244,9 @@ void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
   quiz_correct_ += correct;
   quiz_total_ += total;
   if (missed.empty() || entries_.IsEmpty()) return;
-  auto remember = [this](std::string_view word) {
-    if (!word.empty() && !quiz_missed_.Contains(word)) quiz_missed_.Insert(word);
+  WordCollection& missed_words = quiz_missed_[static_cast<size_t>(settings_.list_type)];
+  auto remember = [&missed_words](std::string_view word) {
+    if (!word.empty() && !missed_words.Contains(word)) missed_words.Insert(word);
   };
   if (!IsAnagramType()) {
     remember(CurrentEntry());
@@ -234,7 +260,7 @@ void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
 
 void MTavruneDoc::ResetQuizHistory() {
   SetQuizCounts(0, 0);
-  quiz_missed_.Clear();
+  for (WordCollection& words : quiz_missed_) words.Clear();
 }
 
 // --- The file ---
@@ -283,10 +309,7 @@ bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* targ
   master_.Clear();
   master_.AppendAll(file.words);
   if (settings_.sort_type == SortType::kRandom) {
-    entries_.Clear();
-    entries_.SetSortMode(false, SortKey::kAlphabetical, false);
-    entries_.AppendAll(file.presentation);
-    entries_.SetCursor(file.current_index);
+    TakeStoredOrder(file.presentation, file.current_index, path);
   }
   return true;
 }
@@ -389,18 +412,37 @@ void MTavruneDoc::ClearUndoHistory() { history_.Clear(); }
 void MTavruneDoc::RebuildEntries(int index, bool notify) {
   UserPrompt& prompt = app_.Prompt();
   prompt.SetStatusText(text::kRebuilding);
-  entries_ = master_;
-  if (IsAnagramType()) {
-    entries_.AlphagramAll();
-    entries_.RemoveDuplicates();
-    if (settings_.anagram_order != AnagramOrder::kAlphabetical) ArrangeAnagramEntries();
-  }
+  BuildEntries();
   if (settings_.sort_type != SortType::kAlphabetical || settings_.descending) {
     ApplyListOrdering(notify);
   }
   GoToEntry(index, notify);
   ResetPrintAnswers();
   prompt.SetStatusText(kIdleText);
+}
+
+void MTavruneDoc::BuildEntries() {
+  entries_ = master_;
+  if (IsAnagramType()) {
+    entries_.AlphagramAll();
+    entries_.RemoveDuplicates();
+    if (settings_.anagram_order != AnagramOrder::kAlphabetical) ArrangeAnagramEntries();
+  }
+}
+
+void MTavruneDoc::TakeStoredOrder(const WordCollection& order, int index, const std::string& path) {
+  // An order of other words would show entries the list lacks, and
+  // undeleting them would add them to it.
+  if (IsOrderOfEntries(order, master_, IsAnagramType())) {
+    entries_.Clear();
+    entries_.SetSortMode(false, SortKey::kAlphabetical, false);
+    entries_.AppendAll(order);
+  } else {
+    BuildEntries();
+    entries_.SetSortMode(false, SortKey::kAlphabetical, false);
+    app_.Prompt().ShowMessage(text::kStoredOrderIgnored, {path});
+  }
+  entries_.SetCursor(index);
 }
 
 void MTavruneDoc::ArrangeAnagramEntries() {

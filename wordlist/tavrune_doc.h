@@ -1,6 +1,7 @@
 #ifndef TAVRUNE_WORDLIST_TAVRUNE_DOC_H_
 #define TAVRUNE_WORDLIST_TAVRUNE_DOC_H_
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -275,13 +276,17 @@ class MTavruneDoc {
   bool QuizAutoReset() const { return quiz_auto_reset_; }
   void SetQuizAutoReset(bool on) { quiz_auto_reset_ = on; }
   // Verify's result for the current entry: `correct` of its `total`
-  // answers were given and `missed` are those that were not. A Hooks, List
-  // or Build entry with answers left over is remembered as missed; for the
+  // answers were given and `missed` are those that were not. A Hooks or
+  // Build entry with answers left over is remembered as missed; for the
   // anagram types the anagrams not given are, which make the same entry
-  // again in a list of their own.
+  // again in a list of their own. They are kept apart by the list type
+  // quizzed, since a word missed as a hook is not missed as an anagram.
   void RecordQuizResult(int32_t correct, int32_t total, const std::vector<std::string>& missed);
-  // The words remembered since the history was last reset, alphabetical.
-  const WordCollection& QuizMissedWords() const { return quiz_missed_; }
+  // The words the quizzes of one list type missed since the history was
+  // last reset, alphabetical.
+  const WordCollection& QuizMissedWords(ListType type) const {
+    return quiz_missed_[static_cast<size_t>(type)];
+  }
   // Both counters 0 and no missed words.
   void ResetQuizHistory();
 
@@ -293,6 +298,13 @@ class MTavruneDoc {
   const ApplicationState& App() const { return app_; }
 
  private:
+  // The entries from the master words, before any list ordering: for the
+  // anagram types one arranged alphagram per letter set.
+  void BuildEntries();
+  // A Random list's stored order and cursor, when the order holds exactly
+  // the list's entries; otherwise the entries in their own order, and the
+  // user is told once.
+  void TakeStoredOrder(const WordCollection& order, int index, const std::string& path);
   // The rearrangement of anagram entries under the anagram order.
   void ArrangeAnagramEntries();
   // The list ordering under the sort type; ends on the first entry.
@@ -316,8 +328,9 @@ class MTavruneDoc {
   int32_t quiz_correct_ = 0;
   int32_t quiz_total_ = 0;
   bool quiz_auto_reset_ = false;
-  // Kept for the session only: a list made of them is saved like any other.
-  WordCollection quiz_missed_;
+  // By list type; kept for the session only: a list made of them is saved
+  // like any other.
+  std::array<WordCollection, kListTypeCount> quiz_missed_;
 
   // Packed, so a long list may have more than a collection's 64,000 answers.
   PackedAnswers print_answers_;

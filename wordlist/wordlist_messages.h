@@ -29,6 +29,8 @@ inline constexpr int kListInvalidForDictionary = 40080;
 inline constexpr int kMergeLimit = 40087;
 // "%1% complete" under the progress of a long pass.
 inline constexpr int kPercentComplete = 40088;
+// A Random list's stored order that is not an order of its entries.
+inline constexpr int kStoredOrderIgnored = 40140;
 
 }  // namespace tavrune::wordlist_text
 

@@ -9,12 +9,15 @@ namespace tavrune {
 JudgeMessageBox::JudgeMessageBox(int message_id, QWidget* parent, QMessageBox::Icon icon)
     : QMessageBox(icon, QString::fromUtf8(kJudgeWindowTitle), QtUserPrompt::Text(message_id),
                   QMessageBox::NoButton, parent) {
+  // Texts may carry outside words, which are not markup.
+  setTextFormat(Qt::PlainText);
   setDefaultButton(addButton(tr("OK"), QMessageBox::AcceptRole));
 }
 
 JudgeQuestionBox::JudgeQuestionBox(int message_id, QWidget* parent)
     : QMessageBox(QMessageBox::Question, QString::fromUtf8(kJudgeWindowTitle),
                   QtUserPrompt::Text(message_id), QMessageBox::NoButton, parent) {
+  setTextFormat(Qt::PlainText);
   yes_ = addButton(tr("&Yes"), QMessageBox::YesRole);
   QPushButton* no = addButton(tr("&No"), QMessageBox::NoRole);
   setDefaultButton(yes_);

@@ -34,23 +34,29 @@ QMessageBox::Icon QtUserPrompt::BoxIcon(Icon icon) {
   return QMessageBox::NoIcon;
 }
 
+std::unique_ptr<QMessageBox> QtUserPrompt::MakeBox(QMessageBox::Icon icon, const QString& text,
+                                                   QMessageBox::StandardButtons buttons) const {
+  auto box = std::make_unique<QMessageBox>(icon, title_, text, buttons, parent_);
+  box->setTextFormat(Qt::PlainText);
+  return box;
+}
+
 void QtUserPrompt::ShowMessage(int id, const std::vector<std::string>& args, Icon icon) {
-  QMessageBox box(BoxIcon(icon), title_, Text(id, args), QMessageBox::Ok, parent_);
-  box.exec();
+  MakeBox(BoxIcon(icon), Text(id, args), QMessageBox::Ok)->exec();
 }
 
 UserPrompt::Answer QtUserPrompt::AskYesNo(int id, const std::vector<std::string>& args) {
-  QMessageBox box(QMessageBox::Question, title_, Text(id, args), QMessageBox::Yes | QMessageBox::No,
-                  parent_);
-  box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+  const auto box =
+      MakeBox(QMessageBox::Question, Text(id, args), QMessageBox::Yes | QMessageBox::No);
+  box->setDefaultButton(QMessageBox::Yes);
+  return box->exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
 }
 
 UserPrompt::Answer QtUserPrompt::AskYesNoCancel(int id, const std::vector<std::string>& args) {
-  QMessageBox box(QMessageBox::Question, title_, Text(id, args),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
-  box.setDefaultButton(QMessageBox::Yes);
-  switch (box.exec()) {
+  const auto box = MakeBox(QMessageBox::Question, Text(id, args),
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  box->setDefaultButton(QMessageBox::Yes);
+  switch (box->exec()) {
     case QMessageBox::Yes:
       return Answer::kYes;
     case QMessageBox::No:

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "platform/user_prompt.h"
 
@@ -43,6 +44,11 @@ class QtUserPrompt : public UserPrompt {
 
   static QString Text(int id, const std::vector<std::string>& args = {});
   static QMessageBox::Icon BoxIcon(Icon icon);
+  // The box a message or question is shown in, under the prompt's title and
+  // parent. Its text is shown as written, never read as markup: the
+  // arguments (paths, words) come from outside.
+  std::unique_ptr<QMessageBox> MakeBox(QMessageBox::Icon icon, const QString& text,
+                                       QMessageBox::StandardButtons buttons) const;
 
  private:
   QString title_;

@@ -453,7 +453,7 @@ QString MMainFrame::PaneText(Pane pane) const { return panes_[pane]->text(); }
 
 void MMainFrame::UpdateTitle() {
   const QString title = QString::fromStdString(
-      FrameTitle(context_.doc.Title(), context_.doc.Description()));
+      FrameTitle(context_.doc.Title(), ShownDescription(context_.doc.Description())));
   if (windowTitle() != title) setWindowTitle(title);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +19,6 @@ QuizHistoryDialog::QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent)
       correct_(new QLabel(this)),
       total_(new QLabel(this)),
       percentage_(new QLabel(this)),
-      missed_(new QLabel(this)),
       auto_reset_(new QCheckBox(tr("Reset History on New/Open Lists Automatically"), this)),
       reset_(new QPushButton(tr("&Reset"), this)),
       study_(new QPushButton(tr("&Study Missed Words"), this)) {
@@ -27,9 +27,16 @@ QuizHistoryDialog::QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent)
   values->addRow(tr("Number of correct answers:"), correct_);
   values->addRow(tr("Total number of answers:"), total_);
   values->addRow(tr("Percentage of correct answers:"), percentage_);
-  values->addRow(tr("Number of missed words:"), missed_);
-  for (QLabel* label : {correct_, total_, percentage_, missed_}) {
+  for (QLabel* label : {correct_, total_, percentage_}) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  auto* missed_box = new QGroupBox(tr("Missed words"), this);
+  auto* missed = new QFormLayout(missed_box);
+  for (ListType type : kQuizListTypes) {
+    QLabel*& label = missed_[static_cast<size_t>(type)];
+    label = new QLabel(missed_box);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    missed->addRow(QString::fromLatin1(ListTypeName(type)) + QLatin1Char(':'), label);
   }
   auto* close = new QPushButton(tr("&Close"), this);
   close->setDefault(true);
@@ -40,6 +47,7 @@ QuizHistoryDialog::QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent)
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(values);
+  layout->addWidget(missed_box);
   layout->addWidget(auto_reset_);
   layout->addLayout(buttons);
 
@@ -68,9 +76,11 @@ void QuizHistoryDialog::ShowValues() {
   correct_->setText(QString::number(correct));
   total_->setText(QString::number(total));
   percentage_->setText(QString::fromStdString(QuizPercentageText(correct, total)));
-  const int missed = doc_.QuizMissedWords().Count();
-  missed_->setText(QString::number(missed));
-  study_->setEnabled(missed > 0);
+  for (ListType type : kQuizListTypes) {
+    MissedLabel(type)->setText(QString::number(doc_.QuizMissedWords(type).Count()));
+  }
+  // The list it makes is of the current list's type.
+  study_->setEnabled(!doc_.QuizMissedWords(doc_.GetListType()).IsEmpty());
 }
 
 }  // namespace tavrune

@@ -2,6 +2,7 @@
 #define TAVRUNE_STUDY_UI_QUIZ_HISTORY_DIALOG_H_
 
 #include <QDialog>
+#include <array>
 
 #include "wordlist/tavrune_doc.h"
 
@@ -13,7 +14,8 @@ namespace tavrune {
 
 // "Quiz History": the correct answers of every quiz so far against all the
 // answers asked, the automatic reset switch, and the words missed this
-// session, which can become a list of their own.
+// session by list type; those of the current list's type can become a list
+// of their own.
 class QuizHistoryDialog : public QDialog {
   Q_OBJECT
 
@@ -26,7 +28,8 @@ class QuizHistoryDialog : public QDialog {
   QLabel* CorrectLabel() const { return correct_; }
   QLabel* TotalLabel() const { return total_; }
   QLabel* PercentageLabel() const { return percentage_; }
-  QLabel* MissedLabel() const { return missed_; }
+  // The number of words missed in quizzes of a list type with a quiz.
+  QLabel* MissedLabel(ListType type) const { return missed_[static_cast<size_t>(type)]; }
   QCheckBox* AutoResetCheck() const { return auto_reset_; }
   QPushButton* ResetButton() const { return reset_; }
   QPushButton* StudyMissedButton() const { return study_; }
@@ -39,7 +42,8 @@ class QuizHistoryDialog : public QDialog {
   QLabel* correct_;
   QLabel* total_;
   QLabel* percentage_;
-  QLabel* missed_;
+  // By list type; none for List, which has no quiz.
+  std::array<QLabel*, kListTypeCount> missed_ = {};
   QCheckBox* auto_reset_;
   QPushButton* reset_;
   QPushButton* study_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -214,17 +215,23 @@ TEST(GeneratorsEmptyTest, UnloadedLexiconFindsNothing) {
   EXPECT_TRUE(out.IsEmpty());
 }
 
-// Cross-check of the walks against brute force over every word.
-TEST(GeneratorsRandomTest, WalksAgreeWithBruteForce) {
+// 3000 random words of the letters A-F, of 1 to `longest` letters.
+Lexicon RandomLexicon(std::mt19937& random, int longest) {
   LexiconBuilder builder;
-  std::mt19937 random(7);
   for (int i = 0; i < 3000; ++i) {
-    std::string w(1 + random() % 7, 'A');
+    std::string w(1 + random() % longest, 'A');
     for (char& c : w) c = static_cast<char>('A' + random() % 6);
     builder.AddWord(w);
   }
   Lexicon lexicon;
-  ASSERT_TRUE(lexicon.LoadBytes(builder.Build()));
+  EXPECT_TRUE(lexicon.LoadBytes(builder.Build()));
+  return lexicon;
+}
+
+// Cross-check of the walks against brute force over every word.
+TEST(GeneratorsRandomTest, WalksAgreeWithBruteForce) {
+  std::mt19937 random(7);
+  const Lexicon lexicon = RandomLexicon(random, 7);
   Words all;
   VisitWords(lexicon, [&](std::string_view w) { all.emplace_back(w); });
 
@@ -272,15 +279,8 @@ std::string RandomPattern(std::mt19937& random) {
 // The walk that matches as it goes must find what matching every word
 // afterwards finds, in the same order.
 TEST(GeneratorsRandomTest, PrunedPatternWalkAgreesWithWordByWordMatching) {
-  LexiconBuilder builder;
   std::mt19937 random(11);
-  for (int i = 0; i < 3000; ++i) {
-    std::string w(1 + random() % 9, 'A');
-    for (char& c : w) c = static_cast<char>('A' + random() % 6);
-    builder.AddWord(w);
-  }
-  Lexicon lexicon;
-  ASSERT_TRUE(lexicon.LoadBytes(builder.Build()));
+  const Lexicon lexicon = RandomLexicon(random, 9);
   for (int compared = 0; compared < 400;) {
     const std::string pattern = RandomPattern(random);
     PatternExpression expression;
@@ -293,6 +293,32 @@ TEST(GeneratorsRandomTest, PrunedPatternWalkAgreesWithWordByWordMatching) {
     PatternMatches(lexicon, pattern, out);
     EXPECT_EQ(Words(out.begin(), out.end()), expected) << pattern;
     ++compared;
+  }
+}
+
+// Counting looks anagrams up once the lexicon keeps its words by letters;
+// before that, and for racks with blanks, it walks.
+TEST(GeneratorsRandomTest, AnagramCountsAgreeWithBruteForce) {
+  std::mt19937 random(5);
+  const Lexicon lexicon = RandomLexicon(random, 7);
+  std::map<std::string, int> words_by_letters;
+  Words racks;
+  VisitWords(lexicon, [&](std::string_view w) {
+    std::string letters(w);
+    std::sort(letters.begin(), letters.end());
+    ++words_by_letters[letters];
+    racks.emplace_back(w);
+    std::reverse(letters.begin(), letters.end());
+    racks.push_back(letters + "G");  // in no word
+  });
+  for (const std::string& rack : racks) {
+    std::string letters = rack;
+    std::sort(letters.begin(), letters.end());
+    EXPECT_EQ(CountAnagrams(lexicon, rack), words_by_letters[letters]) << rack;
+  }
+  for (const char* rack : {"ABC?", "A*", "abc", ""}) {
+    WordCollection found;
+    EXPECT_EQ(CountAnagrams(lexicon, rack), Anagrams(lexicon, rack, found)) << rack;
   }
 }
 

@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <memory>
 
 #include "judge/app/about_box.h"
 #include "judge/app/lexicon_choice_dialog.h"
@@ -80,6 +82,19 @@ TEST_F(JudgeStartDialogsTest, MessageAndQuestionBoxes) {
   for (QAbstractButton* button : question.buttons()) labels << button->text();
   labels.sort();
   EXPECT_EQ(labels, (QStringList{"&No", "&Yes"}));
+}
+
+TEST_F(JudgeStartDialogsTest, BoxesShowOutsideTextAsWrittenNeverAsMarkup) {
+  const QtUserPrompt prompt(QStringLiteral("Tavrune"));
+  const std::unique_ptr<QMessageBox> box = prompt.MakeBox(
+      QMessageBox::Warning, QtUserPrompt::Text(40009, {"<b>list</b>.tvr"}), QMessageBox::Ok);
+  EXPECT_TRUE(box->text().startsWith("<b>list</b>.tvr is not"));
+  JudgeMessageBox message(kNoLexiconsMessage);
+  JudgeQuestionBox question(kInvalidCharactersQuestion);
+  for (const QMessageBox* shown :
+       {box.get(), static_cast<QMessageBox*>(&message), static_cast<QMessageBox*>(&question)}) {
+    EXPECT_EQ(shown->textFormat(), Qt::PlainText);
+  }
 }
 
 TEST_F(JudgeStartDialogsTest, IconsAreDrawnFromOurResources) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/lexicon_builder.h"
+#include "print/print_job.h"
 #include "print/ui/page_setup_dialogs.h"
 #include "print/ui/print_pdf_command.h"
 #include "print/ui/print_support.h"
@@ -149,6 +150,14 @@ TEST_F(PrintSupportTest, WritesThePageSetupBackOnlyWhenChanged) {
   }
   EXPECT_EQ(ReadSetting(settings_, setting::page_setup::kTopMargin), 2160);
   EXPECT_EQ(ReadSetting(settings_, setting::page_setup::kHeaderRoom), 1080);
+}
+
+TEST_F(PrintSupportTest, CaptionShowsTheFirstLineOfTheDescription) {
+  MTavruneDoc& doc = MakeList({"CAT"});
+  const std::string description = std::string(300, 'D') + "\nmore";
+  doc.SetDescription(description);
+  EXPECT_EQ(PrintJob(doc).Caption(), "Untitled (" + std::string(200, 'D') + ")");
+  EXPECT_EQ(doc.Description(), description);
 }
 
 // A value typed into a field and OK pressed: the range message in the

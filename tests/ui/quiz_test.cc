@@ -146,7 +146,7 @@ TEST_F(QuizTest, VerifyingTwiceCountsTheWordOnce) {
   EXPECT_EQ(bar.Message(), "1 / 3");
   EXPECT_EQ(doc_->QuizCorrectAnswers(), 1);
   EXPECT_EQ(doc_->QuizTotalAnswers(), 3);
-  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords()), (Strings{"ACT", "TAC"}));
+  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords(ListType::kAnagrams)), (Strings{"ACT", "TAC"}));
 }
 
 TEST_F(QuizTest, MissedWordsBecomeANewListOfTheSameType) {
@@ -154,7 +154,8 @@ TEST_F(QuizTest, MissedWordsBecomeANewListOfTheSameType) {
   // Only AT (CAT) and CAT (SCAT) are answered in full.
   Type("/.cat\n/.scat\n/./.");
   Type("/");
-  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords()), (Strings{"ARTS", "OE", "RATS"}));
+  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords(ListType::kHooks)),
+            (Strings{"ARTS", "OE", "RATS"}));
 
   prompt_.Script({UserPrompt::Answer::kNo});
   ASSERT_TRUE(TakeMissedWords(*doc_));
@@ -163,6 +164,36 @@ TEST_F(QuizTest, MissedWordsBecomeANewListOfTheSameType) {
   EXPECT_EQ(doc_->GetListType(), ListType::kHooks);
   EXPECT_EQ(doc_->Description(), "Missed words");
   EXPECT_NE(view_->Quiz(), nullptr);
+}
+
+TEST_F(QuizTest, MissedWordsAreKeptByQuizKind) {
+  Quiz({"CAT", "QI"}, ListType::kHooks);
+  Type("/");  // CAT misses its hook
+  doc_->SetListType(ListType::kAnagrams);
+  Type("act/");  // CAT and TAC missed
+  doc_->SetListType(ListType::kBuild);
+  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords(ListType::kHooks)), (Strings{"CAT"}));
+  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords(ListType::kAnagrams)), (Strings{"CAT", "TAC"}));
+
+  QuizHistoryDialog dialog(*doc_);
+  const struct {
+    ListType type;
+    const char* count;
+  } kCounts[] = {{ListType::kHooks, "1"},
+                 {ListType::kAnagrams, "2"},
+                 {ListType::kAnagramsAndHooks, "0"},
+                 {ListType::kBuild, "0"}};
+  for (const auto& c : kCounts) {
+    EXPECT_EQ(dialog.MissedLabel(c.type)->text(), c.count) << ListTypeName(c.type);
+  }
+  EXPECT_FALSE(dialog.StudyMissedButton()->isEnabled()) << "nothing missed in a Build quiz";
+
+  // The Hooks misses make a Hooks list, whatever was quizzed last.
+  doc_->SetListType(ListType::kHooks);
+  prompt_.Script({UserPrompt::Answer::kNo});
+  ASSERT_TRUE(TakeMissedWords(*doc_));
+  EXPECT_EQ(Master(), (Strings{"CAT"}));
+  EXPECT_EQ(doc_->GetListType(), ListType::kHooks);
 }
 
 TEST_F(QuizTest, OpeningAListResetsTheHistoryWhenAsked) {
@@ -176,7 +207,7 @@ TEST_F(QuizTest, OpeningAListResetsTheHistoryWhenAsked) {
   doc_->SetQuizAutoReset(true);
   doc_->OpenDocument(path);
   EXPECT_EQ(doc_->QuizTotalAnswers(), 0);
-  EXPECT_EQ(doc_->QuizMissedWords().Count(), 0);
+  EXPECT_EQ(doc_->QuizMissedWords(ListType::kAnagrams).Count(), 0);
 }
 
 TEST_F(QuizTest, HistoryDialogShowsThePercentageAndResets) {

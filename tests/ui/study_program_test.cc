@@ -160,6 +160,17 @@ TEST_F(StudyProgramTest, NewPredefinedListSavedAndOpenedAgainAtTheSameEntry) {
   EXPECT_EQ(Frame().PaneText(MMainFrame::kPositionPane), "3 / 5");
 }
 
+TEST_F(StudyProgramTest, TitleShowsTheFirstLineOfALongDescription) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  const std::string description = std::string(250, 'N') + "\nsecond line";
+  Doc().SetDescription(description);
+  EXPECT_EQ(Frame().windowTitle().toStdString(),
+            "Tavrune - Untitled (" + std::string(200, 'N') + ")");
+  EXPECT_EQ(Doc().Description(), description);
+  Doc().SetModifiedFlag(false);
+}
+
 // Every place that would drop a modified list asks first; Cancel keeps it.
 TEST_F(StudyProgramTest, CancelInTheSaveQuestionKeepsTheList) {
   WriteLexicons({LexiconId::kNA});

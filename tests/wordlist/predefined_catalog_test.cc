@@ -182,7 +182,7 @@ TEST_F(CatalogTest, SubcategoriesEntriesCommentsAndBadLines) {
             " # an indented comment\n"
             "\t C BEG\n"
             " Bad NVW\n"
-            " Zero PBL ??? 0 5\n"
+            " NoRank PBL ???\n"
             " 3Vowels NVW\n"
             " All ALL\n"
             "Over" +

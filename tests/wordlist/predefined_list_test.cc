@@ -199,8 +199,15 @@ TEST_F(PredefinedListTest, ProbableRanks) {
   EXPECT_EQ(Generate(*Parse("One", "PBL", "?? 4 2", 2)), (Words{"AS"}));  // last below first
   EXPECT_TRUE(Generate(*Parse("Past", "PBL", "?? 50", 2)).empty());
 
-  EXPECT_EQ(Parse("Zero", "PBL", "?? 0 10", 2), nullptr);
-  EXPECT_EQ(Parse("Neg", "PBL", "?? 1 -5", 2), nullptr);
+  // Ranks below 1 count as 1; a last rank below the first counts as the first.
+  const auto from_zero = Parse("R0", "PBL", "?? 0 3", 2);
+  ASSERT_NE(from_zero, nullptr);
+  EXPECT_EQ(Generate(*from_zero), (Words{"AT", "TA", "AA"}));
+  const auto negative = Parse("Neg", "PBL", "?? -4 -5", 2);
+  ASSERT_NE(negative, nullptr);
+  EXPECT_EQ(Generate(*negative), (Words{"AT"}));
+
+  EXPECT_EQ(Parse("NotANumber", "PBL", "?? 1 x", 2), nullptr);
   EXPECT_EQ(Parse("NoRank", "PBL", "??", 2), nullptr);
   EXPECT_EQ(Parse("Long", "PBL", "??? 1", 2), nullptr);
 }

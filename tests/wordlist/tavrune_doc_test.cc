@@ -259,6 +259,27 @@ TEST_F(DocTest, SplitAnswerLine) {
   EXPECT_EQ(SplitAnswerLine("CAT"), (AnswerLineParts{"CAT", "", ""}));
 }
 
+TEST(ShownDescriptionTest, FirstLineOfAtMostTwoHundredCharacters) {
+  const std::string a200(200, 'A');
+  std::string accents;  // 'é' is two bytes
+  for (int i = 0; i < 250; ++i) accents += "\xC3\xA9";
+  const struct {
+    std::string description;
+    std::string shown;
+  } kCases[] = {
+      {"Two letter words", "Two letter words"},
+      {"first\nsecond", "first"},
+      {"first\r\nsecond", "first"},
+      {"\nsecond", ""},
+      {a200 + "B", a200},
+      {accents, accents.substr(0, 400)},
+      {a200.substr(1) + "\xE2\x82\xAC" + "B", a200.substr(1) + "\xE2\x82\xAC"},
+      // Bytes that are no UTF-8 count one a character.
+      {std::string(300, '\xE9'), std::string(200, '\xE9')},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(ShownDescription(c.description), c.shown);
+}
+
 TEST_F(DocTest, WordSourceSymbols) {
   MTavruneDoc& doc = MakeDoc();
   EXPECT_EQ(doc.WordSourceSymbolText("CAT"), "*");

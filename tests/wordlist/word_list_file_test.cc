@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -191,6 +192,39 @@ TEST_F(WordListFileTest, RandomListKeepsItsOrderAndCursor) {
   EXPECT_EQ(Master().front(), "QAT") << "the master list stays alphabetical";
   // Go to word finds every entry of the unsorted list.
   for (int i = 0; i < doc_->EntryCount(); ++i) EXPECT_EQ(doc_->FindEntry(shuffled[i]), i);
+}
+
+TEST_F(WordListFileTest, StoredRandomOrderIsTakenOnlyWhenItHoldsTheEntries) {
+  const struct {
+    char list_type;
+    Strings order;
+    bool taken;
+  } kCases[] = {
+      {'L', {"TOE", "ACT", "CAT"}, true},
+      {'L', {"TOE", "CAT"}, false},                // ACT missing
+      {'L', {"TOE", "ACT", "CAT", "CAT"}, false},  // CAT twice
+      {'L', {"TOE", "ACT", "DOG"}, false},         // not a word of the list
+      {'A', {"OTE", "TAC"}, true},                 // letter sets in any arrangement
+      {'A', {"EOT", "ACT", "CAT"}, false},         // one letter set twice
+  };
+  for (const auto& c : kCases) {
+    FileBytes file;
+    file.Header(31, c.list_type, 'R').Int32(3).Record("ACT").Record("CAT").Record("TOE").Int32(2);
+    file.Int32(static_cast<int64_t>(c.order.size()));
+    for (const std::string& entry : c.order) file.Record(entry);
+    const std::string path = Write(file);
+    ASSERT_TRUE(OpenFresh(path)) << c.order.size();
+    const Strings own_order = c.list_type == 'A' ? Strings{"ACT", "EOT"} : Master();
+    const Strings& entries = c.taken ? c.order : own_order;
+    EXPECT_EQ(Entries(), entries) << c.list_type << c.order.size();
+    EXPECT_EQ(doc_->CurrentIndex(), std::min<int>(2, static_cast<int>(entries.size()) - 1));
+    EXPECT_EQ(prompt_.MessageIds(),
+              c.taken ? std::vector<int>{} : std::vector<int>{wordlist_text::kStoredOrderIgnored});
+    // Undeleting after a delete brings back only what the list held.
+    doc_->DeleteCurrentEntry();
+    doc_->UndeleteAll();
+    EXPECT_EQ(Master(), (Strings{"ACT", "CAT", "TOE"}));
+  }
 }
 
 TEST_F(WordListFileTest, WrongMagicLeavesAnEmptyListWithItsSettings) {
