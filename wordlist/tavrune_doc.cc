@@ -39,10 +39,7 @@ MTavruneDoc::MTavruneDoc(ApplicationState& app, RandomEngine& random)
   finder_.SetExcludedLexicon(ExcludedLexiconFor(app_));
 }
 
-MTavruneDoc::~MTavruneDoc() {
-  DeleteContents();
-  WriteSettings();
-}
+MTavruneDoc::~MTavruneDoc() { DeleteContents(); }
 
 // --- Views ---
 
@@ -139,6 +136,7 @@ void MTavruneDoc::DeleteContents() {
   description_.clear();
   notes_.clear();
   settings_.stem.clear();
+  WriteSettings();
 }
 
 void MTavruneDoc::OnNewDocument() {
@@ -212,12 +210,17 @@ void MTavruneDoc::WriteSettings() const {
 void MTavruneDoc::SetQuizCounts(int32_t correct, int32_t total) {
   quiz_correct_ = correct;
   quiz_total_ = total;
+  WriteSettings();
+}
+
+void MTavruneDoc::SetQuizAutoReset(bool on) {
+  quiz_auto_reset_ = on;
+  WriteSettings();
 }
 
 void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
                                    const std::vector<std::string>& missed) {
-  quiz_correct_ += correct;
-  quiz_total_ += total;
+  SetQuizCounts(quiz_correct_ + correct, quiz_total_ + total);
   if (missed.empty() || entries_.IsEmpty()) return;
   auto remember = [this](std::string_view word) {
     if (!word.empty() && !quiz_missed_.Contains(word)) quiz_missed_.Insert(word);
@@ -247,6 +250,7 @@ void MTavruneDoc::ApplySettings(const ListSettings& settings, bool with_build_li
     settings_.build_minimum = build_minimum;
     settings_.build_maximum = build_maximum;
   }
+  WriteSettings();
 }
 
 bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* target,
@@ -462,6 +466,7 @@ void MTavruneDoc::SetAnagramOrder(AnagramOrder order, std::string_view user_orde
   settings_.user_order = NormalizeUserOrder(user_order);
   settings_.stem = NormalizeStem(stem);
   modified_ = true;
+  WriteSettings();
   if (!IsAnagramType()) return;
   ArrangeAnagramEntries();
   ResetPrintAnswers();
@@ -472,6 +477,7 @@ void MTavruneDoc::SetBuildLimits(int minimum, int maximum) {
   settings_.build_minimum = ClampBuildLength(minimum);
   settings_.build_maximum = ClampBuildLength(maximum);
   modified_ = true;
+  WriteSettings();
   if (settings_.list_type != ListType::kBuild) return;
   ResetPrintAnswers();
   UpdateAllViews(hint::kBuildLimits);
@@ -481,6 +487,7 @@ void MTavruneDoc::SetListType(ListType type) {
   type = ListTypeFromNumber(static_cast<int>(type));
   const bool crosses_families = tavrune::IsAnagramType(type) != IsAnagramType();
   settings_.list_type = type;
+  WriteSettings();
   if (crosses_families) {
     ClearUndoHistory();
     RebuildEntries(0, false);
@@ -495,6 +502,7 @@ void MTavruneDoc::SetHookOptions(HookType type, int front_letters, int end_lette
   settings_.front_hook_letters = ClampHookLetters(front_letters);
   settings_.end_hook_letters = ClampHookLetters(end_letters);
   modified_ = true;
+  WriteSettings();
   if (settings_.list_type != ListType::kHooks) return;
   ResetPrintAnswers();
   UpdateAllViews(hint::kHookOptions);
@@ -503,6 +511,7 @@ void MTavruneDoc::SetHookOptions(HookType type, int front_letters, int end_lette
 void MTavruneDoc::SetSortOptions(SortType type, bool descending) {
   settings_.sort_type = SortTypeFromNumber(static_cast<int>(type));
   settings_.descending = descending;
+  WriteSettings();
   ApplyListOrdering(true);
   modified_ = true;
   UpdateAllViews(hint::kSortOptions);
