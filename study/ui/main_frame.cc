@@ -47,6 +47,7 @@
 #include "wordlist/ui/notes_dialog.h"
 #include "wordlist/ui/predefined_lists_dialog.h"
 #include "wordlist/ui/working_dialog.h"
+#include "wordlist/wordlist_messages.h"
 
 namespace tavrune {
 namespace {
@@ -195,6 +196,17 @@ constexpr Command kToolBarSlots[] = {
     Command::kQuizHooks,          Command::kQuizAnagrams,   Command::kQuizAnagramsAndHooks,
     Command::kQuizBuild,          Command::kCount,          Command::kWordSearch,
     Command::kCount,              Command::kHelpIndex,
+};
+
+// The status texts of long operations, which the message pane has room for.
+constexpr int kLongOperationTexts[] = {
+    kBuildingListText,
+    40067,  // loading a dictionary
+    wordlist_text::kOrdering,
+    wordlist_text::kRebuilding,
+    wordlist_text::kArrangingAnagrams,
+    wordlist_text::kMerging,
+    wordlist_text::kReadingFile,
 };
 
 // The texts that size the status panes.
@@ -428,6 +440,12 @@ void MMainFrame::CreateToolBar() {
 
 void MMainFrame::CreateStatusBar() {
   message_pane_ = new QLabel(this);
+  int message_width = 0;
+  for (int id : kLongOperationTexts) {
+    message_width = std::max(message_width, message_pane_->fontMetrics().horizontalAdvance(
+                                                QString::fromStdString(MessageText(id))));
+  }
+  message_pane_->setMinimumWidth(message_width);
   statusBar()->addWidget(message_pane_, 1);
   for (int i = 0; i < kPaneCount; ++i) {
     auto* pane = new QLabel(this);
@@ -439,6 +457,11 @@ void MMainFrame::CreateStatusBar() {
   }
   ShowStatusText(MessageText(kIdleText).c_str());
   connect(Action(Command::kViewStatusBar), &QAction::toggled, statusBar(), &QWidget::setVisible);
+  // A menu or toolbar prompt has the whole bar while it shows, so a long
+  // one is not cut.
+  connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& prompt) {
+    for (QLabel* pane : panes_) pane->setVisible(prompt.isEmpty());
+  });
 }
 
 void MMainFrame::ShowStatusText(const QString& text) {
@@ -1045,12 +1068,23 @@ void MMainFrame::Activate(const QString& file_path) {
   if (!file_path.isEmpty()) OpenFile(PathOf(file_path));
 }
 
+QSize MMainFrame::FirstRunSize() const {
+  const int width = std::max({tool_bar_->sizeHint().width(), statusBar()->sizeHint().width(),
+                              menuBar()->sizeHint().width(), view_->sizeHint().width()});
+  const PlacementRect first_run = ParsePlacement("");
+  return QSize(width, sizeHint().height()).expandedTo(QSize(first_run.Width(), first_run.Height()));
+}
+
 void MMainFrame::RestorePlacementAndShow() {
   const QRect screen = AvailableScreen(this);
-  const WindowPlacement placement =
-      ReadPlacement(context_.app.GetSettings(), screen.width(), screen.height());
+  Settings& settings = context_.app.GetSettings();
+  const WindowPlacement placement = ReadPlacement(settings, screen.width(), screen.height());
   const PlacementRect& rect = placement.rect;
-  resize(std::max(rect.Width(), kMinimumWidth), std::max(rect.Height(), kMinimumHeight));
+  QSize size(std::max(rect.Width(), kMinimumWidth), std::max(rect.Height(), kMinimumHeight));
+  if (ReadSetting(settings, setting::window_size::kPosition).empty()) {
+    size = FirstRunSize().boundedTo(screen.size());
+  }
+  resize(size);
   move(screen.left() + rect.left, screen.top() + rect.top);
   if (placement.maximized) {
     showMaximized();

@@ -133,6 +133,9 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   // Puts the window where it was last time (clamped to the screen) and shows
   // it.
   void RestorePlacementAndShow();
+  // The size of the first start: the least that shows the whole toolbar,
+  // every status pane and the view's bar at this font and scale.
+  QSize FirstRunSize() const;
   // Writes the placement, which only the end of the program fixes.
   void WriteSettings();
 

@@ -125,6 +125,12 @@ void MTavruneView::Layout() {
   slide_->setGeometry((width() - slide_width) / 2, 0, slide_width, std::max(0, bar_top - 1));
 }
 
+QSize MTavruneView::sizeHint() const {
+  const QSize bar = bar_->size();
+  return QSize(bar.width() + 2 * kBarBottomGap,
+               slide_->PreferredSize().height + 1 + bar.height() + kBarBottomGap);
+}
+
 void MTavruneView::resizeEvent(QResizeEvent*) { Layout(); }
 
 void MTavruneView::paintEvent(QPaintEvent*) {

@@ -71,6 +71,10 @@ class MTavruneView : public QWidget, public DocumentObserver {
   // off, the list is empty or the bar shows no answers.
   QString AnswersPaneText() const;
 
+  // The bar whole under the slide area at its size's height; the slide's
+  // type shrinks to the width.
+  QSize sizeHint() const override;
+
   MSlideWnd* Slide() const { return slide_; }
   ControlBar* Control() const { return bar_; }
   // The bar as the mode has it; null in the other mode.

@@ -5,12 +5,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -298,6 +301,31 @@ TEST_F(StudyProgramTest, HelpShowsTheManualInItsOwnWindowAtTheChapterAsked) {
   });
   Frame().Run(Command::kWordJudge);
   EXPECT_EQ(chapter, "word-judge");
+}
+
+// At the first start nothing hides behind the toolbar's chevron and every
+// status pane, the message pane too, has room for its text.
+TEST_F(StudyProgramTest, TheFirstWindowShowsTheWholeToolbarAndStatusBar) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  QApplication::processEvents();
+  EXPECT_GE(Frame().width(), 599);
+  EXPECT_GE(Frame().height(), 479);
+  QToolBar* tools = Frame().ToolBar();
+  for (QAction* action : tools->actions()) {
+    if (action->isSeparator()) continue;
+    const QWidget* button = tools->widgetForAction(action);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isVisible()) << action->toolTip().toStdString();
+    EXPECT_TRUE(tools->rect().contains(button->geometry())) << action->toolTip().toStdString();
+  }
+  for (const QLabel* pane : Frame().statusBar()->findChildren<QLabel*>()) {
+    EXPECT_GE(pane->width(), pane->minimumSizeHint().width()) << pane->text().toStdString();
+  }
+  Frame().ShowStatusText(QStringLiteral("Building list ..."));
+  const QLabel* message = Frame().statusBar()->findChildren<QLabel*>().value(0);
+  ASSERT_NE(message, nullptr);
+  EXPECT_GE(message->width(), message->fontMetrics().horizontalAdvance(message->text()));
 }
 
 // Alt and a button's letter must not open a menu instead.
