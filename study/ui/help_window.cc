@@ -35,7 +35,7 @@ HelpWindow::HelpWindow(QString manual, QWidget* parent)
 
   // A comfortable page, but never larger than the screen.
   const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-  QSize size(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 40);
+  QSize size(fontMetrics().averageCharWidth() * 130, fontMetrics().height() * 45);
   if (screen != nullptr) size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
   resize(size);
 }

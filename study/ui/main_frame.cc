@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -47,7 +48,6 @@
 #include "wordlist/ui/notes_dialog.h"
 #include "wordlist/ui/predefined_lists_dialog.h"
 #include "wordlist/ui/working_dialog.h"
-#include "wordlist/wordlist_messages.h"
 
 namespace tavrune {
 namespace {
@@ -196,17 +196,6 @@ constexpr Command kToolBarSlots[] = {
     Command::kQuizHooks,          Command::kQuizAnagrams,   Command::kQuizAnagramsAndHooks,
     Command::kQuizBuild,          Command::kCount,          Command::kWordSearch,
     Command::kCount,              Command::kHelpIndex,
-};
-
-// The status texts of long operations, which the message pane has room for.
-constexpr int kLongOperationTexts[] = {
-    kBuildingListText,
-    40067,  // loading a dictionary
-    wordlist_text::kOrdering,
-    wordlist_text::kRebuilding,
-    wordlist_text::kArrangingAnagrams,
-    wordlist_text::kMerging,
-    wordlist_text::kReadingFile,
 };
 
 // The texts that size the status panes.
@@ -440,12 +429,6 @@ void MMainFrame::CreateToolBar() {
 
 void MMainFrame::CreateStatusBar() {
   message_pane_ = new QLabel(this);
-  int message_width = 0;
-  for (int id : kLongOperationTexts) {
-    message_width = std::max(message_width, message_pane_->fontMetrics().horizontalAdvance(
-                                                QString::fromStdString(MessageText(id))));
-  }
-  message_pane_->setMinimumWidth(message_width);
   statusBar()->addWidget(message_pane_, 1);
   for (int i = 0; i < kPaneCount; ++i) {
     auto* pane = new QLabel(this);
@@ -457,18 +440,22 @@ void MMainFrame::CreateStatusBar() {
   }
   ShowStatusText(MessageText(kIdleText).c_str());
   connect(Action(Command::kViewStatusBar), &QAction::toggled, statusBar(), &QWidget::setVisible);
-  // A menu or toolbar prompt has the whole bar while it shows, so a long
-  // one is not cut.
-  connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& prompt) {
-    for (QLabel* pane : panes_) pane->setVisible(prompt.isEmpty());
-  });
+  connect(statusBar(), &QStatusBar::messageChanged, this, &MMainFrame::ShowPanesWhenIdle);
 }
 
 void MMainFrame::ShowStatusText(const QString& text) {
   if (message_pane_ == nullptr) return;
   message_pane_->setText(text);
+  ShowPanesWhenIdle();
   // Long operations run on this thread: show the text before they start.
+  statusBar()->layout()->activate();
   statusBar()->repaint();
+}
+
+void MMainFrame::ShowPanesWhenIdle() {
+  const bool idle =
+      statusBar()->currentMessage().isEmpty() && message_pane_->text().trimmed().isEmpty();
+  for (QLabel* pane : panes_) pane->setVisible(idle);
 }
 
 QString MMainFrame::StatusText() const { return message_pane_->text(); }

@@ -180,6 +180,9 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void CreateStatusBar();
   void UpdateTitle();
   void UpdatePanes();
+  // A status text or a menu prompt has the whole bar while it shows, so a
+  // long one is not cut; the panes come back with the idle text.
+  void ShowPanesWhenIdle();
   // Writes the recent-file list and shows it in the File menu.
   void UpdateRecentFiles();
   // Asks for a path in the folder FileDialogFolder names and remembers the

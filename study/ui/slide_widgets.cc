@@ -408,14 +408,11 @@ slide::Size MSlideWnd::PreferredSize() const {
 }
 
 void MSlideWnd::Layout() {
-  const slide::AreaContent content = {setup_.tiles,
-                                      setup_.word_places,
-                                      setup_.answer_width,
-                                      setup_.three_columns,
-                                      setup_.hook_width,
-                                      List(kLeft) != nullptr || List(kRight) != nullptr ? 2
-                                      : List(kMiddle) != nullptr                        ? 1
-                                                                                        : 0};
+  const int list_count = List(kLeft) != nullptr || List(kRight) != nullptr ? 2
+                         : List(kMiddle) != nullptr                        ? 1
+                                                                           : 0;
+  const slide::AreaContent content = {setup_.tiles,         setup_.word_places, setup_.answer_width,
+                                      setup_.three_columns, setup_.hook_width,  list_count};
   const slide::FontSizes fitted = slide::FittedFontSizes(setup_.font_size, content, width());
   if (fitted.word != sizes_.word || fitted.list != sizes_.list) {
     sizes_ = fitted;

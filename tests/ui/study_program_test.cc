@@ -322,10 +322,16 @@ TEST_F(StudyProgramTest, TheFirstWindowShowsTheWholeToolbarAndStatusBar) {
   for (const QLabel* pane : Frame().statusBar()->findChildren<QLabel*>()) {
     EXPECT_GE(pane->width(), pane->minimumSizeHint().width()) << pane->text().toStdString();
   }
-  Frame().ShowStatusText(QStringLiteral("Building list ..."));
+  // A long operation's text shows whole before the operation starts.
+  const QString text = QStringLiteral("Arranging Anagram presentation ...");
+  Frame().ShowStatusText(text);
   const QLabel* message = Frame().statusBar()->findChildren<QLabel*>().value(0);
-  ASSERT_NE(message, nullptr);
-  EXPECT_GE(message->width(), message->fontMetrics().horizontalAdvance(message->text()));
+  ASSERT_EQ(message->text(), text);
+  EXPECT_GE(message->width(), message->fontMetrics().horizontalAdvance(text));
+  Frame().ShowStatusText(QStringLiteral(" "));
+  for (const QLabel* pane : Frame().statusBar()->findChildren<QLabel*>()) {
+    EXPECT_TRUE(pane->isVisible());
+  }
 }
 
 // Alt and a button's letter must not open a menu instead.
