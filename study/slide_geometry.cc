@@ -93,10 +93,11 @@ FontSizes FittedFontSizes(int font_size, const AreaContent& content, int width) 
                                 content.hook_width, content.hook_width),
                  1, kInitialRows)
             .width;
-    const int lists = content.list_count == 2   ? 2 * list + kAreaGap
-                      : content.list_count == 1 ? list
+    // The word may reach the edges; the lists keep their margins.
+    const int lists = content.list_count == 2   ? 2 * list + kAreaGap + 2 * kAreaMargin
+                      : content.list_count == 1 ? list + 2 * kAreaMargin
                                                 : 0;
-    return std::max(word.width, lists) + 2 * kAreaMargin <= width;
+    return std::max(word.width, lists) <= width;
   };
   FontSizes sizes = FontSizesFor(font_size);
   while (!fits(sizes) && (sizes.word > smallest.word || sizes.list > smallest.list)) {

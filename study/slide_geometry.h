@@ -79,8 +79,8 @@ struct AreaContent {
   int list_count = 0;
 };
 // The font sizes of `font_size`, made smaller until the word and the lists
-// fit `width` with the area's margins, but never smaller than the small
-// size's.
+// (with the area's margins) fit `width`, but never smaller than the small
+// size's. The area's preferred width at `font_size` always fits.
 FontSizes FittedFontSizes(int font_size, const AreaContent& content, int width);
 
 }  // namespace slide

@@ -53,8 +53,15 @@ TEST(SlideGeometryTest, TypeShrinksToFitTheWidthButNotBelowSmall) {
   const int width = 600;
   const FontSizes fitted = FittedFontSizes(1, fifteen_tiles, width);
   EXPECT_LT(fitted.word, FontSizesFor(1).word);
-  EXPECT_LE(RackSize(fitted.word, 15).width + 2 * kAreaMargin, width);
-  EXPECT_GT(RackSize(fitted.word + 1, 15).width + 2 * kAreaMargin, width);
+  EXPECT_LE(RackSize(fitted.word, 15).width, width);
+  EXPECT_GT(RackSize(fitted.word + 1, 15).width, width);
+
+  // The area's own preferred width needs no shrinking.
+  const AreaContent seven_tiles = {true, 8, 8, false, 0, 1};
+  const ListMetrics medium = ListMetricsFor(FontSizesFor(1).list, 8, false, 0, 0);
+  const int preferred =
+      AreaSize(RackSize(FontSizesFor(1).word, 8), ListSize(medium, 1, kInitialRows)).width;
+  EXPECT_EQ(FittedFontSizes(1, seven_tiles, preferred).word, FontSizesFor(1).word);
 
   // Lists side by side need room for both.
   const AreaContent hooks = {false, 8, 15, false, 0, 2};
