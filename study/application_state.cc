@@ -51,7 +51,7 @@ void ApplicationState::ReadSettings() {
   namespace predefined = setting::predefined_list;
 
   show_welcome_ = ReadSetting(settings_, general::kShowWelcome) != 0;
-  SetSource(ReadSetting(settings_, general::kSource));
+  source_ = NormalizeLexiconId(ReadSetting(settings_, general::kSource));
   predefined_list_ = {ReadSetting(settings_, predefined::kCategory),
                       ReadSetting(settings_, predefined::kSubCategory),
                       ReadSetting(settings_, predefined::kList)};
@@ -59,7 +59,7 @@ void ApplicationState::ReadSettings() {
   const int answer_source = ReadSetting(settings_, dictionary::kAnswerSource);
   needs_dictionary_choice_ = false;
   if (answer_source != dictionary::kNeverChosen) {
-    SetAnswerSource(answer_source);
+    answer_source_ = Index(NormalizeLexiconId(answer_source));
   } else {
     int present_count = 0;
     LexiconId only = LexiconId::kNA;
@@ -110,9 +110,10 @@ LexiconId ApplicationState::PreselectedDictionary() const {
 }
 
 void ApplicationState::ChooseDictionary(int choice) {
-  SetSource(choice);
-  SetAnswerSource(choice);
+  source_ = NormalizeLexiconId(choice);
+  answer_source_ = Index(source_);
   needs_dictionary_choice_ = false;
+  WriteSettings();
 }
 
 DictionaryChoices ApplicationState::GetDictionaryChoices() const {
@@ -188,13 +189,40 @@ bool ApplicationState::LoadNeededLexicons() {
   return true;
 }
 
+void ApplicationState::SetSource(long long value) {
+  source_ = NormalizeLexiconId(value);
+  WriteSettings();
+}
+
+void ApplicationState::SetAnswerSource(long long value) {
+  answer_source_ = Index(NormalizeLexiconId(value));
+  WriteSettings();
+}
+
+void ApplicationState::SetUseSymbols(bool on) {
+  use_symbols_ = on;
+  WriteSettings();
+}
+
+void ApplicationState::SetUseSymbolsForMainWord(bool on) {
+  use_symbols_for_main_word_ = on;
+  WriteSettings();
+}
+
 void ApplicationState::SetSymbols(std::string_view both, std::string_view uk_only,
                                   std::string_view na_only) {
   symbols_ = {FirstCharacter(both), FirstCharacter(uk_only), FirstCharacter(na_only)};
+  WriteSettings();
 }
 
 void ApplicationState::SetPredefinedList(PredefinedListChoice choice) {
   predefined_list_ = std::move(choice);
+  WriteSettings();
+}
+
+void ApplicationState::SetShowWelcome(bool on) {
+  show_welcome_ = on;
+  WriteSettings();
 }
 
 }  // namespace tavrune

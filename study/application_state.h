@@ -76,7 +76,8 @@ class ApplicationState {
   // only lexicon file when exactly one exists (so discover first); otherwise
   // NeedsDictionaryChoice() is true until ChooseDictionary is called.
   void ReadSettings();
-  // Writes the application keys back, as at program end.
+  // Writes the application keys. Every change writes them at once, so a
+  // program killed or run beside this one finds the current choices.
   void WriteSettings() const;
 
   bool NeedsDictionaryChoice() const { return needs_dictionary_choice_; }
@@ -125,15 +126,15 @@ class ApplicationState {
   bool IsLoaded(LexiconId id) const { return loaded_[Index(id)]; }
 
   LexiconId Source() const { return source_; }
-  void SetSource(long long value) { source_ = NormalizeLexiconId(value); }
+  void SetSource(long long value);
   // 0 British only, 1 North American only, 2 both; used with the combined list.
   int AnswerSource() const { return answer_source_; }
-  void SetAnswerSource(long long value) { answer_source_ = Index(NormalizeLexiconId(value)); }
+  void SetAnswerSource(long long value);
 
   bool UseSymbols() const { return use_symbols_; }
-  void SetUseSymbols(bool on) { use_symbols_ = on; }
+  void SetUseSymbols(bool on);
   bool UseSymbolsForMainWord() const { return use_symbols_for_main_word_; }
-  void SetUseSymbolsForMainWord(bool on) { use_symbols_for_main_word_ = on; }
+  void SetUseSymbolsForMainWord(bool on);
   // One character each; an empty text gives a space.
   const WordSourceSymbols& Symbols() const { return symbols_; }
   void SetSymbols(std::string_view both, std::string_view uk_only, std::string_view na_only);
@@ -142,7 +143,7 @@ class ApplicationState {
   void SetPredefinedList(PredefinedListChoice choice);
 
   bool ShowWelcome() const { return show_welcome_; }
-  void SetShowWelcome(bool on) { show_welcome_ = on; }
+  void SetShowWelcome(bool on);
 
   const std::string& ProgramFolder() const { return program_folder_; }
   Settings& GetSettings() { return settings_; }

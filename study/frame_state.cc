@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 #include "study/program_info.h"
@@ -74,6 +75,16 @@ void WritePlacement(Settings& settings, const WindowPlacement& placement, int sc
   WriteSetting(settings, keys::kPosition,
                FormatPlacement(ClampPlacement(placement.rect, screen_width, screen_height)));
   WriteSetting(settings, keys::kIsMaximized, placement.maximized ? 1 : 0);
+}
+
+std::string FileDialogFolder(std::string_view list_path, const Settings& settings) {
+  if (!list_path.empty()) return std::filesystem::path(list_path).parent_path().string();
+  return ReadSetting(settings, setting::file_dialog::kLastFolder);
+}
+
+void RememberFileDialogFolder(Settings& settings, std::string_view chosen_path) {
+  WriteSetting(settings, setting::file_dialog::kLastFolder,
+               std::filesystem::path(chosen_path).parent_path().string());
 }
 
 }  // namespace tavrune

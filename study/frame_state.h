@@ -43,6 +43,12 @@ WindowPlacement ReadPlacement(const Settings& settings, int screen_width, int sc
 void WritePlacement(Settings& settings, const WindowPlacement& placement, int screen_width,
                     int screen_height);
 
+// Where the file dialogs open: the folder of the open list, else the folder
+// of the file last chosen in one; empty when there is neither.
+std::string FileDialogFolder(std::string_view list_path, const Settings& settings);
+// Remembers the folder of a file the user chose.
+void RememberFileDialogFolder(Settings& settings, std::string_view chosen_path);
+
 }  // namespace tavrune
 
 #endif  // TAVRUNE_STUDY_FRAME_STATE_H_

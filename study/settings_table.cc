@@ -90,6 +90,7 @@ constexpr AnySetting kTable[] = {
     &setting::tools_search::kSortType,
     &setting::tools_search::kSearchType,
     &setting::tools_search::kUseSmallCaps,
+    &setting::file_dialog::kLastFolder,
 };
 
 bool IsSpace(char c) {

@@ -251,6 +251,13 @@ inline constexpr IntSetting kSearchType = Ranged(kSection, "SearchType", 0, 0, 2
 inline constexpr IntSetting kUseSmallCaps = Flag(kSection, "UseSmallCaps", 0);
 }  // namespace tools_search
 
+namespace file_dialog {
+inline constexpr std::string_view kSection = "FileDialog";
+// Where the last list or text file was chosen; the file dialogs open there
+// when no list file is open.
+inline constexpr StringSetting kLastFolder = {kSection, "LastFolder", "", TextRule::kFree, 4096};
+}  // namespace file_dialog
+
 }  // namespace setting
 
 // One row of the table, whatever its type.

@@ -83,4 +83,28 @@ Size AreaSize(Size word, Size list) {
           kAreaGap + 2 * kAreaMargin + list.height + word.height};
 }
 
+FontSizes FittedFontSizes(int font_size, const AreaContent& content, int width) {
+  const FontSizes smallest = FontSizesFor(0);
+  auto fits = [&](const FontSizes& sizes) {
+    const Size word = content.tiles ? RackSize(sizes.word, content.word_places)
+                                    : TextPanelSize(sizes.word, content.word_places);
+    const int list =
+        ListSize(ListMetricsFor(sizes.list, content.answer_width, content.three_columns,
+                                content.hook_width, content.hook_width),
+                 1, kInitialRows)
+            .width;
+    // The word may reach the edges; the lists keep their margins.
+    const int lists = content.list_count == 2   ? 2 * list + kAreaGap + 2 * kAreaMargin
+                      : content.list_count == 1 ? list + 2 * kAreaMargin
+                                                : 0;
+    return std::max(word.width, lists) <= width;
+  };
+  FontSizes sizes = FontSizesFor(font_size);
+  while (!fits(sizes) && (sizes.word > smallest.word || sizes.list > smallest.list)) {
+    sizes.word = std::max(smallest.word, sizes.word - 1);
+    sizes.list = std::max(smallest.list, sizes.list - 1);
+  }
+  return sizes;
+}
+
 }  // namespace tavrune::slide

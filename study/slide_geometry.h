@@ -68,6 +68,21 @@ int CellTop(int index, int first_row, int row_height);
 
 Size AreaSize(Size word, Size list);
 
+// What the slide area holds, as far as its width goes.
+struct AreaContent {
+  bool tiles = false;
+  int word_places = kMinimumPlaces;
+  int answer_width = kMinimumPlaces;
+  bool three_columns = false;
+  int hook_width = 0;
+  // 0, 1 (the middle list) or 2 (left and right side by side).
+  int list_count = 0;
+};
+// The font sizes of `font_size`, made smaller until the word and the lists
+// (with the area's margins) fit `width`, but never smaller than the small
+// size's. The area's preferred width at `font_size` always fits.
+FontSizes FittedFontSizes(int font_size, const AreaContent& content, int width);
+
 }  // namespace slide
 }  // namespace tavrune
 

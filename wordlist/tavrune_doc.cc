@@ -64,10 +64,7 @@ MTavruneDoc::MTavruneDoc(ApplicationState& app, RandomEngine& random)
   finder_.SetExcludedLexicon(ExcludedLexiconFor(app_));
 }
 
-MTavruneDoc::~MTavruneDoc() {
-  DeleteContents();
-  WriteSettings();
-}
+MTavruneDoc::~MTavruneDoc() { DeleteContents(); }
 
 // --- Views ---
 
@@ -164,6 +161,7 @@ void MTavruneDoc::DeleteContents() {
   description_.clear();
   notes_.clear();
   settings_.stem.clear();
+  WriteSettings();
 }
 
 void MTavruneDoc::OnNewDocument() {
@@ -237,12 +235,17 @@ void MTavruneDoc::WriteSettings() const {
 void MTavruneDoc::SetQuizCounts(int32_t correct, int32_t total) {
   quiz_correct_ = correct;
   quiz_total_ = total;
+  WriteSettings();
+}
+
+void MTavruneDoc::SetQuizAutoReset(bool on) {
+  quiz_auto_reset_ = on;
+  WriteSettings();
 }
 
 void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
                                    const std::vector<std::string>& missed) {
-  quiz_correct_ += correct;
-  quiz_total_ += total;
+  SetQuizCounts(quiz_correct_ + correct, quiz_total_ + total);
   if (missed.empty() || entries_.IsEmpty()) return;
   WordCollection& missed_words = quiz_missed_[static_cast<size_t>(settings_.list_type)];
   auto remember = [&missed_words](std::string_view word) {
@@ -273,6 +276,7 @@ void MTavruneDoc::ApplySettings(const ListSettings& settings, bool with_build_li
     settings_.build_minimum = build_minimum;
     settings_.build_maximum = build_maximum;
   }
+  WriteSettings();
 }
 
 bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* target,
@@ -504,6 +508,7 @@ void MTavruneDoc::SetAnagramOrder(AnagramOrder order, std::string_view user_orde
   settings_.user_order = NormalizeUserOrder(user_order);
   settings_.stem = NormalizeStem(stem);
   modified_ = true;
+  WriteSettings();
   if (!IsAnagramType()) return;
   ArrangeAnagramEntries();
   ResetPrintAnswers();
@@ -514,6 +519,7 @@ void MTavruneDoc::SetBuildLimits(int minimum, int maximum) {
   settings_.build_minimum = ClampBuildLength(minimum);
   settings_.build_maximum = ClampBuildLength(maximum);
   modified_ = true;
+  WriteSettings();
   if (settings_.list_type != ListType::kBuild) return;
   ResetPrintAnswers();
   UpdateAllViews(hint::kBuildLimits);
@@ -523,6 +529,7 @@ void MTavruneDoc::SetListType(ListType type) {
   type = ListTypeFromNumber(static_cast<int>(type));
   const bool crosses_families = tavrune::IsAnagramType(type) != IsAnagramType();
   settings_.list_type = type;
+  WriteSettings();
   if (crosses_families) {
     ClearUndoHistory();
     RebuildEntries(0, false);
@@ -537,6 +544,7 @@ void MTavruneDoc::SetHookOptions(HookType type, int front_letters, int end_lette
   settings_.front_hook_letters = ClampHookLetters(front_letters);
   settings_.end_hook_letters = ClampHookLetters(end_letters);
   modified_ = true;
+  WriteSettings();
   if (settings_.list_type != ListType::kHooks) return;
   ResetPrintAnswers();
   UpdateAllViews(hint::kHookOptions);
@@ -545,6 +553,7 @@ void MTavruneDoc::SetHookOptions(HookType type, int front_letters, int end_lette
 void MTavruneDoc::SetSortOptions(SortType type, bool descending) {
   settings_.sort_type = SortTypeFromNumber(static_cast<int>(type));
   settings_.descending = descending;
+  WriteSettings();
   ApplyListOrdering(true);
   modified_ = true;
   UpdateAllViews(hint::kSortOptions);

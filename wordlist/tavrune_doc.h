@@ -130,6 +130,8 @@ class MTavruneDoc {
   void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
   void ReadSettings();
+  // Every change of the list settings or the quiz history writes them at
+  // once, so a program killed or run beside this one finds them.
   void WriteSettings() const;
 
   // --- The file ---
@@ -274,7 +276,7 @@ class MTavruneDoc {
   int32_t QuizTotalAnswers() const { return quiz_total_; }
   void SetQuizCounts(int32_t correct, int32_t total);
   bool QuizAutoReset() const { return quiz_auto_reset_; }
-  void SetQuizAutoReset(bool on) { quiz_auto_reset_ = on; }
+  void SetQuizAutoReset(bool on);
   // Verify's result for the current entry: `correct` of its `total`
   // answers were given and `missed` are those that were not. A Hooks or
   // Build entry with answers left over is remembered as missed; for the

@@ -54,8 +54,12 @@ QVariant QtSettings::Value(std::string_view section, std::string_view key) const
   return value;
 }
 
-void QtSettings::SetValue(std::string_view section, std::string_view key, const QVariant& value) {
-  settings_->setValue(KeyOf(section, key), value);
+void QtSettings::SetValue(std::string_view section, std::string_view key, const QString& value) {
+  const QString name = KeyOf(section, key);
+  const auto known = known_.constFind(name);
+  if (known != known_.constEnd() && *known == value) return;
+  known_.insert(name, value);
+  settings_->setValue(name, value);
   // Once written in its place, the old copy would only mislead.
   if (IsGeneral(section)) settings_->remove(OldGeneralKeyOf(key));
 }
@@ -63,21 +67,23 @@ void QtSettings::SetValue(std::string_view section, std::string_view key, const 
 long long QtSettings::GetInt(std::string_view section, std::string_view key,
                              long long default_value) const {
   const std::optional<QString> text = TextOf(Value(section, key));
-  if (!text || text->size() > 64) return default_value;
   bool ok = false;
-  const long long value = text->trimmed().toLongLong(&ok);
-  return ok ? value : default_value;
+  long long value = default_value;
+  if (text && text->size() <= 64) value = text->trimmed().toLongLong(&ok);
+  if (!ok) value = default_value;
+  known_.insert(KeyOf(section, key), QString::number(value));
+  return value;
 }
-
 std::string QtSettings::GetString(std::string_view section, std::string_view key,
                                   std::string_view default_value) const {
   const std::optional<QString> text = TextOf(Value(section, key));
-  if (!text || text->size() > kMaxStringLength) return std::string(default_value);
-  return text->toStdString();
+  const QString value = text && text->size() <= kMaxStringLength ? *text : FromUtf8(default_value);
+  known_.insert(KeyOf(section, key), value);
+  return value.toStdString();
 }
 
 void QtSettings::PutInt(std::string_view section, std::string_view key, long long value) {
-  SetValue(section, key, static_cast<qlonglong>(value));
+  SetValue(section, key, QString::number(value));
 }
 
 void QtSettings::PutString(std::string_view section, std::string_view key, std::string_view value) {

@@ -1,6 +1,7 @@
 #ifndef TAVRUNE_PLATFORM_UI_QT_SETTINGS_H_
 #define TAVRUNE_PLATFORM_UI_QT_SETTINGS_H_
 
+#include <QHash>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -17,6 +18,11 @@ namespace tavrune {
 // edited by hand, so reads accept only what they can use: an integer that
 // does not parse or does not fit, a list, or an over-long text reads as the
 // default.
+//
+// A write that puts back what this program last read or wrote under a key
+// is skipped: two programs over one file then never undo each other's
+// choices with stale copies. Writes reach the file at the next turn of the
+// event loop (QSettings syncs itself), so a killed program loses nothing.
 class QtSettings : public Settings {
  public:
   // The longest text a read accepts.
@@ -39,9 +45,11 @@ class QtSettings : public Settings {
 
  private:
   QVariant Value(std::string_view section, std::string_view key) const;
-  void SetValue(std::string_view section, std::string_view key, const QVariant& value);
+  void SetValue(std::string_view section, std::string_view key, const QString& value);
 
   std::unique_ptr<QSettings> settings_;
+  // What this program last read or wrote, by key.
+  mutable QHash<QString, QString> known_;
 };
 
 }  // namespace tavrune

@@ -1,5 +1,6 @@
 #include "study/ui/control_bar.h"
 
+#include <QList>
 #include <string>
 
 namespace tavrune {
@@ -32,6 +33,22 @@ QString ControlBar::Caption() const { return QString::fromStdString(doc_.ListTit
 
 MSlideWnd::ListBit ControlBar::FirstList() const {
   return list_count_ == 2 ? MSlideWnd::kLeft : MSlideWnd::kMiddle;
+}
+
+bool ControlBar::focusNextPrevChild(bool next) {
+  QList<QWidget*> chain;
+  for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+    if (isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(this) &&
+        (w->focusPolicy() & Qt::TabFocus) != 0) {
+      chain.append(w);
+    }
+  }
+  if (chain.isEmpty()) return false;
+  const qsizetype at = chain.indexOf(focusWidget());
+  const qsizetype count = chain.size();
+  const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+  chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void ControlBar::ShowMainWord() {

@@ -41,6 +41,9 @@ class ControlBar : public QWidget {
   void ShowMainWord();
   // The list the first (or only) group of answers goes to.
   MSlideWnd::ListBit FirstList() const;
+  // Tab and Shift+Tab go round the bar's enabled controls: the bar is all
+  // the keyboard can reach in the view.
+  bool focusNextPrevChild(bool next) override;
 
   MTavruneDoc& doc_;
   MSlideWnd& slide_;

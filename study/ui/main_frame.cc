@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -12,6 +11,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -36,10 +36,11 @@
 #include "study/frame_state.h"
 #include "study/settings_table.h"
 #include "study/startup.h"
+#include "study/ui/help_window.h"
 #include "study/ui/quiz_history_dialog.h"
+#include "study/ui/study_about_box.h"
 #include "study/ui/study_pictures.h"
 #include "study/ui/tavrune_view.h"
-#include "study/ui/study_about_box.h"
 #include "wordlist/list_commands.h"
 #include "wordlist/list_import.h"
 #include "wordlist/list_removal.h"
@@ -439,13 +440,22 @@ void MMainFrame::CreateStatusBar() {
   }
   ShowStatusText(MessageText(kIdleText).c_str());
   connect(Action(Command::kViewStatusBar), &QAction::toggled, statusBar(), &QWidget::setVisible);
+  connect(statusBar(), &QStatusBar::messageChanged, this, &MMainFrame::ShowPanesWhenIdle);
 }
 
 void MMainFrame::ShowStatusText(const QString& text) {
   if (message_pane_ == nullptr) return;
   message_pane_->setText(text);
+  ShowPanesWhenIdle();
   // Long operations run on this thread: show the text before they start.
+  statusBar()->layout()->activate();
   statusBar()->repaint();
+}
+
+void MMainFrame::ShowPanesWhenIdle() {
+  const bool idle =
+      statusBar()->currentMessage().isEmpty() && message_pane_->text().trimmed().isEmpty();
+  for (QLabel* pane : panes_) pane->setVisible(idle);
 }
 
 QString MMainFrame::StatusText() const { return message_pane_->text(); }
@@ -485,6 +495,7 @@ void MMainFrame::UpdatePanes() {
 }
 
 void MMainFrame::UpdateRecentFiles() {
+  recent_files_.Write(context_.app.GetSettings());
   const std::vector<std::string>& paths = recent_files_.Paths();
   for (int i = 0; i < RecentFiles::kCapacity; ++i) {
     QAction* action = recent_actions_[i];
@@ -551,23 +562,32 @@ void MMainFrame::OnTitleChanged() {
 }
 
 std::optional<std::string> MMainFrame::ChooseFile(FileDialogKind kind) {
-  if (choose_file_) return choose_file_(kind);
+  Settings& settings = context_.app.GetSettings();
+  std::optional<std::string> path =
+      choose_file_
+          ? choose_file_(kind)
+          : RunFileDialog(
+                kind, QString::fromStdString(FileDialogFolder(context_.doc.PathName(), settings)));
+  if (path) RememberFileDialogFolder(settings, *path);
+  return path;
+}
+
+std::optional<std::string> MMainFrame::RunFileDialog(FileDialogKind kind, const QString& folder) {
   static const QString kListFilter = tr("Tavrune Files (*.tvr)");
   static const QString kTextFilter = tr("Text Files (*.txt);;All Files (*)");
   QString path;
   switch (kind) {
     case FileDialogKind::kOpenList:
-      path = QFileDialog::getOpenFileName(this, tr("Open"), QString(), kListFilter);
-      break;
     case FileDialogKind::kImportList:
     case FileDialogKind::kCommonWords:
-      path = QFileDialog::getOpenFileName(this, tr("Open"), QString(), kListFilter);
+      path = QFileDialog::getOpenFileName(this, tr("Open"), folder, kListFilter);
       break;
     case FileDialogKind::kImportText:
-      path = QFileDialog::getOpenFileName(this, tr("Open"), QString(), kTextFilter);
+      path = QFileDialog::getOpenFileName(this, tr("Open"), folder, kTextFilter);
       break;
     case FileDialogKind::kSaveList: {
-      QFileDialog dialog(this, tr("Save As"), QString::fromStdString(context_.doc.Title()),
+      QFileDialog dialog(this, tr("Save As"),
+                         QDir(folder).filePath(QString::fromStdString(context_.doc.Title())),
                          kListFilter);
       dialog.setAcceptMode(QFileDialog::AcceptSave);
       dialog.setDefaultSuffix(QStringLiteral("tvr"));
@@ -575,7 +595,7 @@ std::optional<std::string> MMainFrame::ChooseFile(FileDialogKind kind) {
       break;
     }
     case FileDialogKind::kExport: {
-      QFileDialog dialog(this, tr("Export"), QString(), kTextFilter);
+      QFileDialog dialog(this, tr("Export"), folder, kTextFilter);
       dialog.setAcceptMode(QFileDialog::AcceptSave);
       dialog.setDefaultSuffix(QStringLiteral("txt"));
       if (dialog.exec() == QDialog::Accepted) path = dialog.selectedFiles().value(0);
@@ -722,10 +742,10 @@ void MMainFrame::Run(Command command) {
       QuizHistory();
       break;
     case Command::kHelpIndex:
-      OpenManual(QString());
+      OpenManual(QStringLiteral("contents"));
       break;
     case Command::kHelpSearch:
-      OpenManual(QStringLiteral("contents"));
+      if (!Help().ShowSearch()) context_.prompt.ShowMessage(kProgramFileMissingText);
       break;
     case Command::kAbout:
       About();
@@ -971,6 +991,8 @@ void MMainFrame::ChangeDictionary() {
 
 void MMainFrame::OpenWordJudge() {
   WordJudgeDialog dialog(context_.app.CurrentLexicon(), context_.prompt, this);
+  connect(&dialog, &WordJudgeDialog::helpRequested, this,
+          [this] { OpenManual(QStringLiteral("word-judge")); });
   dialog.exec();
 }
 
@@ -980,11 +1002,22 @@ void MMainFrame::QuizHistory() {
   if (dialog.StudyMissedWordsChosen()) TakeMissedWords(context_.doc);
 }
 
-void MMainFrame::OpenManual(const QString& anchor) {
-  QUrl url = QUrl::fromLocalFile(QString::fromStdString(context_.app.ProgramFolder()) +
-                                 QStringLiteral("docs/manual.html"));
-  if (!anchor.isEmpty()) url.setFragment(anchor);
-  QDesktopServices::openUrl(url);
+HelpWindow& MMainFrame::Help() {
+  // Help asked for from a modal dialog belongs to it, or the dialog would
+  // block it.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = this;
+  auto* help = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (help == nullptr) {
+    help = new HelpWindow(
+        QString::fromStdString(context_.app.ProgramFolder()) + QStringLiteral("docs/manual.html"),
+        owner);
+  }
+  return *help;
+}
+
+void MMainFrame::OpenManual(const QString& chapter) {
+  if (!Help().ShowChapter(chapter)) context_.prompt.ShowMessage(kProgramFileMissingText);
 }
 
 void MMainFrame::About() {
@@ -1022,12 +1055,23 @@ void MMainFrame::Activate(const QString& file_path) {
   if (!file_path.isEmpty()) OpenFile(PathOf(file_path));
 }
 
+QSize MMainFrame::FirstRunSize() const {
+  const int width = std::max({tool_bar_->sizeHint().width(), statusBar()->sizeHint().width(),
+                              menuBar()->sizeHint().width(), view_->sizeHint().width()});
+  const PlacementRect first_run = ParsePlacement("");
+  return QSize(width, sizeHint().height()).expandedTo(QSize(first_run.Width(), first_run.Height()));
+}
+
 void MMainFrame::RestorePlacementAndShow() {
   const QRect screen = AvailableScreen(this);
-  const WindowPlacement placement =
-      ReadPlacement(context_.app.GetSettings(), screen.width(), screen.height());
+  Settings& settings = context_.app.GetSettings();
+  const WindowPlacement placement = ReadPlacement(settings, screen.width(), screen.height());
   const PlacementRect& rect = placement.rect;
-  resize(std::max(rect.Width(), kMinimumWidth), std::max(rect.Height(), kMinimumHeight));
+  QSize size(std::max(rect.Width(), kMinimumWidth), std::max(rect.Height(), kMinimumHeight));
+  if (ReadSetting(settings, setting::window_size::kPosition).empty()) {
+    size = FirstRunSize().boundedTo(screen.size());
+  }
+  resize(size);
   move(screen.left() + rect.left, screen.top() + rect.top);
   if (placement.maximized) {
     showMaximized();
@@ -1049,7 +1093,6 @@ void MMainFrame::WriteSettings() {
                     origin.y() + normal.height()};
   placement.maximized = isMaximized();
   WritePlacement(settings, placement, screen.width(), screen.height());
-  recent_files_.Write(settings);
 }
 
 void MMainFrame::closeEvent(QCloseEvent* event) {

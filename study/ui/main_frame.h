@@ -21,6 +21,7 @@ class QToolBar;
 
 namespace tavrune {
 
+class HelpWindow;
 class MTavruneView;
 
 // Everything of the study program the main window works with; it outlives
@@ -132,7 +133,10 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   // Puts the window where it was last time (clamped to the screen) and shows
   // it.
   void RestorePlacementAndShow();
-  // Writes the placement and the keys the window owns.
+  // The size of the first start: the least that shows the whole toolbar,
+  // every status pane and the view's bar at this font and scale.
+  QSize FirstRunSize() const;
+  // Writes the placement, which only the end of the program fixes.
   void WriteSettings();
 
   // The status-bar text service of long operations.
@@ -176,8 +180,15 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void CreateStatusBar();
   void UpdateTitle();
   void UpdatePanes();
+  // A status text or a menu prompt has the whole bar while it shows, so a
+  // long one is not cut; the panes come back with the idle text.
+  void ShowPanesWhenIdle();
+  // Writes the recent-file list and shows it in the File menu.
   void UpdateRecentFiles();
+  // Asks for a path in the folder FileDialogFolder names and remembers the
+  // folder of the path chosen.
   std::optional<std::string> ChooseFile(FileDialogKind kind);
+  std::optional<std::string> RunFileDialog(FileDialogKind kind, const QString& folder);
 
   void NewPredefinedList();
   void NewCustomList();
@@ -203,7 +214,11 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void OpenWordJudge();
   // Tools > Quiz History, and the list of missed words it may ask for.
   void QuizHistory();
-  void OpenManual(const QString& anchor);
+  // The help window of the window that asks: a modal dialog, else this.
+  HelpWindow& Help();
+  // Shows the manual at a chapter (an anchor of it); every Help button and
+  // the Help menu come here.
+  void OpenManual(const QString& chapter);
   void About();
 
   StudyContext context_;

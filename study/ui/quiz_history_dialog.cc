@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "study/quiz_answers.h"
-#include "study/settings_table.h"
 
 namespace tavrune {
 
@@ -52,12 +51,7 @@ QuizHistoryDialog::QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent)
   layout->addLayout(buttons);
 
   auto_reset_->setChecked(doc_.QuizAutoReset());
-  // The switch holds from the click on, whether or not the program ends
-  // cleanly.
-  connect(auto_reset_, &QCheckBox::toggled, this, [this](bool on) {
-    doc_.SetQuizAutoReset(on);
-    WriteSetting(doc_.App().GetSettings(), setting::quiz::kAutoReset, on ? 1 : 0);
-  });
+  connect(auto_reset_, &QCheckBox::toggled, this, [this](bool on) { doc_.SetQuizAutoReset(on); });
   connect(reset_, &QPushButton::clicked, this, [this] {
     doc_.ResetQuizHistory();
     ShowValues();

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,8 +43,10 @@ SlideBar::SlideBar(Kind kind, MTavruneDoc& doc, MSlideWnd& slide, Intervals inte
       intervals_(std::move(intervals)),
       timer_(std::make_unique<QtSlideTimer>(this, [this] { Tick(); })),
       caption_(new QLabel(this)) {
+  // Stop shares its letter with Start, never enabled at the same time, so
+  // no menu's letter is taken.
   static const char* const kLabels[] = {"&Previous", "&Start", "&Next", "&Delete",
-                                        "&<<",       "S&top",  "&>>",   "&Undelete"};
+                                        "&<<",       "&Stop",  "&>>",   "&Undelete"};
   auto* layout = new QVBoxLayout(this);
   caption_->setAlignment(Qt::AlignHCenter);
   layout->addWidget(caption_);
@@ -71,6 +74,12 @@ SlideBar::SlideBar(Kind kind, MTavruneDoc& doc, MSlideWnd& slide, Intervals inte
     UpdateButtons();
   });
   setFocusProxy(buttons_[kNext]);
+  // A running show stops from the keyboard wherever the focus is.
+  for (QKeySequence key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::Key_Space)}) {
+    auto* stop = new QShortcut(key, this, this, &SlideBar::Stop);
+    stop->setEnabled(false);
+    stop_keys_.push_back(stop);
+  }
 
   caption_->setText(Caption());
   setFixedSize(sizeHint());
@@ -225,6 +234,7 @@ void SlideBar::UpdateButtons() {
   buttons_[kUndelete]->setEnabled(doc_.CanUndelete());
   buttons_[kStart]->setEnabled(!running && count > 0);
   buttons_[kStop]->setEnabled(running);
+  for (QShortcut* stop : stop_keys_) stop->setEnabled(running);
   buttons_[kShow]->setEnabled(answers && last_shown_ < EntryCount() - 1);
   buttons_[kHide]->setEnabled(answers && last_shown_ >= 0);
 }

@@ -13,6 +13,7 @@
 
 class QLabel;
 class QPushButton;
+class QShortcut;
 class QTimer;
 
 namespace tavrune {
@@ -105,6 +106,8 @@ class SlideBar : public ControlBar {
   int last_shown_ = -1;
   QLabel* caption_;
   std::array<QPushButton*, 8> buttons_{};
+  // Escape and Space, live while the show runs.
+  std::vector<QShortcut*> stop_keys_;
 };
 
 }  // namespace tavrune

@@ -259,44 +259,52 @@ void MStaticMatrix::paintEvent(QPaintEvent* event) {
   painter.setFont(SlideFont(metrics_.row_height));
   painter.setPen(text_);
   const int left = slide::kListMargin;
-  const int last = std::min(Count(), first_row_ + VisibleRowCount() + 1);
+  // Whole rows only: the list's height is fitted to them.
+  const int last = std::min(Count(), first_row_ + VisibleRowCount());
   for (int i = first_row_; i < last; ++i) {
     const int top = slide::CellTop(i, first_row_, metrics_.row_height);
     const QRect cell(left, top, metrics_.column_width, metrics_.row_height);
     if (!cell.intersects(event->rect())) continue;
-    if (entries_[i].second) {
-      DrawCheckMark(painter, QPoint(cell.left(), top + (metrics_.row_height - slide::kMarkSize) / 2));
-    }
     const QString& text = entries_[i].first;
     const int x = cell.left() + slide::kMarkWidth;
     const int flags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
+    // The mark stands just before the line's first letter.
+    int text_left = x;
     if (!metrics_.three_columns) {
       painter.drawText(QRect(x, top, metrics_.column_width, metrics_.row_height),
                        flags | Qt::AlignLeft, text);
-      continue;
+    } else {
+      // "FRONT WORD END": front hooks right-aligned, then the word, then the
+      // end hooks.
+      const qsizetype first_space = text.indexOf(' ');
+      const QString front = first_space < 0 ? text : text.left(first_space);
+      const QString rest = first_space < 0 ? QString() : text.mid(first_space + 1);
+      const qsizetype second_space = rest.indexOf(' ');
+      const QString word = second_space < 0 ? rest : rest.left(second_space);
+      const QString end = second_space < 0 ? QString() : rest.mid(second_space + 1);
+      const int word_left = x + metrics_.front_width + slide::kListSpacing;
+      const int end_left = word_left + metrics_.word_width + slide::kListSpacing;
+      painter.drawText(QRect(x, top, metrics_.front_width, metrics_.row_height),
+                       flags | Qt::AlignRight, front);
+      painter.drawText(QRect(word_left, top, metrics_.word_width, metrics_.row_height),
+                       flags | Qt::AlignLeft, word);
+      painter.drawText(QRect(end_left, top, metrics_.end_width, metrics_.row_height),
+                       flags | Qt::AlignLeft, end);
+      text_left = front.isEmpty()
+                      ? word_left
+                      : x + metrics_.front_width - painter.fontMetrics().horizontalAdvance(front);
     }
-    // "FRONT WORD END": front hooks right-aligned, then the word, then the
-    // end hooks.
-    const qsizetype first_space = text.indexOf(' ');
-    const QString front = first_space < 0 ? text : text.left(first_space);
-    const QString rest = first_space < 0 ? QString() : text.mid(first_space + 1);
-    const qsizetype second_space = rest.indexOf(' ');
-    const QString word = second_space < 0 ? rest : rest.left(second_space);
-    const QString end = second_space < 0 ? QString() : rest.mid(second_space + 1);
-    const int word_left = x + metrics_.front_width + slide::kListSpacing;
-    const int end_left = word_left + metrics_.word_width + slide::kListSpacing;
-    painter.drawText(QRect(x, top, metrics_.front_width, metrics_.row_height),
-                     flags | Qt::AlignRight, front);
-    painter.drawText(QRect(word_left, top, metrics_.word_width, metrics_.row_height),
-                     flags | Qt::AlignLeft, word);
-    painter.drawText(QRect(end_left, top, metrics_.end_width, metrics_.row_height),
-                     flags | Qt::AlignLeft, end);
+    if (entries_[i].second) {
+      DrawCheckMark(painter, QPoint(text_left - slide::kMarkWidth,
+                                    top + (metrics_.row_height - slide::kMarkSize) / 2));
+    }
   }
 }
 
 // --- MSlideWnd ---
 
-MSlideWnd::MSlideWnd(const Setup& setup, QWidget* parent) : QWidget(parent), setup_(setup) {
+MSlideWnd::MSlideWnd(const Setup& setup, QWidget* parent)
+    : QWidget(parent), setup_(setup), sizes_(slide::FontSizesFor(setup.font_size)) {
   setObjectName(QStringLiteral("MSlideWnd"));
   if (setup_.tiles) {
     word_ = new MRackUI(setup_.draggable, this);
@@ -358,7 +366,6 @@ QString MSlideWnd::TileArrangement() const { return setup_.tiles ? word_->Text()
 
 void MSlideWnd::SetFontSize(int font_size) {
   setup_.font_size = font_size;
-  ApplyFontSize();
   Layout();
 }
 
@@ -368,11 +375,9 @@ void MSlideWnd::SetColours(const Colours& colours) {
 }
 
 void MSlideWnd::ApplyFontSize() {
-  const slide::FontSizes sizes = slide::FontSizesFor(setup_.font_size);
-  word_->SetPixelSize(sizes.word);
-  const slide::ListMetrics metrics =
-      slide::ListMetricsFor(sizes.list, setup_.answer_width, setup_.three_columns,
-                            setup_.hook_width, setup_.hook_width);
+  word_->SetPixelSize(sizes_.word);
+  const slide::ListMetrics metrics = slide::ListMetricsFor(
+      sizes_.list, setup_.answer_width, setup_.three_columns, setup_.hook_width, setup_.hook_width);
   for (MStaticMatrix* list : lists_) {
     if (list != nullptr) list->SetMetrics(metrics);
   }
@@ -403,6 +408,16 @@ slide::Size MSlideWnd::PreferredSize() const {
 }
 
 void MSlideWnd::Layout() {
+  const int list_count = List(kLeft) != nullptr || List(kRight) != nullptr ? 2
+                         : List(kMiddle) != nullptr                        ? 1
+                                                                           : 0;
+  const slide::AreaContent content = {setup_.tiles,         setup_.word_places, setup_.answer_width,
+                                      setup_.three_columns, setup_.hook_width,  list_count};
+  const slide::FontSizes fitted = slide::FittedFontSizes(setup_.font_size, content, width());
+  if (fitted.word != sizes_.word || fitted.list != sizes_.list) {
+    sizes_ = fitted;
+    ApplyFontSize();
+  }
   const int m = slide::kAreaMargin;
   const int g = slide::kAreaGap;
   const slide::Size word = word_->PreferredSize();

@@ -177,8 +177,12 @@ class MSlideWnd : public QWidget {
   bool ShowsTiles() const { return setup_.tiles; }
   WordDisplay* Display() const { return word_; }
 
+  // The size asked for; the type shrinks towards the small size's when the
+  // area is too narrow for it.
   void SetFontSize(int font_size);
+  slide::FontSizes FontSizes() const { return sizes_; }
   void SetColours(const Colours& colours);
+  // At the font size asked for.
   slide::Size PreferredSize() const;
 
  protected:
@@ -192,6 +196,8 @@ class MSlideWnd : public QWidget {
   void Layout();
 
   Setup setup_;
+  // The pixel sizes shown, fitted to the width.
+  slide::FontSizes sizes_;
   WordDisplay* word_;
   std::array<MStaticMatrix*, 3> lists_{};
 };

@@ -37,16 +37,13 @@ StudyProgram::StudyProgram(std::string program_folder, Settings& settings, UserP
 
 StudyProgram::~StudyProgram() {
   frame_.reset();
-  // The document writes its keys as it goes.
   doc_.reset();
-  if (started_) app_.WriteSettings();
 }
 
 bool StudyProgram::Start(const std::string& file) {
   const bool loaded = StartLexicons(app_, hooks_.choose_dictionary, hooks_.before_loading);
   if (hooks_.after_loading) hooks_.after_loading();
   if (!loaded) return false;
-  started_ = true;
 
   catalog_.SetLexicon(app_.Source(), &app_.CurrentLexicon());
   doc_ = std::make_unique<MTavruneDoc>(app_, random_);

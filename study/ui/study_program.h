@@ -17,7 +17,7 @@ namespace tavrune {
 
 // The study program from start to end: the application object, the
 // catalogue, the one document and the main window, brought up in the order
-// start-up needs and taken down writing every setting back.
+// start-up needs; every setting is written as it changes.
 class StudyProgram {
  public:
   // What start-up shows; the program uses its dialogs, tests their own.
@@ -37,7 +37,7 @@ class StudyProgram {
   };
 
   StudyProgram(std::string program_folder, Settings& settings, UserPrompt& prompt, Hooks hooks);
-  // Writes the application's and the document's keys back.
+  // The window goes before the document it shows.
   ~StudyProgram();
   StudyProgram(const StudyProgram&) = delete;
   StudyProgram& operator=(const StudyProgram&) = delete;
@@ -59,7 +59,6 @@ class StudyProgram {
   PredefinedCatalog catalog_;
   std::unique_ptr<MTavruneDoc> doc_;
   std::unique_ptr<MMainFrame> frame_;
-  bool started_ = false;
 };
 
 }  // namespace tavrune

@@ -31,10 +31,7 @@ MTavruneView::MTavruneView(MTavruneDoc& doc, UserPrompt& prompt, QWidget* parent
   Rebuild();
 }
 
-MTavruneView::~MTavruneView() {
-  doc_.RemoveObserver(this);
-  WriteSettings();
-}
+MTavruneView::~MTavruneView() { doc_.RemoveObserver(this); }
 
 void MTavruneView::ReadSettings() {
   const Settings& settings = doc_.App().GetSettings();
@@ -95,14 +92,12 @@ void MTavruneView::Rebuild() {
                            : std::max(layout.answer_width, slide::kMinimumPlaces);
   setup.hook_width = std::max(layout.front_group_width, layout.end_group_width);
 
-  // A List has no answers to ask for.
-  if (type == ListType::kList) mode_ = 0;
   const bool two_lists = type == ListType::kHooks && doc_.GetHookType() == HookType::kFrontAndEnd;
 
   delete bar_;
   delete slide_;
   slide_ = new MSlideWnd(setup, this);
-  if (mode_ == 1) {
+  if (Mode() == 1) {
     bar_ = new QuizBar(two_lists ? QuizBar::Kind::kTwoList : QuizBar::Kind::kOneList, doc_, *slide_,
                        this);
   } else {
@@ -130,6 +125,12 @@ void MTavruneView::Layout() {
   slide_->setGeometry((width() - slide_width) / 2, 0, slide_width, std::max(0, bar_top - 1));
 }
 
+QSize MTavruneView::sizeHint() const {
+  const QSize bar = bar_->size();
+  return QSize(bar.width() + 2 * kBarBottomGap,
+               slide_->PreferredSize().height + 1 + bar.height() + kBarBottomGap);
+}
+
 void MTavruneView::resizeEvent(QResizeEvent*) { Layout(); }
 
 void MTavruneView::paintEvent(QPaintEvent*) {
@@ -147,13 +148,20 @@ QuizBar* MTavruneView::Quiz() const { return qobject_cast<QuizBar*>(bar_); }
 void MTavruneView::ShowSlideShow(ListType type) { Present(0, type); }
 void MTavruneView::ShowQuiz(ListType type) { Present(1, type); }
 
+int MTavruneView::Mode() const {
+  // A List has no answers to ask for; the player's mode waits for a list
+  // that has.
+  return doc_.GetListType() == ListType::kList ? 0 : mode_;
+}
+
 void MTavruneView::Present(int mode, ListType type) {
+  const int shown = Mode();
+  mode_ = mode;
+  WriteSettings();
   if (doc_.GetListType() != type) {
-    mode_ = mode;
     WaitCursor wait(prompt_);
     doc_.SetListType(type);
-  } else if (mode_ != mode) {
-    mode_ = mode;
+  } else if (shown != mode) {
     OnUpdate(kModeChangedHint);
   }
 }
@@ -169,12 +177,14 @@ void MTavruneView::Next() {
 void MTavruneView::SetFontSize(int font_size) {
   if (font_size == font_size_) return;
   font_size_ = font_size;
+  WriteSettings();
   slide_->SetFontSize(font_size);
   Layout();
 }
 
 void MTavruneView::ToggleTiles() {
   tiles_ = !tiles_;
+  WriteSettings();
   Rebuild();
   emit panesChanged();
 }
@@ -183,6 +193,7 @@ Rgb MTavruneView::ColourOf(Colour colour) const { return colours_[Slot(colour)];
 
 void MTavruneView::SetColour(Colour colour, Rgb value) {
   colours_[Slot(colour)] = value;
+  WriteSettings();
   slide_->SetColours(SlideColours());
   if (colour == Colour::kMainWindow) update();
 }
@@ -190,12 +201,14 @@ void MTavruneView::SetColour(Colour colour, Rgb value) {
 void MTavruneView::SetIntervals(int word_ms, int answer_ms) {
   word_interval_ = word_ms;
   answer_interval_ = answer_ms;
+  WriteSettings();
   if (Bar() != nullptr) bar_->ShowWord();
 }
 
 void MTavruneView::SetStatusSwitches(bool answer_counts, bool probability_factor) {
   show_answer_counts_ = answer_counts;
   show_probability_ = probability_factor;
+  WriteSettings();
   emit panesChanged();
 }
 

@@ -28,15 +28,14 @@ class MTavruneView : public QWidget, public DocumentObserver {
   enum class Colour { kSlideForeground, kSlideBackground, kTileForeground, kTileBackground, kMainWindow };
 
   MTavruneView(MTavruneDoc& doc, UserPrompt& prompt, QWidget* parent = nullptr);
-  // Writes the view settings back.
   ~MTavruneView() override;
 
   void OnUpdate(int hint) override;
   // Builds the slide area and the bar anew for the list type and mode.
   void Rebuild();
 
-  // 0 slide show, 1 quiz.
-  int Mode() const { return mode_; }
+  // The mode shown: 0 slide show, 1 quiz.
+  int Mode() const;
   // View > Slide Show > type: the list type changes (answers recomputed) or
   // only the mode.
   void ShowSlideShow(ListType type);
@@ -72,6 +71,10 @@ class MTavruneView : public QWidget, public DocumentObserver {
   // off, the list is empty or the bar shows no answers.
   QString AnswersPaneText() const;
 
+  // The bar whole under the slide area at its size's height; the slide's
+  // type shrinks to the width.
+  QSize sizeHint() const override;
+
   MSlideWnd* Slide() const { return slide_; }
   ControlBar* Control() const { return bar_; }
   // The bar as the mode has it; null in the other mode.
@@ -91,12 +94,14 @@ class MTavruneView : public QWidget, public DocumentObserver {
   // Into `mode` showing `type`: a new type recomputes the answers.
   void Present(int mode, ListType type);
   void ReadSettings();
+  // Each change writes the view settings at once.
   void WriteSettings() const;
   void Layout();
   MSlideWnd::Colours SlideColours() const;
 
   MTavruneDoc& doc_;
   UserPrompt& prompt_;
+  // The player's mode, kept while a List is shown.
   int mode_ = 0;
   int font_size_ = 1;
   std::array<Rgb, 5> colours_{};

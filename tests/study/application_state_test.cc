@@ -161,7 +161,6 @@ TEST_F(ApplicationStateTest, WritesTheApplicationKeysBack) {
   app_.SetUseSymbolsForMainWord(true);
   app_.SetSymbols("", "\xC2\xA3pound", "$$");
   app_.SetPredefinedList({"Words", "Long", "Eights"});
-  app_.WriteSettings();
   EXPECT_EQ(settings_.GetInt("General", "Source", 99), 4);
   EXPECT_EQ(settings_.GetInt("General", "ShowWelcome", 99), 0);
   EXPECT_EQ(settings_.GetInt("Dictionary", "AnswerSource", 99), 4);

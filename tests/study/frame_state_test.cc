@@ -38,6 +38,14 @@ TEST(FrameStateTest, PlacementRoundTripsWithTheMaximisedFlag) {
   EXPECT_EQ(ReadPlacement(settings, 1024, 768), (WindowPlacement{{30, 40, 730, 640}, true}));
 }
 
+TEST(FrameStateTest, FileDialogsOpenBesideTheListElseWhereTheLastFileWasChosen) {
+  MemorySettings settings;
+  EXPECT_EQ(FileDialogFolder("", settings), "");
+  RememberFileDialogFolder(settings, "/home/ann/words/eights.txt");
+  EXPECT_EQ(FileDialogFolder("", settings), "/home/ann/words");
+  EXPECT_EQ(FileDialogFolder("/srv/club/twos.tvr", settings), "/srv/club");
+}
+
 TEST(RecentFilesTest, MostRecentFirstWithoutRepeatsAndAtMostFour) {
   RecentFiles recent;
   for (const char* path : {"/a.tvr", "/b.tvr", "/c.tvr", "/a.tvr", "/d.tvr", "/e.tvr"}) {

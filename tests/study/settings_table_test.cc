@@ -107,6 +107,7 @@ const std::map<std::string, std::string>& ExpectedDefaults() {
       {"ToolsSearch/SortType", "0"},
       {"ToolsSearch/SearchType", "0"},
       {"ToolsSearch/UseSmallCaps", "0"},
+      {"FileDialog/LastFolder", ""},
   };
   return defaults;
 }

@@ -21,6 +21,11 @@ class QtSettingsTest : public ::testing::Test {
     out << text;
   }
 
+  std::string FileText() const {
+    std::ifstream in(dir_.File("settings.ini"));
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
   testing::TempFolder dir_;
 };
 
@@ -61,6 +66,27 @@ TEST_F(QtSettingsTest, OddValuesReadAsDefaults) {
 
   const JudgeSettings judge = ReadJudgeSettings(settings, "/home/judge");
   EXPECT_EQ(judge, (JudgeSettings{LexiconId::kNA, "/home/judge/", true}));
+}
+
+// A choice reaches the file while the program runs, and a program that did
+// not change a value never puts its stale copy over another's choice.
+TEST_F(QtSettingsTest, TwoProgramsOverOneFileKeepEachOthersChoices) {
+  WriteIni("[General]\nSource=1\n[View]\nType=0\n");
+  QtSettings first(IniPath());
+  QtSettings second(IniPath());
+  EXPECT_EQ(first.GetInt("General", "Source", 2), 1);
+  EXPECT_EQ(second.GetInt("General", "Source", 2), 1);
+
+  second.PutInt("General", "Source", 0);
+  QCoreApplication::processEvents();
+  EXPECT_NE(FileText().find("Source=0"), std::string::npos) << FileText();
+
+  // The first program writes back all it holds, as at its end.
+  first.PutInt("General", "Source", 1);
+  first.PutString("View", "Type", "1");
+  first.Sync();
+  EXPECT_NE(FileText().find("Source=0"), std::string::npos) << FileText();
+  EXPECT_NE(FileText().find("Type=1"), std::string::npos) << FileText();
 }
 
 // A user editing the file finds the General keys under [General]; values an

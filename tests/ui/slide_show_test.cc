@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStringList>
 #include <memory>
 #include <string>
 #include <vector>
@@ -100,6 +103,37 @@ TEST_F(SlideShowTest, AStoredQuizModeComesUpAsASlideShowForAList) {
   EXPECT_EQ(view_->AnswersPaneText(), "");
 }
 
+TEST_F(SlideShowTest, TabGoesRoundEveryEnabledButtonAndEscapeOrSpaceStopsTheShow) {
+  SlideBar& bar = Show({"ACT", "CAT", "TAC", "TOE", "OE"}, ListType::kHooks);
+  doc_->DeleteCurrentEntry();
+  doc_->GoToEntry(1);
+  bar.Start();
+  bar.Button(SlideBar::kShow)->click();
+  view_->show();
+  view_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view_.get()));
+
+  bar.Button(SlideBar::kPrevious)->setFocus();
+  QStringList reached;
+  for (int i = 0; i < 7; ++i) {
+    QTest::keyClick(bar.focusWidget(), Qt::Key_Tab);
+    reached << qobject_cast<QPushButton*>(bar.focusWidget())->text();
+  }
+  EXPECT_EQ(reached,
+            QStringList({"&Next", "&Delete", "&<<", "&Stop", "&>>", "&Undelete", "&Previous"}));
+  QTest::keyClick(bar.focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(bar.focusWidget(), bar.Button(SlideBar::kUndelete));
+
+  for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Space}) {
+    bar.Start();
+    QTest::keyClick(bar.focusWidget(), key);
+    EXPECT_FALSE(bar.IsRunning()) << key;
+  }
+  // Stopped, Space is the focused button's again.
+  QTest::keyClick(bar.focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(doc_->EntryCount(), 5);
+}
+
 TEST(SlideWidgetsTest, TilesAreDraggedIntoPlaceAndBackWhenDroppedOutside) {
   testing::EnsureQtApp();
   MRackUI rack(true);
@@ -124,6 +158,64 @@ TEST(SlideWidgetsTest, AListScrollsToShowItsNewestEntry) {
   EXPECT_EQ(list.VisibleRowCount(), 8);
   EXPECT_TRUE(list.ScrollBarShown());
   EXPECT_EQ(list.FirstVisibleRow(), 1);
+}
+
+// All answers at once: the bar stands at the bottom with the rows shown, and
+// a scrolled list shows whole rows only.
+TEST(SlideWidgetsTest, ABatchOfAnswersScrollsToTheEndAndShowsWholeRows) {
+  testing::EnsureQtApp();
+  MStaticMatrix list;
+  const slide::ListMetrics metrics = slide::ListMetricsFor(16, 8, false, 0, 0);
+  list.SetMetrics(metrics);
+  list.SetColours(Qt::black, Qt::white);
+  // Room for 8 rows and most of a ninth.
+  list.resize(200, slide::ListSize(metrics, 1, 8).height + 15);
+  list.SetDrawing(false);
+  for (int i = 0; i < 177; ++i) list.AddEntry(QStringLiteral("WORD"), false);
+  list.SetDrawing(true);
+  auto* bar = list.findChild<QScrollBar*>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->maximum(), 177 - 8);
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_EQ(bar->pageStep(), 8);
+  EXPECT_EQ(list.FirstVisibleRow(), 177 - 8);
+
+  bar->setValue(3);
+  EXPECT_EQ(list.FirstVisibleRow(), 3);
+  const QImage image = list.grab().toImage();
+  for (int y = slide::CellTop(8, 0, 16); y < image.height(); ++y) {
+    for (int x = 0; x < 200 - slide::kScrollBarWidth; ++x) {
+      ASSERT_NE(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+    }
+  }
+}
+
+// In three columns a line may start far from the cell's edge: its mark
+// stands just before it.
+TEST(SlideWidgetsTest, AMarkStandsBesideItsLine) {
+  testing::EnsureQtApp();
+  MStaticMatrix list;
+  list.SetMetrics(slide::ListMetricsFor(16, 4, true, 19, 19));
+  list.SetColours(Qt::black, Qt::white);
+  list.resize(list.PreferredSize().width, list.PreferredSize().height);
+  list.AddEntry(" ARTS S", true);
+  list.AddEntry("CP ARTS", true);
+  const QImage image = list.grab().toImage();
+  for (int row = 0; row < 2; ++row) {
+    int mark = -1;
+    int text = -1;
+    const int top = slide::CellTop(row, 0, 16);
+    for (int x = 0; x < image.width() && text < 0; ++x) {
+      for (int y = top; y < top + 16; ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (mark < 0 && c.green() > 100 && c.red() < 60 && c.blue() < 60) mark = x;
+        if (c.red() > 200 && c.green() > 200 && c.blue() > 200) text = x;
+      }
+    }
+    ASSERT_GE(mark, 0) << row;
+    EXPECT_GT(text, mark) << row;
+    EXPECT_LE(text - mark, slide::kMarkWidth + 2) << row;
+  }
 }
 
 }  // namespace

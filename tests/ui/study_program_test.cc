@@ -5,20 +5,29 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QMenu>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <set>
 
 #include "engine/lexicon_builder.h"
+#include "judge/ui/word_judge_dialog.h"
 #include "search/ui/custom_list_dialog.h"
 #include "study/frame_state.h"
 #include "study/settings_table.h"
-#include "study/ui/tavrune_view.h"
+#include "study/ui/control_bar.h"
+#include "study/ui/help_window.h"
 #include "study/ui/single_instance.h"
+#include "study/ui/tavrune_view.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/ui/qt_test_app.h"
@@ -236,6 +245,122 @@ TEST_F(StudyProgramTest, ClosingWritesTheSettingsBack) {
   EXPECT_EQ(placement.Height(), 500);
   EXPECT_EQ(settings_.GetInt("SlideWindow", "FontSize", 1), 2);
   EXPECT_EQ(settings_.GetString("SlideWindow", "SlideBG", ""), "1 2 3");
+}
+
+// A killed program, or a print run beside it, finds every choice made so far.
+TEST_F(StudyProgramTest, ChoicesAreWrittenAsTheyAreMade) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  const std::string saved = SavedList();
+  Frame().Run(Command::kShowWelcome);
+  Frame().Run(Command::kFontLarge);
+  Frame().Run(Command::kQuizHooks);
+  EXPECT_EQ(settings_.GetInt("General", "ShowWelcome", -1), 1);
+  EXPECT_EQ(settings_.GetInt("SlideWindow", "FontSize", -1), 2);
+  EXPECT_EQ(settings_.GetInt("View", "Type", -1), 1);
+  EXPECT_EQ(settings_.GetInt("Display", "Type", -1), static_cast<int>(ListType::kHooks));
+  EXPECT_EQ(settings_.GetString("Recent File List", "File1", ""), saved);
+  EXPECT_EQ(settings_.GetString("FileDialog", "LastFolder", ""), folder_.path());
+}
+
+// The empty list shown while starting is a List, which has no quiz; the
+// player's quiz mode waits for the list opened after it.
+TEST_F(StudyProgramTest, AStoredQuizModeOutlivesTheListShownAtStartUp) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  Frame().Run(Command::kSlideShowAnagrams);
+  Doc().SetModifiedFlag(false);
+  const std::string saved = SavedList();
+  program_.reset();
+  WriteSetting(settings_, setting::view::kType, 1);
+  WriteSetting(settings_, setting::display::kType, static_cast<int>(ListType::kList));
+
+  Start(saved);
+  EXPECT_NE(Frame().View()->Quiz(), nullptr);
+  EXPECT_TRUE(Frame().Action(Command::kQuizAnagrams)->isChecked());
+  program_.reset();
+  EXPECT_EQ(settings_.GetInt("View", "Type", 0), 1);
+}
+
+TEST_F(StudyProgramTest, HelpShowsTheManualInItsOwnWindowAtTheChapterAsked) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  Frame().Run(Command::kHelpIndex);  // no manual beside the program
+  EXPECT_EQ(prompt_.MessageIds(), std::vector<int>{40003});
+
+  std::filesystem::create_directories(folder_.File("docs"));
+  WriteText("docs/manual.html",
+            "<html><head><title>Manual</title></head><body><h2 id='contents'>Contents</h2>"
+            "<h2 id='word-judge'>Word Judge</h2></body></html>");
+  Frame().Run(Command::kHelpIndex);
+  auto* help = Frame().findChild<HelpWindow*>();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->Browser()->source().fragment(), "contents");
+
+  // A dialog's Help button: the window is the dialog's, which would block
+  // any other.
+  QString chapter;
+  QTimer::singleShot(0, [&chapter] {
+    auto* dialog = qobject_cast<WordJudgeDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->HelpButton()->click();
+    if (auto* dialog_help = dialog->findChild<HelpWindow*>()) {
+      chapter = dialog_help->Browser()->source().fragment();
+    }
+    dialog->reject();
+  });
+  Frame().Run(Command::kWordJudge);
+  EXPECT_EQ(chapter, "word-judge");
+}
+
+// At the first start nothing hides behind the toolbar's chevron and every
+// status pane, the message pane too, has room for its text.
+TEST_F(StudyProgramTest, TheFirstWindowShowsTheWholeToolbarAndStatusBar) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  QApplication::processEvents();
+  EXPECT_GE(Frame().width(), 599);
+  EXPECT_GE(Frame().height(), 479);
+  QToolBar* tools = Frame().ToolBar();
+  for (QAction* action : tools->actions()) {
+    if (action->isSeparator()) continue;
+    const QWidget* button = tools->widgetForAction(action);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isVisible()) << action->toolTip().toStdString();
+    EXPECT_TRUE(tools->rect().contains(button->geometry())) << action->toolTip().toStdString();
+  }
+  for (const QLabel* pane : Frame().statusBar()->findChildren<QLabel*>()) {
+    EXPECT_GE(pane->width(), pane->minimumSizeHint().width()) << pane->text().toStdString();
+  }
+  // A long operation's text shows whole before the operation starts.
+  const QString text = QStringLiteral("Arranging Anagram presentation ...");
+  Frame().ShowStatusText(text);
+  const QLabel* message = Frame().statusBar()->findChildren<QLabel*>().value(0);
+  ASSERT_EQ(message->text(), text);
+  EXPECT_GE(message->width(), message->fontMetrics().horizontalAdvance(text));
+  Frame().ShowStatusText(QStringLiteral(" "));
+  for (const QLabel* pane : Frame().statusBar()->findChildren<QLabel*>()) {
+    EXPECT_TRUE(pane->isVisible());
+  }
+}
+
+// Alt and a button's letter must not open a menu instead.
+TEST_F(StudyProgramTest, TheBarsButtonLettersClashWithNoMenu) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  SavedList();
+  std::set<QKeySequence> menu_keys;
+  for (const QAction* menu : Frame().menuBar()->actions()) {
+    menu_keys.insert(QKeySequence::mnemonic(menu->text()));
+  }
+  for (Command mode : {Command::kSlideShowHooks, Command::kQuizHooks}) {
+    Frame().Run(mode);
+    for (const QPushButton* button : Frame().View()->Control()->findChildren<QPushButton*>()) {
+      EXPECT_EQ(menu_keys.count(QKeySequence::mnemonic(button->text())), 0u)
+          << button->text().toStdString();
+    }
+  }
 }
 
 // Customize prunes the list's own words; it needs words to work on.
