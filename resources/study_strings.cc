@@ -78,6 +78,9 @@ constexpr StringEntry kStrings[] = {
     {40121, "Usage: %1 --print-pdf OUT.pdf LIST.tvr"},
     {40122, "Unable to write %1."},
     {40123, "Unable to read the word list %1."},
+    {40300, "No definition in WordNet"},
+    {40301, "Definitions are off: WordNet 3.0 was not found in %1 (Debian package wordnet-base)."},
+    {40302, "Definitions from WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved. WordNet is provided \"as is\", without any warranty; its licence is in wordnet-license.txt with the documentation."},
 };
 
 }  // namespace
