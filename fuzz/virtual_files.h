@@ -22,12 +22,14 @@ inline const std::filesystem::path& ScratchFolder() {
   static const std::filesystem::path folder = [] {
     std::string pattern = (std::filesystem::temp_directory_path() / "tavrune-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    std::atexit([] {
-      std::error_code error;
-      std::filesystem::remove_all(ScratchFolder(), error);
-    });
     return std::filesystem::path(pattern);
   }();
+  // Registered once the path is made, so it runs before the path is gone.
+  static const int removal = std::atexit([] {
+    std::error_code error;
+    std::filesystem::remove_all(folder, error);
+  });
+  (void)removal;
   return folder;
 }
 
