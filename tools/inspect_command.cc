@@ -88,41 +88,6 @@ std::string Joined(const std::vector<std::string>& words, char separator) {
   return text;
 }
 
-void PrintLines(const WordFacts& facts, std::ostream& out) {
-  const auto line = [&](std::string_view key, std::string_view value) {
-    out << key << ':' << (value.empty() ? "" : " ") << value << '\n';
-  };
-  const auto yes_no = [](bool value) { return value ? "yes" : "no"; };
-  line("word", facts.word);
-  line("in_lexicon", yes_no(facts.in_lexicon));
-  if (facts.in_uk) line("in_uk", yes_no(*facts.in_uk));
-  if (facts.in_na) line("in_na", yes_no(*facts.in_na));
-  if (facts.in_both) line("in_ukna", yes_no(*facts.in_both));
-  if (facts.source) {
-    line("source", SourceName(*facts.source));
-    line("source_mark", facts.source_mark);
-  }
-  line("front_hooks", facts.front_hooks);
-  line("end_hooks", facts.end_hooks);
-  line("front_inner_hook", yes_no(facts.front_inner_hook));
-  line("end_inner_hook", yes_no(facts.end_inner_hook));
-  line("alphagram", facts.alphagram);
-  line("anagram_count", std::to_string(facts.AnagramCount()));
-  line("anagrams", Joined(facts.anagrams, ' '));
-  std::string plus_one;
-  for (const PlusOneGroup& group : facts.plus_one) {
-    if (!plus_one.empty()) plus_one += ' ';
-    plus_one += std::string(1, group.letter) + ':' + Joined(group.words, ',');
-  }
-  line("plus_one", plus_one);
-  line("points", std::to_string(facts.points));
-  if (facts.probability_factor) line("probability_factor", Factor(*facts.probability_factor));
-  if (facts.probability_rank) {
-    line("probability_rank", std::to_string(facts.probability_rank->rank));
-    line("alphagrams_of_length", std::to_string(facts.probability_rank->of));
-  }
-}
-
 std::string JsonString(std::string_view text) {
   std::string quoted = "\"";
   for (char c : text) {
@@ -149,41 +114,75 @@ std::string JsonArray(const std::vector<std::string>& words) {
   return array + ']';
 }
 
+// One fact as a key: value line shows it and as JSON has it.
+struct Fact {
+  std::string_view key;
+  std::string text;
+  std::string json;
+};
+
+// The facts in the order they are printed; those that cannot be known are
+// left out.
+std::vector<Fact> FactsOf(const WordFacts& facts) {
+  std::vector<Fact> out;
+  const auto text = [&](std::string_view key, const std::string& value) {
+    out.push_back({key, value, JsonString(value)});
+  };
+  const auto flag = [&](std::string_view key, bool value) {
+    out.push_back({key, value ? "yes" : "no", value ? "true" : "false"});
+  };
+  const auto number = [&](std::string_view key, const std::string& value) {
+    out.push_back({key, value, value});
+  };
+  text("word", facts.word);
+  flag("in_lexicon", facts.in_lexicon);
+  if (facts.in_uk) flag("in_uk", *facts.in_uk);
+  if (facts.in_na) flag("in_na", *facts.in_na);
+  if (facts.in_both) flag("in_ukna", *facts.in_both);
+  if (facts.source) {
+    text("source", std::string(SourceName(*facts.source)));
+    text("source_mark", facts.source_mark);
+  }
+  text("front_hooks", facts.front_hooks);
+  text("end_hooks", facts.end_hooks);
+  flag("front_inner_hook", facts.front_inner_hook);
+  flag("end_inner_hook", facts.end_inner_hook);
+  text("alphagram", facts.alphagram);
+  number("anagram_count", std::to_string(facts.AnagramCount()));
+  out.push_back({"anagrams", Joined(facts.anagrams, ' '), JsonArray(facts.anagrams)});
+  Fact plus_one{"plus_one", "", "{"};
+  for (const PlusOneGroup& group : facts.plus_one) {
+    const std::string letter(1, group.letter);
+    if (!plus_one.text.empty()) {
+      plus_one.text += ' ';
+      plus_one.json += ',';
+    }
+    plus_one.text += letter + ':' + Joined(group.words, ',');
+    plus_one.json += JsonString(letter) + ':' + JsonArray(group.words);
+  }
+  plus_one.json += '}';
+  out.push_back(std::move(plus_one));
+  number("points", std::to_string(facts.points));
+  if (facts.probability_factor) number("probability_factor", Factor(*facts.probability_factor));
+  if (facts.probability_rank) {
+    number("probability_rank", std::to_string(facts.probability_rank->rank));
+    number("alphagrams_of_length", std::to_string(facts.probability_rank->of));
+  }
+  return out;
+}
+
+void PrintLines(const WordFacts& facts, std::ostream& out) {
+  for (const Fact& fact : FactsOf(facts)) {
+    out << fact.key << ':' << (fact.text.empty() ? "" : " ") << fact.text << '\n';
+  }
+}
+
 // One object a line, so a batch can be read as it comes.
 void PrintJson(const WordFacts& facts, std::ostream& out) {
   std::string object;
-  const auto field = [&](std::string_view key, const std::string& value) {
+  for (const Fact& fact : FactsOf(facts)) {
     object += object.empty() ? "{" : ",";
-    object += JsonString(key) + ':' + value;
-  };
-  const auto boolean = [](bool value) { return std::string(value ? "true" : "false"); };
-  field("word", JsonString(facts.word));
-  field("in_lexicon", boolean(facts.in_lexicon));
-  if (facts.in_uk) field("in_uk", boolean(*facts.in_uk));
-  if (facts.in_na) field("in_na", boolean(*facts.in_na));
-  if (facts.in_both) field("in_ukna", boolean(*facts.in_both));
-  if (facts.source) {
-    field("source", JsonString(SourceName(*facts.source)));
-    field("source_mark", JsonString(facts.source_mark));
-  }
-  field("front_hooks", JsonString(facts.front_hooks));
-  field("end_hooks", JsonString(facts.end_hooks));
-  field("front_inner_hook", boolean(facts.front_inner_hook));
-  field("end_inner_hook", boolean(facts.end_inner_hook));
-  field("alphagram", JsonString(facts.alphagram));
-  field("anagram_count", std::to_string(facts.AnagramCount()));
-  field("anagrams", JsonArray(facts.anagrams));
-  std::string plus_one = "{";
-  for (const PlusOneGroup& group : facts.plus_one) {
-    if (plus_one.size() > 1) plus_one += ',';
-    plus_one += JsonString(std::string(1, group.letter)) + ':' + JsonArray(group.words);
-  }
-  field("plus_one", plus_one + '}');
-  field("points", std::to_string(facts.points));
-  if (facts.probability_factor) field("probability_factor", Factor(*facts.probability_factor));
-  if (facts.probability_rank) {
-    field("probability_rank", std::to_string(facts.probability_rank->rank));
-    field("alphagrams_of_length", std::to_string(facts.probability_rank->of));
+    object += JsonString(fact.key) + ':' + fact.json;
   }
   out << object << "}\n";
 }

@@ -21,8 +21,9 @@ class WordNetFixture {
   // with synset type `type` ('n', 'v', 'a', 's', 'r').
   WordNetFixture& Sense(const std::string& part, const std::string& lemma, char type,
                         const std::string& gloss) {
-    parts_[part].senses[lemma].push_back(synsets_[part].size());
-    synsets_[part].push_back({lemma, type, gloss});
+    Part& content = parts_[part];
+    content.senses[lemma].push_back(content.synsets.size());
+    content.synsets.push_back({lemma, type, gloss});
     return *this;
   }
   WordNetFixture& Exception(const std::string& part, const std::string& line) {
@@ -36,8 +37,7 @@ class WordNetFixture {
     for (const auto& [part, content] : parts_) {
       std::string data = kHeader;
       std::vector<size_t> offsets;
-      const auto found = synsets_.find(part);
-      for (const Synset& s : found != synsets_.end() ? found->second : std::vector<Synset>{}) {
+      for (const Synset& s : content.synsets) {
         offsets.push_back(data.size());
         char head[32];
         std::snprintf(head, sizeof head, "%08zu 05 %c 01 ", data.size(), s.type);
@@ -82,11 +82,11 @@ class WordNetFixture {
     std::string gloss;
   };
   struct Part {
+    std::vector<Synset> synsets;                        // in data file order
     std::map<std::string, std::vector<size_t>> senses;  // sorted, as the index is
     std::vector<std::string> exceptions;
   };
   std::map<std::string, Part> parts_;
-  std::map<std::string, std::vector<Synset>> synsets_;
 };
 
 }  // namespace tavrune::testing
