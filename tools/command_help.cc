@@ -130,7 +130,7 @@ constexpr CommandText kCommands[] = {
      "probability_rank and alphagrams_of_length, the place of its alphagram among\n"
      "the alphagrams of its length in FILE.TVD, most probable first, equal ones\n"
      "alphabetically, as the probability lists rank. A word of more than 15\n"
-     "letters has no probability lines, letters no word is made of no rank.\n"
+     "letters has no probability lines; letters that make no word have no rank.\n"
      "Without WORD, reads one word a line from standard input.\n"
      "\n"
      "Options:\n"
@@ -150,7 +150,7 @@ constexpr CommandText kCommands[] = {
      "                 /usr/share/wordnet, from Debian's package wordnet-base)\n"
      "\n"
      "Exit status: 0 every word defined, 1 a word without a definition, 2 an error\n"
-     "(WordNet not found among them).\n"
+     "such as WordNet not found.\n"
      "\n"
      "WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved.\n",
      "define taxiing wolves", true},
