@@ -196,10 +196,11 @@ void Lexicon::Clear() {
   letters_below_.reset();
 }
 
-const AnagramIndex* Lexicon::WordsByLetters() const {
+const AnagramIndex* Lexicon::WordsByLetters(bool build) const {
   // Asked this often, a session is looking up racks in earnest.
   constexpr int kAskedBeforeBuilding = 4;
-  if (words_by_letters_ == nullptr && ++words_by_letters_asked_ >= kAskedBeforeBuilding) {
+  if (words_by_letters_ == nullptr &&
+      (build || ++words_by_letters_asked_ >= kAskedBeforeBuilding)) {
     words_by_letters_ = std::make_shared<const AnagramIndex>(*this);
   }
   return words_by_letters_.get();

@@ -125,8 +125,9 @@ class Lexicon {
   // The words grouped by their letters, or null while it does not pay:
   // building it costs a walk of every word (tens of milliseconds), which a
   // single question never earns back, so the first few calls get null and
-  // a later one builds it. Kept until the next load; copies share it.
-  const AnagramIndex* WordsByLetters() const;
+  // a later one builds it; `build` builds it at once, for a caller that
+  // will ask many questions. Kept until the next load; copies share it.
+  const AnagramIndex* WordsByLetters(bool build = false) const;
   // For each entry, the letters of it, of the entries after it in its list
   // and of the words below them (bit 0 for 'A'): at a list's first entry,
   // every letter of the words below the list, so a walk can leave a list

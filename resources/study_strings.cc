@@ -90,6 +90,9 @@ constexpr StringEntry kStrings[] = {
     {40204, "The cardbox %1 is busy: another program is writing to it. Nothing was changed; please try again."},
     {40205, "%1 could not be read or written: %2."},
     {40206, "%1 is not a Zyzzyva quiz database (%2); it was left untouched."},
+    {40300, "No definition in WordNet"},
+    {40301, "Definitions are off: WordNet 3.0 was not found in %1 (Debian package wordnet-base)."},
+    {40302, "Definitions from WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved. WordNet is provided \"as is\", without any warranty; its licence is in wordnet-license.txt with the documentation."},
 };
 
 }  // namespace

@@ -36,17 +36,13 @@ int CatalogCommand(const Args& args, const Io& io) {
   LexiconId id = LexiconId::kUKNA;
   std::string generate;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--lexicon-id" || args[i] == "--generate") {
-      if (i + 1 >= args.size()) return io.Fail(args[i] + " needs a value");
-      if (args[i] == "--generate") {
-        generate = args[++i];
-        continue;
-      }
-      const auto number = ParseInteger(args[++i]);
-      if (!number || *number < 0 || *number >= kLexiconCount) {
-        return io.Fail("--lexicon-id takes 0 to 4, not '" + args[i] + "'");
-      }
-      id = static_cast<LexiconId>(*number);
+    if (args[i] == "--generate") {
+      if (i + 1 >= args.size()) return io.Fail("--generate needs a value");
+      generate = args[++i];
+    } else if (args[i] == "--lexicon-id") {
+      const std::optional<LexiconId> read = ReadLexiconId(args, i, io);
+      if (!read) return kExitUsage;
+      id = *read;
     } else if (args[i].starts_with("--")) {
       return io.Fail("unknown option '" + args[i] + "'");
     } else {

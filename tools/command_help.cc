@@ -119,6 +119,44 @@ constexpr CommandText kCommands[] = {
      "catalog build/bin/PgmLists UKNA.TVD --generate 3Letter.General.NoVowel"},
     {"cardbox", "study over weeks: the study program's cardbox",
      "cardbox ACTION [ARGUMENT...] [--database FILE]", "", "cardbox due --lexicon UKNA --limit 20"},
+    {"inspect", "everything about words: hooks, anagrams, probability and more",
+     "inspect FILE.TVD [--lexicon-id N] [--json] [WORD...]",
+     "For each WORD prints key: value lines, a blank line between words: word;\n"
+     "in_lexicon; in_uk, in_na and in_ukna, whether UK.TVD, NA.TVD and UKNA.TVD\n"
+     "beside FILE.TVD hold it (left out when the file is absent); source and\n"
+     "source_mark, with both UK.TVD and NA.TVD (both *, uk_only #, na_only $,\n"
+     "neither); front_hooks and end_hooks; front_inner_hook and end_inner_hook,\n"
+     "whether the word without its first or last letter is a word; alphagram;\n"
+     "anagram_count and anagrams, every word of its letters, itself included;\n"
+     "plus_one, the words one letter longer made of all its letters, as\n"
+     "LETTER:WORD,WORD; points; probability_factor, as stats gives it;\n"
+     "probability_rank and alphagrams_of_length, the place of its alphagram among\n"
+     "the alphagrams of its length in FILE.TVD, most probable first, equal ones\n"
+     "alphabetically, as the probability lists rank. A word of more than 15\n"
+     "letters has no probability lines; letters that make no word have no rank.\n"
+     "Without WORD, reads one word a line from standard input.\n"
+     "\n"
+     "Options:\n"
+     "  --lexicon-id N  the probability reference words' lexicon, 0-4 as for stats\n"
+     "                  (default: from FILE.TVD's name, else 2, both)\n"
+     "  --json          one JSON object a line instead, with the same keys\n",
+     "inspect Lexicons/UKNA.TVD qi", true},
+    {"define", "the senses WordNet 3.0 gives words", "define [--wordnet DIR] [WORD...]",
+     "For each WORD prints the word, then an indented line a sense: its part of\n"
+     "speech and gloss, with \", from BASE\" when it is a sense of the base form the\n"
+     "word is inflected from (WOLVES: noun, from wolf). A word WordNet does not\n"
+     "know gets \"No definition in WordNet\". Without WORD, reads one word a line\n"
+     "from standard input.\n"
+     "\n"
+     "Options:\n"
+     "  --wordnet DIR  the WordNet 3.0 folder (default: TAVRUNE_WORDNET_DIR, else\n"
+     "                 /usr/share/wordnet, from Debian's package wordnet-base)\n"
+     "\n"
+     "Exit status: 0 every word defined, 1 a word without a definition, 2 an error\n"
+     "such as WordNet not found.\n"
+     "\n"
+     "WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved.\n",
+     "define taxiing wolves", true},
 };
 
 constexpr std::string_view kExitStatus =

@@ -117,11 +117,9 @@ int StatsCommand(const Args& args, const Io& io) {
   bool header = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--lexicon-id") {
-      if (i + 1 >= args.size()) return io.Fail("--lexicon-id needs a number");
-      const auto id = ParseInteger(args[++i]);
-      if (!id || !reference.SelectNumber(*id)) {
-        return io.Fail("--lexicon-id takes 0 to 4, not '" + args[i] + "'");
-      }
+      const std::optional<LexiconId> id = ReadLexiconId(args, i, io);
+      if (!id) return kExitUsage;
+      reference.Select(*id);
     } else if (args[i] == "--header") {
       header = true;
     } else if (args[i].starts_with("--")) {

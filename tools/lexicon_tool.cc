@@ -21,6 +21,7 @@
 #include "tools/catalog_command.h"
 #include "tools/command_help.h"
 #include "tools/engine_commands.h"
+#include "tools/inspect_command.h"
 #include "tools/list_command.h"
 #include "tools/search_command.h"
 #include "tools/tool_io.h"
@@ -231,6 +232,8 @@ int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::o
       {"racks", RacksCommand},
       {"catalog", CatalogCommand},
       {"cardbox", RunCardboxCommand},
+      {"inspect", InspectCommand},
+      {"define", DefineCommand},
   };
   const auto command = kCommands.find(args[0]);
   if (command == kCommands.end()) {

@@ -132,6 +132,20 @@ std::optional<long long> ParseInteger(std::string_view text) {
   return value;
 }
 
+std::optional<LexiconId> ReadLexiconId(const Args& args, size_t& i, const Io& io) {
+  const std::string& option = args[i];
+  if (i + 1 >= args.size()) {
+    io.Fail(option + " needs a number");
+    return std::nullopt;
+  }
+  const std::optional<long long> number = ParseInteger(args[++i]);
+  if (!number || *number < 0 || *number >= kLexiconCount) {
+    io.Fail(option + " takes 0 to 4, not '" + args[i] + "'");
+    return std::nullopt;
+  }
+  return static_cast<LexiconId>(*number);
+}
+
 void PrintWords(const WordCollection& words, const Io& io) {
   std::string buffer;
   for (std::string_view word : words) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/lexicon.h"
+#include "engine/lexicon_id.h"
 #include "engine/word_collection.h"
 #include "platform/user_prompt.h"
 #include "tools/lexicon_tool.h"
@@ -75,6 +76,11 @@ int ForEachWordArgument(const Args& words, TileText kind, const Io& io,
 
 // A whole decimal integer, nothing else.
 std::optional<long long> ParseInteger(std::string_view text);
+
+// The lexicon number after the option at args[i] (--lexicon-id), 0-4;
+// moves i onto it. Nothing, after the one-line failure, when it is missing
+// or out of range.
+std::optional<LexiconId> ReadLexiconId(const Args& args, size_t& i, const Io& io);
 
 // Prints the words one per line, and notes on stderr when the collection was
 // filled to its limit, so a cut result is never mistaken for a whole one.
