@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <initializer_list>
+#include <iterator>
 
 #include "print/ui/print_support.h"
 #include "resources/string_table.h"
