@@ -26,7 +26,6 @@ class HelpWindow : public QWidget {
   bool ShowSearch();
 
   QTextBrowser* Browser() const { return browser_; }
-  QLineEdit* SearchField() const { return search_; }
 
  private:
   void BringForward();

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "engine/random_source.h"
@@ -133,15 +134,9 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   // Puts the window where it was last time (clamped to the screen) and shows
   // it.
   void RestorePlacementAndShow();
-  // The size of the first start: the least that shows the whole toolbar,
-  // every status pane and the view's bar at this font and scale.
-  QSize FirstRunSize() const;
-  // Writes the placement, which only the end of the program fixes.
-  void WriteSettings();
 
   // The status-bar text service of long operations.
   void ShowStatusText(const QString& text);
-  QString StatusText() const;
   QString PaneText(Pane pane) const;
 
   // Opens a word list after the save question; false when cancelled or the
@@ -161,8 +156,6 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   QMenu* OptionsMenu() const { return options_menu_; }
   QToolBar* ToolBar() const { return tool_bar_; }
   MTavruneView* View() const { return view_; }
-  // Enables and checks the commands for the list as it is now.
-  void UpdateCommandStates();
 
   // DocumentObserver
   void OnUpdate(int hint) override;
@@ -174,31 +167,63 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // A command whole: its menu text, its prompt ("fly-by text\ntool tip"),
+  // its shortcut and toolbar image, what it does, and when it is enabled
+  // (always, without a rule) and checked (never checkable without a rule).
+  struct CommandEntry {
+    Command command;
+    const char* text;
+    const char* prompt;
+    const char* shortcut;
+    const char* icon;
+    void (*run)(MMainFrame& frame);
+    bool (*enabled)(const MTavruneDoc& doc) = nullptr;
+    bool (*checked)(const MMainFrame& frame) = nullptr;
+  };
+  // Every command, in the order of the Command values.
+  static std::span<const CommandEntry> Commands();
+
   void CreateActions();
   void CreateMenus();
   void CreateToolBar();
   void CreateStatusBar();
+  // Takes a command out of every menu that shows it.
+  void RemoveCommand(Command command);
+  // Enables and checks the commands for the list as it is now.
+  void UpdateCommandStates();
+  // Whether the view shows `type` in `mode` (0 slide show, 1 quiz).
+  bool Presents(int mode, ListType type) const;
+
   void UpdateTitle();
   void UpdatePanes();
   // A status text or a menu prompt has the whole bar while it shows, so a
   // long one is not cut; the panes come back with the idle text.
   void ShowPanesWhenIdle();
+  // The size of the first start: the least that shows the whole toolbar,
+  // every status pane and the view's bar at this font and scale.
+  QSize FirstRunSize() const;
+  // Writes the placement, which only the end of the program fixes.
+  void WriteSettings();
+
   // Writes the recent-file list and shows it in the File menu.
   void UpdateRecentFiles();
   // Asks for a path in the folder FileDialogFolder names and remembers the
   // folder of the path chosen.
   std::optional<std::string> ChooseFile(FileDialogKind kind);
   std::optional<std::string> RunFileDialog(FileDialogKind kind, const QString& folder);
+  // Save As: a path without an extension gets the list's own.
+  std::optional<std::string> ChooseSavePath();
 
-  void NewPredefinedList();
-  void NewCustomList();
-  void NewRandomRacks();
-  void ImportPredefinedList();
-  void ImportCustomList();
-  void Customize();
-  void WordSearch();
+  // The New commands begin here: the save question, then an empty list;
+  // false when the player cancels.
+  bool StartNewList();
   // Shows the predefined-list dialog; true when a list was merged.
   bool ChoosePredefinedList(bool as_new_list);
+  void AddRandomRacks();
+  void ImportCustomList();
+  void Customize();
+  // The Custom List dialog searching in `working`; true when accepted.
+  bool SearchCustomList(WordCollection& working, bool customize);
   void Open();
   void Save();
   void SaveAs();
@@ -207,9 +232,10 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void ImportListFile();
   void ImportTextFile();
   void RemoveCommonWords();
-  void RemoveWordsByAnswers(bool with_answers);
   void GoToOther();
   void GoToWordWithAnswer(bool next);
+
+  void WordSearch();
   void ChangeDictionary();
   void OpenWordJudge();
   // Tools > Quiz History, and the list of missed words it may ask for.
@@ -228,7 +254,6 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   std::array<QAction*, static_cast<int>(Command::kCount)> actions_{};
   std::array<QAction*, RecentFiles::kCapacity> recent_actions_{};
   QAction* recent_separator_ = nullptr;
-  QMenu* file_menu_ = nullptr;
   QMenu* edit_menu_ = nullptr;
   QMenu* options_menu_ = nullptr;
   QToolBar* tool_bar_ = nullptr;

@@ -35,7 +35,6 @@ class QuizBar : public ControlBar {
   // Tests drive the message clock themselves.
   void SetMessageTimer(std::unique_ptr<SlideTimer> timer);
 
-  Kind kind() const { return kind_; }
   void ShowWord() override;
   void Accept();
   void Verify();
@@ -51,7 +50,6 @@ class QuizBar : public ControlBar {
   QPushButton* Button(int index) const { return buttons_[index]; }
   QLineEdit* Input() const { return input_; }
   QString Message() const;
-  bool IsVerified() const { return verified_; }
   int AcceptedCount() const { return static_cast<int>(accepted_.size()); }
 
  protected:

@@ -26,7 +26,6 @@ class QuizHistoryDialog : public QDialog {
   bool StudyMissedWordsChosen() const { return study_missed_; }
 
   QLabel* CorrectLabel() const { return correct_; }
-  QLabel* TotalLabel() const { return total_; }
   QLabel* PercentageLabel() const { return percentage_; }
   // The number of words missed in quizzes of a list type with a quiz.
   QLabel* MissedLabel(ListType type) const { return missed_[static_cast<size_t>(type)]; }

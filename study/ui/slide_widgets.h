@@ -25,10 +25,8 @@ class WordDisplay : public QWidget {
   virtual QString Text() const = 0;
   virtual void SetText(const QString& text) = 0;
   void SetPixelSize(int size);
-  int PixelSize() const { return size_; }
   // The number of character places the panel is made for.
   void SetPlaces(int places) { places_ = places; }
-  int Places() const { return places_; }
   virtual slide::Size PreferredSize() const = 0;
   // Face (panel or tile), letters, and what lies around them.
   void SetColours(const QColor& face, const QColor& text, const QColor& background);
@@ -69,7 +67,6 @@ class MRackUI : public WordDisplay {
   QString Text() const override { return tiles_; }
   void SetText(const QString& text) override;
   slide::Size PreferredSize() const override;
-  bool Dragging() const { return dragging_; }
 
   // The drag as the mouse does it, in the rack's coordinates.
   void Lift(QPoint point);
@@ -175,12 +172,10 @@ class MSlideWnd : public QWidget {
   // The tiles' letters in their current order; empty without tiles.
   QString TileArrangement() const;
   bool ShowsTiles() const { return setup_.tiles; }
-  WordDisplay* Display() const { return word_; }
 
   // The size asked for; the type shrinks towards the small size's when the
   // area is too narrow for it.
   void SetFontSize(int font_size);
-  slide::FontSizes FontSizes() const { return sizes_; }
   void SetColours(const Colours& colours);
   // At the font size asked for.
   slide::Size PreferredSize() const;

@@ -25,7 +25,13 @@ class MTavruneView : public QWidget, public DocumentObserver {
  public:
   // A hint of our own: the mode changed, so the presentation is rebuilt.
   static constexpr int kModeChangedHint = 7;
-  enum class Colour { kSlideForeground, kSlideBackground, kTileForeground, kTileBackground, kMainWindow };
+  enum class Colour {
+    kSlideForeground,
+    kSlideBackground,
+    kTileForeground,
+    kTileBackground,
+    kMainWindow
+  };
 
   MTavruneView(MTavruneDoc& doc, UserPrompt& prompt, QWidget* parent = nullptr);
   ~MTavruneView() override;
@@ -50,10 +56,7 @@ class MTavruneView : public QWidget, public DocumentObserver {
   bool ShowsTiles() const { return tiles_; }
   Rgb ColourOf(Colour colour) const;
   void SetColour(Colour colour, Rgb value);
-  int WordIntervalMs() const { return word_interval_; }
-  int AnswerIntervalMs() const { return answer_interval_; }
   void SetIntervals(int word_ms, int answer_ms);
-  bool ShowAnswerCounts() const { return show_answer_counts_; }
   bool ShowProbabilityFactor() const { return show_probability_; }
   void SetStatusSwitches(bool answer_counts, bool probability_factor);
 

@@ -35,17 +35,17 @@ WelcomeDialog::WelcomeDialog(std::vector<std::string> tips, QWidget* parent)
   tip_->setMinimumSize(320, 110);
 
   do_not_show_ = new QCheckBox(tr("Do &not show this window again"), this);
-  close_ = new QPushButton(tr("&Close"), this);
+  auto* close_button = new QPushButton(tr("&Close"), this);
   next_ = new QPushButton(tr("Next &Tip"), this);
-  close_->setDefault(true);
-  connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+  close_button->setDefault(true);
+  connect(close_button, &QPushButton::clicked, this, &QDialog::accept);
   connect(next_, &QPushButton::clicked, this, &WelcomeDialog::ShowNextTip);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(do_not_show_);
   buttons->addStretch();
   buttons->addWidget(next_);
-  buttons->addWidget(close_);
+  buttons->addWidget(close_button);
   auto* grid = new QGridLayout(this);
   grid->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
   grid->addWidget(caption, 0, 1);

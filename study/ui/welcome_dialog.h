@@ -24,7 +24,6 @@ class WelcomeDialog : public QDialog {
 
   QLabel* TipLabel() const { return tip_; }
   QCheckBox* DoNotShowCheck() const { return do_not_show_; }
-  QPushButton* CloseButton() const { return close_; }
   QPushButton* NextTipButton() const { return next_; }
 
  private:
@@ -33,7 +32,6 @@ class WelcomeDialog : public QDialog {
   std::vector<std::string> tips_;
   QLabel* tip_;
   QCheckBox* do_not_show_;
-  QPushButton* close_;
   QPushButton* next_;
 };
 

@@ -129,6 +129,22 @@ TEST_F(StudyProgramTest, OneLexiconStartsWithoutAChoiceAndWithoutWordSourceComma
   EXPECT_TRUE(prompt_.messages.empty());
 }
 
+// The word-source group goes with the line that set it apart.
+TEST_F(StudyProgramTest, WithoutTheWordSourceCommandsTheEditMenuShowsNoDoubleLine) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  QMenu* edit = Frame().EditMenu();
+  edit->adjustSize();
+  bool after_line = true;  // a line may not open the menu either
+  for (QAction* action : edit->actions()) {
+    if (edit->actionGeometry(action).isEmpty()) continue;
+    EXPECT_FALSE(after_line && action->isSeparator())
+        << "before " << edit->actions().indexOf(action);
+    after_line = action->isSeparator();
+  }
+  EXPECT_FALSE(after_line);
+}
+
 TEST_F(StudyProgramTest, AllThreeSourcesKeepTheWordSourceCommands) {
   WriteLexicons({LexiconId::kUK, LexiconId::kNA, LexiconId::kUKNA});
   Start();
@@ -195,6 +211,52 @@ TEST_F(StudyProgramTest, CancelInTheSaveQuestionKeepsTheList) {
   EXPECT_EQ(Doc().EntryCount(), 5);
   EXPECT_EQ(Doc().CurrentIndex(), 1);
   EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(StudyProgramTest, EveryNewCommandAsksFirstAndStartsFromAnEmptyList) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  for (Command command :
+       {Command::kNewPredefinedList, Command::kNewCustomList, Command::kNewRandomRacks}) {
+    SCOPED_TRACE(static_cast<int>(command));
+    SavedList();
+    Frame().Run(Command::kNext);
+    prompt_.Script({Answer::kCancel});
+    Frame().Run(command);
+    EXPECT_EQ(Doc().EntryCount(), 5);
+    EXPECT_TRUE(Doc().IsModified());
+
+    prompt_.Script({Answer::kNo});
+    QDialog* shown = nullptr;
+    QTimer::singleShot(0, [&shown] {
+      shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (shown != nullptr) shown->reject();
+    });
+    Frame().Run(command);
+    EXPECT_NE(shown, nullptr);
+    EXPECT_EQ(Doc().EntryCount(), 0);
+    EXPECT_FALSE(Doc().IsModified());
+  }
+}
+
+// The menu item and the command itself both show or hide the bar.
+TEST_F(StudyProgramTest, TheBarCommandsHideAndShowTheirBars) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  struct Case {
+    Command command;
+    QWidget* bar;
+  };
+  for (const Case& c : {Case{Command::kViewToolbar, Frame().ToolBar()},
+                        Case{Command::kViewStatusBar, Frame().statusBar()}}) {
+    QAction* action = Frame().Action(c.command);
+    action->trigger();
+    EXPECT_FALSE(c.bar->isVisible());
+    EXPECT_FALSE(action->isChecked());
+    Frame().Run(c.command);
+    EXPECT_TRUE(c.bar->isVisible());
+    EXPECT_TRUE(action->isChecked());
+  }
 }
 
 TEST_F(StudyProgramTest, GoToOtherWithoutAChangeLeavesTheListUnmodified) {

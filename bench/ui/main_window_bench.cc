@@ -1,0 +1,27 @@
+// The study program's main window built and shown, as start-up does once
+// the lexicons are loaded: actions, menus, toolbar, status bar and view.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "bench/bench_document.h"
+#include "study/ui/main_frame.h"
+
+namespace tavrune::bench {
+namespace {
+
+void BM_MainWindowShown(benchmark::State& state) {
+  BenchDocument study;
+  PredefinedCatalog catalog(study.prompt);
+  for (auto _ : state) {
+    MMainFrame frame(StudyContext{study.app, *study.doc, catalog, study.prompt, study.random});
+    frame.RemoveUnavailableCommands();
+    frame.show();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tavrune::bench
