@@ -184,6 +184,68 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
   return steps[root];
 }
 
+namespace {
+
+// Whether every list is in A-Z order, as compile writes them: one pass.
+bool ListsInOrder(std::span<const uint32_t> edges) {
+  for (size_t i = 2; i + 1 < edges.size(); ++i) {
+    if (!edge::IsLast(edges[i]) && edge::Letter(edges[i]) > edge::Letter(edges[i + 1])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Puts the entries of one list in A-Z order. Stable, so of two entries with
+// one letter the one a scan met first still comes first.
+void SortList(uint32_t* first, uint32_t* end) {
+  for (uint32_t* e = first; e != end; ++e) *e &= ~edge::kLast;
+  std::stable_sort(first, end,
+                   [](uint32_t a, uint32_t b) { return edge::Letter(a) < edge::Letter(b); });
+  end[-1] |= edge::kLast;
+}
+
+}  // namespace
+
+// A file whose lists are not alphabetical would make every search that stops
+// at the first later letter miss words; its lists are sorted once here. A
+// list may be the tail of a longer one (a child pointing into the middle of
+// a run): the innermost tail is sorted in place and each longer list that
+// holds it gets a sorted copy at the end of the array.
+bool Lexicon::SortLists(std::vector<uint32_t>& edges) {
+  if (ListsInOrder(edges)) return true;
+  const size_t n = edges.size();
+  std::vector<uint8_t> is_head(n, 0);
+  for (size_t i = 1; i < n; ++i) {
+    if (const uint32_t child = edge::Child(edges[i]); child != 0) is_head[child] = 1;
+  }
+  std::vector<uint32_t> moved(n, 0);
+  std::vector<uint32_t> heads;
+  size_t run_start = 2;
+  for (size_t i = 2; i < n; ++i) {
+    if (!edge::IsLast(edges[i])) continue;
+    heads.clear();
+    for (size_t h = run_start; h <= i; ++h) {
+      if (is_head[h]) heads.push_back(static_cast<uint32_t>(h));
+    }
+    run_start = i + 1;
+    if (heads.empty()) continue;
+    for (size_t k = 0; k + 1 < heads.size(); ++k) {
+      const size_t copy = edges.size();
+      if (copy + (i + 1 - heads[k]) > size_t{edge::kChildMask} + 1) return false;
+      edges.insert(edges.end(), edges.begin() + heads[k], edges.begin() + i + 1);
+      SortList(edges.data() + copy, edges.data() + edges.size());
+      moved[heads[k]] = static_cast<uint32_t>(copy);
+    }
+    SortList(edges.data() + heads.back(), edges.data() + i + 1);
+  }
+  for (size_t i = 1; i < edges.size(); ++i) {
+    const uint32_t child = edge::Child(edges[i]);
+    if (child != 0 && moved[child] != 0) edges[i] = (edges[i] & ~edge::kChildMask) | moved[child];
+  }
+  return true;
+}
+
 Lexicon::Lexicon(std::FILE* file) { Load(file); }
 
 void Lexicon::Clear() {
@@ -231,7 +293,7 @@ std::span<const uint32_t> Lexicon::LettersBelow(bool build) const {
 bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {
   FixByteOrder(edges);
   const std::optional<uint32_t> steps = ValidateGraph(edges);
-  if (!steps) return false;
+  if (!steps || !SortLists(edges)) return false;
   header_ = header;
   walk_steps_ = *steps;
   edges_ = std::move(edges);

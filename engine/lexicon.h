@@ -100,7 +100,8 @@ class Lexicon {
   // range, a list without end, a cycle, a path deeper than kMaxGraphDepth,
   // a letter outside A-Z, more than kMaxWalkSteps entries on the walk of
   // all its words) is refused: the lexicon is left empty and false is
-  // returned. The caller keeps and closes the file.
+  // returned. The caller keeps and closes the file. Lists whose letters are
+  // not in A-Z order are sorted.
   bool Load(std::FILE* file);
   // The same from a file name; false when it cannot be opened or is refused.
   bool LoadFile(const std::string& path);
@@ -143,8 +144,9 @@ class Lexicon {
   // The list of first letters, 0 when there is none.
   uint32_t RootList() const { return IsLoaded() ? edge::Child(edges_[1]) : 0; }
   GraphEdge Entry(uint32_t i) const { return GraphEdge(edges_[i]); }
-  // The entry of `letter` in `list`, 0 when the list has none. Lists are
-  // alphabetical, so the scan stops at the first later letter.
+  // The entry of `letter` in `list`, 0 when the list has none. The loader
+  // leaves every list alphabetical, so the scan stops at the first later
+  // letter.
   uint32_t Follow(uint32_t list, char letter) const {
     if (list == 0) return 0;
     for (uint32_t i = list;; ++i) {
@@ -182,6 +184,8 @@ class Lexicon {
  private:
   void Clear();
   bool Accept(const LexiconHeader& header, std::vector<uint32_t> edges);
+  // False when the sorted graph would not fit the child index.
+  static bool SortLists(std::vector<uint32_t>& edges);
 
   LexiconHeader header_;
   std::vector<uint32_t> edges_;

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
+#include <string>
 #include <vector>
 
+#include "engine/generators.h"
+#include "engine/word_collection.h"
+#include "engine/word_walk.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace tavrune {
@@ -147,6 +153,73 @@ TEST(LexiconLoadTest, DepthLimit) {
   EXPECT_TRUE(lexicon.Contains(std::string(kMaxGraphDepth, 'A')));
   EXPECT_TRUE(lexicon.FrontHooks(std::string(kMaxGraphDepth - 1, 'A')) == "A");
   EXPECT_FALSE(lexicon.LoadBytes(RawFile(chain(kMaxGraphDepth + 1))));
+}
+
+std::vector<std::string> AllWords(const Lexicon& lexicon) {
+  std::vector<std::string> words;
+  VisitWords(lexicon, [&](std::string_view w) { words.emplace_back(w); });
+  return words;
+}
+
+std::vector<std::string> Matches(const Lexicon& lexicon, std::string_view pattern) {
+  WordCollection found;
+  PatternMatches(lexicon, pattern, found);
+  return std::vector<std::string>(found.begin(), found.end());
+}
+
+// Any file of the layout must work, whatever order its lists are in: every
+// route that stops at the first later letter must still find every word.
+TEST(LexiconSortTest, ListsInReverseOrderFindEveryWord) {
+  std::mt19937 random(7);
+  std::vector<std::string> words;
+  LexiconBuilder builder;
+  for (int i = 0; i < 504; ++i) {
+    std::string w(3 + random() % 5, 'A');
+    for (char& c : w) c = static_cast<char>('A' + random() % 8);
+    if (builder.AddWord(w)) words.push_back(w);
+  }
+  const std::vector<uint8_t> bytes = builder.Build();
+  std::vector<uint32_t> edges((bytes.size() - 64) / 4);
+  std::memcpy(edges.data(), bytes.data() + 64, edges.size() * 4);
+  for (size_t start = 2, i = 2; i < edges.size(); ++i) {
+    if (!edge::IsLast(edges[i])) continue;
+    edges[i] &= ~edge::kLast;
+    std::reverse(edges.begin() + start, edges.begin() + i + 1);
+    edges[i] |= edge::kLast;
+    start = i + 1;
+  }
+  Lexicon sorted;
+  ASSERT_TRUE(sorted.LoadBytes(bytes));
+  Lexicon reversed;
+  ASSERT_TRUE(reversed.LoadBytes(RawFile(edges)));
+  for (const std::string& w : words) {
+    EXPECT_TRUE(reversed.Contains(w)) << w;
+    EXPECT_EQ(reversed.HookLine(w), sorted.HookLine(w)) << w;
+  }
+  EXPECT_EQ(AllWords(reversed), AllWords(sorted));
+  for (const char* pattern : {"AB*", "?C??", "*H", "[A-C]*D*"}) {
+    EXPECT_EQ(Matches(reversed, pattern), Matches(sorted, pattern)) << pattern;
+  }
+}
+
+// A list may be the tail of a longer one; both come out alphabetical.
+TEST(LexiconSortTest, ListsSharingATailAreSortedApart) {
+  // Root: D -> [Y C A], B (a word) -> [C A], the tail of D's list.
+  const std::vector<uint32_t> edges = {
+      0,
+      2,
+      edge::Make('D', 4, false, false),
+      edge::Make('B', 5, true, true),
+      edge::Make('Y', 0, true, false),
+      edge::Make('C', 0, true, false),
+      edge::Make('A', 0, true, true),
+  };
+  Lexicon lexicon;
+  ASSERT_TRUE(lexicon.LoadBytes(RawFile(edges)));
+  EXPECT_EQ(AllWords(lexicon), (std::vector<std::string>{"B", "BA", "BC", "DA", "DC", "DY"}));
+  for (const char* w : {"B", "BA", "BC", "DA", "DC", "DY"}) EXPECT_TRUE(lexicon.Contains(w)) << w;
+  EXPECT_FALSE(lexicon.Contains("BY"));
+  EXPECT_EQ(lexicon.FrontHooks("A"), "BD");
 }
 
 TEST(LexiconContainsTest, Lookups) {
