@@ -317,15 +317,36 @@ bool Lexicon::Load(std::FILE* file) {
   return Accept(header, std::move(edges));
 }
 
-bool Lexicon::LoadFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
+bool Lexicon::Load(InputFile& file, FileStatus* read_status) {
+  Clear();
+  uint8_t raw[LexiconHeader::kSize];
+  size_t got = 0;
+  FileStatus status = file.Seek(0);
+  if (status.ok()) status = file.ReadFull(raw, sizeof raw, got);
+  std::optional<LexiconHeader> header;
+  if (status.ok() && got == sizeof raw) header = LexiconHeader::FromBytes(raw);
+  if (header && !EdgesFitFile(*header, file.Size())) header.reset();
+  std::vector<uint32_t> edges;
+  if (header) {
+    edges.resize(header->edge_count);
+    status = file.Seek(header->edge_offset);
+    if (status.ok()) status = file.ReadFull(edges.data(), edges.size() * 4, got);
+    // A file that shrank while it was read is as damaged as a short one.
+    if (got != edges.size() * 4) header.reset();
+  }
+  if (read_status != nullptr) *read_status = status;
+  return status.ok() && header && Accept(*header, std::move(edges));
+}
+
+bool Lexicon::LoadFile(const std::string& path, FileStatus* read_status) {
+  InputFile file;
+  const FileStatus opened = file.Open(path, true);
+  if (!opened.ok()) {
     Clear();
+    if (read_status != nullptr) *read_status = opened;
     return false;
   }
-  const bool ok = Load(file);
-  std::fclose(file);
-  return ok;
+  return Load(file, read_status);
 }
 
 bool Lexicon::LoadBytes(std::span<const uint8_t> bytes) {

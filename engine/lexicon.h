@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_io.h"
+
 namespace tavrune {
 
 class AnagramIndex;
@@ -28,7 +30,8 @@ constexpr char Letter(uint32_t e) { return static_cast<char>((e >> kLetterShift)
 constexpr bool EndsWord(uint32_t e) { return (e & kEndOfWord) != 0; }
 constexpr bool IsLast(uint32_t e) { return (e & kLast) != 0; }
 constexpr uint32_t Make(char letter, uint32_t child, bool ends_word, bool last) {
-  return (child & kChildMask) | (static_cast<uint32_t>(static_cast<unsigned char>(letter)) << kLetterShift) |
+  return (child & kChildMask) |
+         (static_cast<uint32_t>(static_cast<unsigned char>(letter)) << kLetterShift) |
          (ends_word ? kEndOfWord : 0) | (last ? kLast : 0);
 }
 }  // namespace edge
@@ -88,6 +91,9 @@ class GraphEdge {
 // entry that was not skipped.
 enum class WalkStep : uint8_t { kSkip, kStay, kBelow };
 
+// What a reader says of a file that was read whole and refused as a lexicon.
+inline constexpr const char* kDamagedLexiconReason = "not a valid lexicon file";
+
 // One lexicon file in memory: its header and its edge array, used as stored.
 class Lexicon {
  public:
@@ -103,8 +109,13 @@ class Lexicon {
   // returned. The caller keeps and closes the file. Lists whose letters are
   // not in A-Z order are sorted.
   bool Load(std::FILE* file);
-  // The same from a file name; false when it cannot be opened or is refused.
-  bool LoadFile(const std::string& path);
+  // The same from an open input file. On failure `read_status`, when
+  // given, holds why the file could not be read, and stays ok for a file
+  // that was read whole and refused.
+  bool Load(InputFile& file, FileStatus* read_status = nullptr);
+  // The same from a file name (a regular file); `read_status` also tells
+  // why it could not be opened.
+  bool LoadFile(const std::string& path, FileStatus* read_status = nullptr);
   // The same from the bytes of a whole file.
   bool LoadBytes(std::span<const uint8_t> bytes);
 

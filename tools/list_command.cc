@@ -1,6 +1,5 @@
 #include "tools/list_command.h"
 
-#include <fstream>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -33,9 +32,10 @@ int Show(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) return Fail(err, "list show needs FILE.tvr");
   const std::string& path = args[0];
   WordListFile file;
-  switch (ReadWordListFile(path, true, file).result) {
+  const WordListReadProgress read = ReadWordListFile(path, true, file);
+  switch (read.result) {
     case WordListReadResult::kCannotOpen:
-      return Fail(err, "cannot open '" + path + "'");
+      return FailReading(err, path, read.file_status);
     case WordListReadResult::kNotWordList:
       err << MessageText(wordlist_text::kNotWordListFile, {path}) << '\n';
       return kExitUsage;
@@ -142,12 +142,12 @@ int Make(const Args& args, std::ostream& out, std::ostream& err) {
     }
   }
   if (files.size() != 2) return Fail(err, "list make needs WORDS.txt and OUT.tvr");
-  std::ifstream input(files[0], std::ios::binary);
-  if (!input) return Fail(err, "cannot open '" + files[0] + "'");
   WordCollection words;
   words.SetSortMode(false, SortKey::kAlphabetical, false);
-  const TextTokenCount tokens = ReadWordTokens(input, words);
-  if (input.bad()) return Fail(err, "cannot read '" + files[0] + "'");
+  TextTokenCount tokens;
+  const FileStatus read = ForEachWordTokenInFile(
+      files[0], false, [&](std::string_view word) { words.Append(word); }, tokens);
+  if (!read.ok()) return FailReading(err, files[0], read);
 
   // The document with default settings, so every ordering and arrangement
   // is the program's own.
@@ -172,6 +172,7 @@ std::string ListHelp() {
          "list make writes the words of a text file (any separators; words of more\n"
          "than 15 letters or other characters than A-Z and '?' are skipped and\n"
          "counted) as a word-list file with the study program's default settings.\n"
+         "WORDS.txt may be 256 MB at most.\n"
          "\n"
          "Options of list make:\n"
          "  --description TEXT  the list's description (default empty)\n"

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_io.h"
 #include "engine/lexicon.h"
 #include "engine/word_collection.h"
 #include "platform/user_prompt.h"
@@ -41,6 +42,10 @@ using Args = std::vector<std::string>;
 // The line without surrounding white space.
 std::string_view TrimLine(std::string_view line);
 
+// "cannot read 'PATH': REASON" and "cannot write 'PATH': REASON", failures.
+int FailReading(std::ostream& err, const std::string& path, const FileStatus& status);
+int FailWriting(std::ostream& err, const std::string& path, const FileStatus& status);
+
 // Loads the lexicon named on the command line; on failure reports it and
 // sets `status`.
 bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status);
@@ -66,6 +71,12 @@ std::optional<std::string> ReadTileText(std::string_view text, TileText kind, st
 // a whole UTF-8 sequence, else its byte as \xNN.
 std::string DescribeCharacter(std::string_view text, size_t position);
 
+// Calls `per_line` with each line of standard input (ending in '\n' unless
+// it is the last and has none) and its number from 1; kExitUsage, reported,
+// when reading failed.
+int ForEachInputLine(const Io& io,
+                     const std::function<void(std::string_view line, long long number)>& per_line);
+
 // Reads `words` (or, when empty, each non-blank line of standard input) as
 // `kind`, and calls `per_word` with each. A line that cannot be read is
 // reported with its number and skipped, so the rest of a batch still runs;
@@ -80,11 +91,14 @@ std::optional<long long> ParseInteger(std::string_view text);
 // filled to its limit, so a cut result is never mistaken for a whole one.
 void PrintWords(const WordCollection& words, const Io& io);
 
-// A prompt for commands: messages go to the error stream; a question about
-// a size limit is answered Yes (keep what fits), any other Cancel.
+// A prompt for commands: messages go to the error stream, a file error as
+// one failure line that names the file and the reason; a question about a
+// size limit is answered Yes (keep what fits), any other Cancel.
 class StreamPrompt : public UserPrompt {
  public:
   explicit StreamPrompt(std::ostream& err) : err_(err) {}
+  // Whether a file error was shown: the command must then end with kExitUsage.
+  bool ShowedFileError() const { return file_error_; }
   void ShowMessage(int id, const std::vector<std::string>& args, Icon) override;
   Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
   Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
@@ -94,6 +108,7 @@ class StreamPrompt : public UserPrompt {
 
  private:
   std::ostream& err_;
+  bool file_error_ = false;
 };
 
 }  // namespace tavrune

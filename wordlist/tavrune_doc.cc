@@ -162,9 +162,10 @@ bool MTavruneDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool MTavruneDoc::OnSaveDocument(const std::string& path) {
-  if (!SaveWordListFile(path, description_, notes_, settings_, master_, entries_.cursor(),
-                        &entries_)) {
-    app_.Prompt().ShowMessage(text::kSaveFailed, {path});
+  const FileStatus saved = SaveWordListFile(path, description_, notes_, settings_, master_,
+                                            entries_.cursor(), &entries_);
+  if (!saved.ok()) {
+    ShowFileError(app_.Prompt(), text::kSaveFailed, path, saved);
     return false;
   }
   modified_ = false;
@@ -262,7 +263,7 @@ bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* targ
   if (apply && progress.settings_read) ApplySettings(file.settings, file.has_build_limits);
   switch (progress.result) {
     case WordListReadResult::kCannotOpen:
-      prompt.ShowMessage(text::kCannotOpenFile);
+      ShowFileError(prompt, text::kCannotOpenFile, path, progress.file_status);
       return false;
     case WordListReadResult::kNotWordList:
       prompt.ShowMessage(text::kNotWordListFile, {path});

@@ -11,6 +11,7 @@
 #include "engine/generators.h"
 #include "engine/word_collection.h"
 #include "engine/word_walk.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace tavrune {
@@ -30,8 +31,8 @@ std::vector<uint8_t> RawFile(const std::vector<uint32_t>& edges, uint32_t edge_o
   std::vector<uint8_t> bytes(edge_offset + edges.size() * 4, 0xEE);
   header.ToBytes(std::span<uint8_t, 64>(bytes.data(), 64));
   for (size_t i = 0; i < edges.size(); ++i) std::memcpy(&bytes[edge_offset + i * 4], &edges[i], 4);
-  testing::KeepFuzzSeed("lexicon_fuzz",
-                        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  testing::KeepFuzzSeed(
+      "lexicon_fuzz", std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   return bytes;
 }
 
@@ -101,6 +102,29 @@ TEST(LexiconLoadTest, LoadsFromAnOpenFileAndByName) {
   EXPECT_TRUE(by_name.Contains("A"));
   EXPECT_FALSE(by_name.LoadFile(dir.File("missing.TVD")));
   EXPECT_EQ(by_name.EdgeCount(), 0u);
+}
+
+// A file that cannot be read is told apart from a damaged one, by reason.
+TEST(LexiconLoadTest, ReadErrorsAreToldApartFromDamage) {
+  testing::TempFolder dir;
+  const std::string path = dir.File("x.TVD");
+  testing::WriteBytes(path, RawFile({0, 2, kOnlyA}));
+  Lexicon lexicon;
+  FileStatus status;
+  EXPECT_FALSE(lexicon.LoadFile(dir.path(), &status));
+  EXPECT_EQ(status.error(), EISDIR);
+  EXPECT_FALSE(lexicon.LoadFile(dir.File("missing.TVD"), &status));
+  EXPECT_EQ(status.error(), ENOENT);
+  {
+    testing::FileFaults faults;
+    faults.FailReads(EIO);
+    EXPECT_FALSE(lexicon.LoadFile(path, &status));
+    EXPECT_EQ(status.error(), EIO);
+  }
+  testing::WriteBytes(dir.File("short.TVD"), std::vector<uint8_t>(40, 0));
+  EXPECT_FALSE(lexicon.LoadFile(dir.File("short.TVD"), &status));
+  EXPECT_TRUE(status.ok());
+  EXPECT_FALSE(lexicon.IsLoaded());
 }
 
 TEST(LexiconLoadTest, RefusesDamagedFilesAndIsLeftEmpty) {
@@ -228,9 +252,9 @@ TEST(LexiconContainsTest, Lookups) {
   EXPECT_TRUE(lexicon.Contains("A"));
   EXPECT_TRUE(lexicon.Contains("CATTLE"));
   EXPECT_FALSE(lexicon.Contains(""));
-  EXPECT_FALSE(lexicon.Contains("CATT"));    // prefix of a word only
-  EXPECT_FALSE(lexicon.Contains("CATSS"));   // runs past the graph
-  EXPECT_FALSE(lexicon.Contains("cat"));     // blanks never match
+  EXPECT_FALSE(lexicon.Contains("CATT"));   // prefix of a word only
+  EXPECT_FALSE(lexicon.Contains("CATSS"));  // runs past the graph
+  EXPECT_FALSE(lexicon.Contains("cat"));    // blanks never match
   EXPECT_FALSE(lexicon.Contains("CA?"));
   EXPECT_FALSE(lexicon.Contains(std::string(200, 'C')));
 }
@@ -261,7 +285,8 @@ TEST(LexiconHeaderTest, TextsAreBoundedAndFormatted) {
 
   std::vector<uint8_t> round(64);
   header.ToBytes(std::span<uint8_t, 64>(round.data(), 64));
-  const LexiconHeader back = LexiconHeader::FromBytes(std::span<const uint8_t, 64>(round.data(), 64));
+  const LexiconHeader back =
+      LexiconHeader::FromBytes(std::span<const uint8_t, 64>(round.data(), 64));
   EXPECT_EQ(DescriptionLine(back), DescriptionLine(header));
 }
 

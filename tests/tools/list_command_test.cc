@@ -93,9 +93,12 @@ TEST_F(ListCommandTest, BadArguments) {
     EXPECT_EQ(r.status, 2) << args.size();
     EXPECT_TRUE(r.err.starts_with("tavrune-lexicon: ")) << r.err;
   }
-  const Result r = RunTool({"list", "make", words_, dir_.File("no/folder/list.tvr")});
+  const std::string nowhere = dir_.File("no/folder/list.tvr");
+  Result r = RunTool({"list", "make", words_, nowhere});
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("Saving to file"), std::string::npos);
+  EXPECT_EQ(r.err, "tavrune-lexicon: cannot write '" + nowhere + "': No such file or directory\n");
+  r = RunTool({"list", "show", dir_.path()});
+  EXPECT_EQ(r.err, "tavrune-lexicon: cannot read '" + dir_.path() + "': Is a directory\n");
 }
 
 }  // namespace
