@@ -91,9 +91,12 @@ bool MTavruneDoc::NewDocument() {
 
 bool MTavruneDoc::OpenDocument(const std::string& path) {
   if (!SaveModified()) return false;
+  // Taken first: a change while the file is read is then noticed too.
+  const std::optional<FileStamp> stamp = StampOf(path);
   const bool opened = OnOpenDocument(path);
   if (opened) {
     path_ = path;
+    stamp_ = stamp;
   } else {
     // Untitled, so a later Save cannot put an empty list over the file.
     path_.clear();
@@ -106,14 +109,30 @@ bool MTavruneDoc::OpenDocument(const std::string& path) {
 
 bool MTavruneDoc::SaveDocument() {
   if (path_.empty()) return SaveWithChooser();
-  return OnSaveDocument(path_);
+  return SaveTo(path_);
 }
 
 bool MTavruneDoc::SaveDocumentAs(const std::string& path) {
-  if (!OnSaveDocument(path)) return false;
-  path_ = path;
+  if (!SaveTo(path)) return false;
   NotifyTitleChanged();
   return true;
+}
+
+bool MTavruneDoc::SaveTo(const std::string& path) {
+  if (path == path_ && ChangedSinceStamped() &&
+      app_.Prompt().AskYesNo(text::kChangedOnDisk, {path}) != UserPrompt::Answer::kYes) {
+    return false;
+  }
+  if (!OnSaveDocument(path)) return false;
+  stamp_ = StampOf(path);
+  path_ = path;
+  return true;
+}
+
+bool MTavruneDoc::ChangedSinceStamped() const {
+  // A file removed meanwhile loses nothing when it is written again.
+  const std::optional<FileStamp> now = StampOf(path_);
+  return now.has_value() && now != stamp_;
 }
 
 bool MTavruneDoc::SaveDocumentAs() { return SaveWithChooser(); }

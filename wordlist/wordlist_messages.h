@@ -29,6 +29,8 @@ inline constexpr int kListInvalidForDictionary = 40080;
 inline constexpr int kMergeLimit = 40087;
 // "%1% complete" under the progress of a long pass.
 inline constexpr int kPercentComplete = 40088;
+// Asked before a save replaces a file another program changed.
+inline constexpr int kChangedOnDisk = 40130;
 
 }  // namespace tavrune::wordlist_text
 

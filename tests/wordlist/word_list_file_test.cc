@@ -364,5 +364,40 @@ TEST_F(WordListFileTest, UnreadableFile) {
   }
 }
 
+// Another program (or another copy of this one) changed the list since it
+// was opened: Save asks before overwriting it.
+TEST_F(WordListFileTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
+  MTavruneDoc& doc = MakeList({"ACT", "CAT"});
+  const std::string path = folder_.File("shared.tvr");
+  ASSERT_TRUE(doc.SaveDocumentAs(path));
+  doc.MergeWords(Words({"TOE"}));
+  ASSERT_TRUE(doc.SaveDocument());  // its own save is no change
+  EXPECT_TRUE(prompt_.questions.empty());
+
+  std::ofstream(path, std::ios::binary | std::ios::app) << "by someone else";
+  const std::vector<uint8_t> theirs = ReadAll(path);
+  doc.MergeWords(Words({"OE"}));
+  prompt_.Script({UserPrompt::Answer::kNo});
+  EXPECT_FALSE(doc.SaveDocument());
+  EXPECT_EQ(prompt_.QuestionIds(), (std::vector<int>{wordlist_text::kChangedOnDisk}));
+  EXPECT_EQ(prompt_.questions[0].args, (Strings{path}));
+  EXPECT_EQ(ReadAll(path), theirs);
+  EXPECT_TRUE(doc.IsModified());
+
+  prompt_.Script({UserPrompt::Answer::kYes});
+  EXPECT_TRUE(doc.SaveDocument());
+  EXPECT_NE(ReadAll(path), theirs);
+  // Removed meanwhile: nothing to lose, no question.
+  std::filesystem::remove(path);
+  doc.SetModifiedFlag();
+  EXPECT_TRUE(doc.SaveDocument());
+  EXPECT_EQ(prompt_.questions.size(), 2u);
+  // Opened again, it is as this document last saw it.
+  ASSERT_TRUE(OpenFresh(path));
+  std::ofstream(path, std::ios::binary | std::ios::app) << "again";
+  prompt_.Script({UserPrompt::Answer::kNo});
+  EXPECT_FALSE(doc_->SaveDocument());
+}
+
 }  // namespace
 }  // namespace tavrune
