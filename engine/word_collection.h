@@ -225,8 +225,8 @@ class WordCollection {
   // beyond the collection's limit are read and dropped. False when the
   // stream ends early or a record is damaged (a negative count, a length
   // outside 0-64, a prefix longer than the previous word); the words read
-  // until then stay.
-  bool ReadArchive(std::istream& in, std::string_view key = {});
+  // until then stay. `left_out`, when given, counts the words dropped.
+  bool ReadArchive(std::istream& in, std::string_view key = {}, int* left_out = nullptr);
 
  private:
   // The primary key of the numeric sort keys.

@@ -152,7 +152,7 @@ bool WordCollection::WriteArchive(std::ostream& out, std::string_view key) const
   return out.good();
 }
 
-bool WordCollection::ReadArchive(std::istream& in, std::string_view key) {
+bool WordCollection::ReadArchive(std::istream& in, std::string_view key, int* left_out) {
   const std::string key_stream = KeyStream(key);
   const auto get_le = [&in](int bytes, uint32_t& value) {
     unsigned char raw[4];
@@ -189,7 +189,7 @@ bool WordCollection::ReadArchive(std::istream& in, std::string_view key) {
         word.assign(text);
       }
       previous.swap(word);
-      Append(previous);  // beyond the limit the word is dropped
+      if (!Append(previous) && left_out != nullptr) ++*left_out;
     }
     return true;
   };

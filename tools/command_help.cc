@@ -122,7 +122,8 @@ constexpr CommandText kCommands[] = {
 
 constexpr std::string_view kExitStatus =
     "Exit status: 0 success, 1 a \"no\" answer (a word missing, a play not\n"
-    "acceptable, fewer racks than asked), 2 an error.\n";
+    "acceptable, fewer racks than asked, words left out of a full list), 2 an\n"
+    "error.\n";
 
 // Commands that never answer "no" say so on their page.
 constexpr std::string_view kPlainExitStatus = "Exit status: 0 success, 2 an error.\n";

@@ -51,10 +51,10 @@ bool AllListWords(const WordCollection& words) {
 }
 
 // One archive block into an empty collection kept in file order.
-bool ReadWordBlock(std::istream& in, WordCollection& words) {
+bool ReadWordBlock(std::istream& in, WordCollection& words, int* left_out = nullptr) {
   words.Clear();
   words.SetSortMode(false, SortKey::kAlphabetical, false);
-  return words.ReadArchive(in, kWordListKey) && AllListWords(words);
+  return words.ReadArchive(in, kWordListKey, left_out) && AllListWords(words);
 }
 
 void PutInt32(std::ostream& out, int64_t value) {
@@ -129,7 +129,10 @@ WordListReadProgress ReadWordList(std::istream& in, bool with_presentation, Word
   file.settings = Normalized(std::move(settings));
   progress.settings_read = true;
 
-  if (!ReadWordBlock(in, file.words) || !ReadInt32(in, file.current_index)) return progress;
+  if (!ReadWordBlock(in, file.words, &file.words_left_out) ||
+      !ReadInt32(in, file.current_index)) {
+    return progress;
+  }
   file.has_presentation = with_presentation && file.settings.sort_type == SortType::kRandom;
   if (file.has_presentation && !ReadWordBlock(in, file.presentation)) return progress;
   progress.result = WordListReadResult::kOk;

@@ -41,6 +41,8 @@ struct WordListFile {
   // Only read when asked for and the sort type is Random.
   bool has_presentation = false;
   WordCollection presentation;
+  // Words of the file beyond what a collection holds, dropped.
+  int words_left_out = 0;
 
   WordListFile();
 };
