@@ -103,7 +103,8 @@ int Info(const Args& args, const Io& io) {
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(args[0], lexicon, io, status)) return status;
-  io.out << DescriptionLine(lexicon.Header()) << '\n';
+  // The header is outside text: a control character would drive the terminal.
+  io.out << PrintableText(DescriptionLine(lexicon.Header())) << '\n';
   io.out << lexicon.EdgeCount() << " edges\n";
   return kExitOk;
 }

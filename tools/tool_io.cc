@@ -76,6 +76,24 @@ std::string DescribeCharacter(std::string_view text, size_t position) {
   return std::string("byte \\x") + kHex[c >> 4] + kHex[c & 15];
 }
 
+std::string PrintableText(std::string_view text) {
+  std::string printable;
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const size_t length = c >= 0x20 && c < 0x7F ? 1 : Utf8Length(text, i);
+    // U+0080 to U+009F are control characters too.
+    if (length == 0 ||
+        (length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0)) {
+      printable += '?';
+      ++i;
+      continue;
+    }
+    printable.append(text.substr(i, length));
+    i += length;
+  }
+  return printable;
+}
+
 std::optional<std::string> ReadTileText(std::string_view text, TileText kind, std::string_view what,
                                         std::ostream& err) {
   std::string upper(text);

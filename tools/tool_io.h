@@ -77,6 +77,10 @@ std::string DescribeCharacter(std::string_view text, size_t position);
 int ForEachInputLine(const Io& io,
                      const std::function<void(std::string_view line, long long number)>& per_line);
 
+// `text` with each control character, and each byte that begins no UTF-8
+// character, as '?': outside text made safe for a terminal.
+std::string PrintableText(std::string_view text);
+
 // Reads `words` (or, when empty, each non-blank line of standard input) as
 // `kind`, and calls `per_word` with each. A line that cannot be read is
 // reported with its number and skipped, so the rest of a batch still runs;

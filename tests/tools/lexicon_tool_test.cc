@@ -294,6 +294,15 @@ TEST_F(LexiconToolTest, UnreadableStandardInputIsAnError) {
   }
 }
 
+TEST_F(LexiconToolTest, InfoShowsNoControlCharacters) {
+  const std::string odd = dir_.File("odd.TVD");
+  ASSERT_EQ(RunTool({"compile", "--name", "\x1b[2JRed\x07", "--description",
+                     "caf\xc3\xa9 \xc2\x9b\xff", words_, odd})
+                .status,
+            0);
+  EXPECT_EQ(RunTool({"info", odd}).out, "?[2JRed?, caf\xc3\xa9 ???, 6 words\n17 edges\n");
+}
+
 TEST_F(LexiconToolTest, RacksCheckTheDialogsRangesAndSayWhenTheyFallShort) {
   ExpectCommandLines({
       {{"racks", lexicon_, "--vowels", "5", "3"},
