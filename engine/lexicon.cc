@@ -80,14 +80,17 @@ namespace {
 // lead to it. Then one backward pass sees an entry's child list and next
 // sibling before the entry itself, so no cycle is possible and depths and
 // walk counts come in order. Any surprise returns nothing, and the general
-// check decides.
-std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, uint32_t root) {
+// check decides. The same pass tells whether every list is alphabetical.
+std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, uint32_t root,
+                                             bool& lists_in_order) {
   const size_t n = edges.size();
   // Depth (high half) and walk count (low half) of the list from each
   // entry on, packed so that reading a child's costs one memory access.
   auto facts = std::make_unique_for_overwrite<uint64_t[]>(n);
   facts[0] = 0;
   constexpr uint64_t kSaturated = uint64_t{kMaxWalkSteps} + 1;
+  char next_letter = 0;  // of entry i + 1
+  bool out_of_order = false;
   for (size_t i = n - 1; i >= 2; --i) {
     const uint32_t e = edges[i];
     const uint32_t child = edge::Child(e);
@@ -107,19 +110,31 @@ std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, ui
     }
     if (d > kMaxGraphDepth) return std::nullopt;
     facts[i] = (d << 32) | std::min(s, kSaturated);
+    // Without a branch: whether an entry closes its list is no pattern.
+    out_of_order |= (letter > next_letter) & !last;
+    next_letter = letter;
   }
   const uint64_t steps = facts[root] & 0xFFFFFFFF;
   if (steps > kMaxWalkSteps) return std::nullopt;
+  lists_in_order = !out_of_order;
   return static_cast<uint32_t>(steps);
 }
 
 }  // namespace
 
-std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
+std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges, bool* lists_in_order) {
   const size_t n = edges.size();
+  bool in_order = true;
+  if (lists_in_order == nullptr) lists_in_order = &in_order;
+  *lists_in_order = true;
   if (n <= 1) return 0;
   if (const uint32_t root = edge::Child(edges[1]); root > 1 && root < n) {
-    if (const auto steps = ValidateForwardGraph(edges, root)) return steps;
+    if (const auto steps = ValidateForwardGraph(edges, root, *lists_in_order)) return steps;
+  }
+  for (size_t i = 2; i + 1 < n; ++i) {
+    if (!edge::IsLast(edges[i]) && edge::Letter(edges[i]) > edge::Letter(edges[i + 1])) {
+      *lists_in_order = false;
+    }
   }
 
   // Index of the last entry that closes a list: a list starting after it
@@ -186,16 +201,6 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
 
 namespace {
 
-// Whether every list is in A-Z order, as compile writes them: one pass.
-bool ListsInOrder(std::span<const uint32_t> edges) {
-  for (size_t i = 2; i + 1 < edges.size(); ++i) {
-    if (!edge::IsLast(edges[i]) && edge::Letter(edges[i]) > edge::Letter(edges[i + 1])) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // Puts the entries of one list in A-Z order. Stable, so of two entries with
 // one letter the one a scan met first still comes first.
 void SortList(uint32_t* first, uint32_t* end) {
@@ -213,7 +218,6 @@ void SortList(uint32_t* first, uint32_t* end) {
 // a run): the innermost tail is sorted in place and each longer list that
 // holds it gets a sorted copy at the end of the array.
 bool Lexicon::SortLists(std::vector<uint32_t>& edges) {
-  if (ListsInOrder(edges)) return true;
   const size_t n = edges.size();
   std::vector<uint8_t> is_head(n, 0);
   for (size_t i = 1; i < n; ++i) {
@@ -292,8 +296,9 @@ std::span<const uint32_t> Lexicon::LettersBelow(bool build) const {
 
 bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {
   FixByteOrder(edges);
-  const std::optional<uint32_t> steps = ValidateGraph(edges);
-  if (!steps || !SortLists(edges)) return false;
+  bool lists_in_order = true;
+  const std::optional<uint32_t> steps = ValidateGraph(edges, &lists_in_order);
+  if (!steps || (!lists_in_order && !SortLists(edges))) return false;
   header_ = header;
   walk_steps_ = *steps;
   edges_ = std::move(edges);

@@ -195,7 +195,8 @@ class Lexicon {
  private:
   void Clear();
   bool Accept(const LexiconHeader& header, std::vector<uint32_t> edges);
-  // False when the sorted graph would not fit the child index.
+  // Sorts every list of a valid graph; false when the sorted graph would
+  // not fit the child index.
   static bool SortLists(std::vector<uint32_t>& edges);
 
   LexiconHeader header_;
@@ -211,8 +212,10 @@ class Lexicon {
 // acyclic with no path longer than kMaxGraphDepth letters, every reachable
 // edge carries a letter A-Z, and a walk of every word visits at most
 // kMaxWalkSteps entries. One linear pass; returns that number of entries,
-// or nothing for a graph that fails.
-std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges);
+// or nothing for a graph that fails. `lists_in_order`, when given, tells
+// whether every list is alphabetical.
+std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges,
+                                      bool* lists_in_order = nullptr);
 
 }  // namespace tavrune
 
