@@ -78,6 +78,8 @@ constexpr StringEntry kStrings[] = {
     {40121, "Usage: %1 --print-pdf OUT.pdf LIST.tvr"},
     {40122, "Unable to write %1: %2."},
     {40123, "Unable to read the word list %1: %2."},
+    {40130, "%1 was changed by another program after it was opened or saved.\n\nDo you want to replace it with this list?"},
+    {40131, "%1: %2"},
     {40140,
      "The random order stored in %1 does not fit its words.\nThe words are shown in alphabetical "
      "order."},

@@ -1,6 +1,5 @@
 #include "study/application_state.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -150,19 +149,23 @@ bool ApplicationState::EnsureLexiconLoaded(LexiconId id) {
   const std::string path = program_folder_ + std::string(LexiconFileName(id));
   prompt_.SetStatusText(kLoadingDictionaryText);
   bool ok = false;
+  InputFile file;
   if (FileMissing(path)) {
     prompt_.ShowMessage(kProgramFileMissingText);
-  } else if (std::FILE* file = std::fopen(path.c_str(), "rb"); file == nullptr) {
-    prompt_.ShowMessage(kCannotOpenFileText);
+  } else if (const FileStatus opened = file.Open(path, true); !opened.ok()) {
+    ShowFileError(prompt_, kCannotOpenFileText, path, opened);
   } else {
+    FileStatus read;
     {
       WaitCursor wait(prompt_);
-      ok = lexicon.Load(file);
+      ok = lexicon.Load(file, &read);
     }
-    std::fclose(file);
     // The engine refuses a damaged file; to the user it is one that could
     // not be read.
-    if (!ok) prompt_.ShowMessage(kCannotOpenFileText);
+    if (!ok) {
+      ShowFileError(prompt_, kCannotOpenFileText, path,
+                    read.ok() ? FileStatus::Refused(kDamagedLexiconReason) : read);
+    }
   }
   loaded_[Index(id)] = ok;
   prompt_.SetStatusText(kIdleText);

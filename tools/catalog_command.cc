@@ -23,10 +23,11 @@ bool SplitListName(std::string_view full, std::string_view parts[3]) {
 
 void NoteLimits(const PredefinedCatalog& catalog, const Io& io) {
   if (!catalog.LimitsReached()) return;
-  io.err << "tavrune-lexicon: the catalogue passes its limits (" << PredefinedCatalog::kMaxCategories
-         << " categories; " << PredefinedCatalog::kMaxSubcategories << " subcategories and "
-         << PredefinedCatalog::kMaxLists << " lists a category; " << PredefinedCatalog::kMaxLinesRead
-         << " lines read in all); the rest was skipped\n";
+  io.err << "tavrune-lexicon: the catalogue passes its limits ("
+         << PredefinedCatalog::kMaxCategories << " categories; "
+         << PredefinedCatalog::kMaxSubcategories << " subcategories and "
+         << PredefinedCatalog::kMaxLists << " lists a category; "
+         << PredefinedCatalog::kMaxLinesRead << " lines read in all); the rest was skipped\n";
 }
 
 }  // namespace
@@ -63,11 +64,12 @@ int CatalogCommand(const Args& args, const Io& io) {
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(plain[1], lexicon, io, status)) return status;
+  // A file of the catalogue that cannot be read is told by the prompt, on
+  // one line, and fails the command.
   StreamPrompt prompt(io.err);
   PredefinedCatalog catalog(prompt);
   catalog.SetLexicon(id, &lexicon);
-  if (!catalog.Load(program_folder))
-    return io.Fail("cannot read the catalogue in '" + plain[0] + "'");
+  if (!catalog.Load(program_folder)) return kExitUsage;
 
   if (!generate.empty()) {
     std::string_view parts[3];
@@ -76,6 +78,7 @@ int CatalogCommand(const Args& args, const Io& io) {
     }
     const auto list = catalog.BuildList(parts[0], parts[1], parts[2]);
     NoteLimits(catalog, io);
+    if (prompt.ShowedFileError()) return kExitUsage;
     if (!list) return io.Fail("no predefined list '" + generate + "'");
     PrintWords(list->words, io);
     return kExitOk;
@@ -97,7 +100,7 @@ int CatalogCommand(const Args& args, const Io& io) {
   }
   io.out << lines;
   NoteLimits(catalog, io);
-  return kExitOk;
+  return prompt.ShowedFileError() ? kExitUsage : kExitOk;
 }
 
 }  // namespace tavrune

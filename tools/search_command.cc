@@ -168,8 +168,10 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
 
   WordCollection source;
   const auto list = values.find("--list");
-  if (list != values.end() && !source.LoadText(list->second, false)) {
-    return Fail(err, "cannot read '" + list->second + "'");
+  if (list != values.end()) {
+    if (const FileStatus read = source.LoadText(list->second, false); !read.ok()) {
+      return FailReading(err, list->second, read);
+    }
   }
   const WordCollection* searched = list != values.end() ? &source : nullptr;
 
@@ -186,7 +188,8 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
     const auto given = values.find(option);
     if (given == values.end()) continue;
     const std::optional<long long> value = ParseInteger(given->second);
-    if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max()) {
+    if (!value || *value < std::numeric_limits<int>::min() ||
+        *value > std::numeric_limits<int>::max()) {
       return Fail(err, std::string(option) + ": " + MessageText(kIntegerText));
     }
     *number = static_cast<int>(*value);

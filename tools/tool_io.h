@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_io.h"
 #include "engine/lexicon.h"
 #include "engine/lexicon_id.h"
 #include "engine/word_collection.h"
@@ -42,6 +43,10 @@ using Args = std::vector<std::string>;
 // The line without surrounding white space.
 std::string_view TrimLine(std::string_view line);
 
+// "cannot read 'PATH': REASON" and "cannot write 'PATH': REASON", failures.
+int FailReading(std::ostream& err, const std::string& path, const FileStatus& status);
+int FailWriting(std::ostream& err, const std::string& path, const FileStatus& status);
+
 // Loads the lexicon named on the command line; on failure reports it and
 // sets `status`.
 bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status);
@@ -67,6 +72,16 @@ std::optional<std::string> ReadTileText(std::string_view text, TileText kind, st
 // a whole UTF-8 sequence, else its byte as \xNN.
 std::string DescribeCharacter(std::string_view text, size_t position);
 
+// Calls `per_line` with each line of standard input (ending in '\n' unless
+// it is the last and has none) and its number from 1; kExitUsage, reported,
+// when reading failed.
+int ForEachInputLine(const Io& io,
+                     const std::function<void(std::string_view line, long long number)>& per_line);
+
+// `text` with each control character, and each byte that begins no UTF-8
+// character, as '?': outside text made safe for a terminal.
+std::string PrintableText(std::string_view text);
+
 // Reads `words` (or, when empty, each non-blank line of standard input) as
 // `kind`, and calls `per_word` with each. A line that cannot be read is
 // reported with its number and skipped, so the rest of a batch still runs;
@@ -86,11 +101,14 @@ std::optional<LexiconId> ReadLexiconId(const Args& args, size_t& i, const Io& io
 // filled to its limit, so a cut result is never mistaken for a whole one.
 void PrintWords(const WordCollection& words, const Io& io);
 
-// A prompt for commands: messages go to the error stream; a question about
-// a size limit is answered Yes (keep what fits), any other Cancel.
+// A prompt for commands: messages go to the error stream, a file error as
+// one failure line that names the file and the reason; a question about a
+// size limit is answered Yes (keep what fits), any other Cancel.
 class StreamPrompt : public UserPrompt {
  public:
   explicit StreamPrompt(std::ostream& err) : err_(err) {}
+  // Whether a file error was shown: the command must then end with kExitUsage.
+  bool ShowedFileError() const { return file_error_; }
   void ShowMessage(int id, const std::vector<std::string>& args, Icon) override;
   Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
   Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
@@ -100,6 +118,7 @@ class StreamPrompt : public UserPrompt {
 
  private:
   std::ostream& err_;
+  bool file_error_ = false;
 };
 
 }  // namespace tavrune
