@@ -87,6 +87,7 @@ constexpr StringEntry kStrings[] = {
     {40204, "The cardbox %1 is busy: another program is writing to it. Nothing was changed; please try again."},
     {40205, "%1 could not be read or written: %2."},
     {40206, "%1 is not a Zyzzyva quiz database (%2); it was left untouched."},
+    {40320, "There are no Lexicons in\n%1\n\nPlease install the lexicon files there, or set TAVRUNE_DATA_DIR to the folder that holds the Lexicons folder."},
 };
 
 }  // namespace

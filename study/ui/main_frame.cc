@@ -959,7 +959,7 @@ void MMainFrame::ChangeDictionary() {
   const DictionaryChange change = tavrune::ChangeDictionary(app, dialog.Choices());
   if (change.source_changed) {
     context_.catalog.SetLexicon(app.Source(), &app.CurrentLexicon());
-    context_.catalog.Load(app.ProgramFolder());
+    context_.catalog.Load(app.DataFolderPath());
   }
   context_.doc.DictionaryChanged();
   UpdatePanes();
@@ -981,7 +981,7 @@ void MMainFrame::QuizHistory() {
 }
 
 void MMainFrame::OpenManual(const QString& anchor) {
-  QUrl url = QUrl::fromLocalFile(QString::fromStdString(context_.app.ProgramFolder()) +
+  QUrl url = QUrl::fromLocalFile(QString::fromStdString(context_.app.DataFolderPath()) +
                                  QStringLiteral("docs/manual.html"));
   if (!anchor.isEmpty()) url.setFragment(anchor);
   QDesktopServices::openUrl(url);

@@ -36,7 +36,7 @@ class StudyProgram {
     bool new_list_flow = true;
   };
 
-  StudyProgram(std::string program_folder, Settings& settings, UserPrompt& prompt, Hooks hooks);
+  StudyProgram(std::string data_folder, Settings& settings, UserPrompt& prompt, Hooks hooks);
   // Writes the application's and the document's keys back.
   ~StudyProgram();
   StudyProgram(const StudyProgram&) = delete;
