@@ -1,6 +1,7 @@
 #include "tools/tool_io.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 
 #include "resources/string_table.h"
@@ -121,7 +122,22 @@ int ForEachWordArgument(const Args& words, TileText kind, const Io& io,
   return status;
 }
 
-bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status) {
+bool LoadLexicon(const std::string& argument, const DataFolder& data, Lexicon& lexicon,
+                 std::ostream& err, int& status) {
+  std::string path = argument;
+  std::error_code ec;
+  const bool bare = argument.find('/') == std::string::npos && !data.folder.empty();
+  if (bare && !std::filesystem::exists(argument, ec)) {
+    const std::string name = argument.ends_with(".TVD") ? argument : argument + ".TVD";
+    path = data.folder + "Lexicons/" + name;
+    if (!std::filesystem::exists(path, ec)) {
+      const std::string where =
+          data.has_lexicons ? data.folder + "Lexicons" : LexiconFoldersTried(data, " or ");
+      status =
+          Fail(err, "cannot open '" + argument + "': no such file, nor " + name + " in " + where);
+      return false;
+    }
+  }
   std::ifstream probe(path);
   if (!probe) {
     status = Fail(err, "cannot open '" + path + "'");
