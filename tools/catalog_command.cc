@@ -59,7 +59,7 @@ int CatalogCommand(const Args& args, const Io& io) {
   }
   if (plain.size() != 2) return io.Fail("catalog needs [PGMLISTS_DIR] FILE.TVD");
 
-  // The catalogue lives in a folder named PgmLists beside the programs.
+  // The catalogue lives in a folder named PgmLists in the data folder.
   std::filesystem::path folder = std::filesystem::path(plain[0]).lexically_normal();
   if (folder.filename().empty()) folder = folder.parent_path();
   if (folder.filename() != PredefinedCatalog::kFolderName) {
