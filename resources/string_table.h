@@ -21,6 +21,8 @@ inline constexpr int kCannotOpenFileText = 40004;
 inline constexpr int kSaveFailedText = 40025;
 // "%1: %2", the file and the system's reason below a file error.
 inline constexpr int kFileErrorDetailText = 40131;
+// No data folder tried holds a lexicon; %1 names their Lexicons folders.
+inline constexpr int kNoLexiconsInFoldersText = 40320;
 // Standard texts for save questions and number entry.
 inline constexpr int kSaveChangesText = 61440;
 inline constexpr int kIntegerRangeText = 61441;
@@ -28,7 +30,7 @@ inline constexpr int kIntegerText = 61442;
 inline constexpr int kMaxCharsText = 61443;
 
 // The text of string `id`, empty when there is none. The tables of both
-// programs share one number space (101-119 judge, 40001-40086 study, and the
+// programs share one number space (101-124 judge, 40001-40329 study, and the
 // standard texts).
 std::string_view StringText(int id);
 

@@ -25,9 +25,8 @@ bool FileMissing(const std::string& path) {
 
 }  // namespace
 
-ApplicationState::ApplicationState(std::string program_folder, Settings& settings,
-                                   UserPrompt& prompt)
-    : program_folder_(WithTrailingSlash(std::move(program_folder))),
+ApplicationState::ApplicationState(std::string data_folder, Settings& settings, UserPrompt& prompt)
+    : data_folder_(WithTrailingSlash(std::move(data_folder))),
       settings_(settings),
       prompt_(prompt) {
   predefined_list_ = {std::string(setting::predefined_list::kCategory.default_value),
@@ -36,7 +35,7 @@ ApplicationState::ApplicationState(std::string program_folder, Settings& setting
 }
 
 bool ApplicationState::DiscoverLexicons() {
-  directory_ = LexiconDirectory::Discover(program_folder_);
+  directory_ = LexiconDirectory::Discover(data_folder_);
   all_sources_present_ = directory_.Present(LexiconId::kUKNA) &&
                          directory_.Present(LexiconId::kNA) && directory_.Present(LexiconId::kUK);
   if (directory_.AnyPresent()) return true;
@@ -146,7 +145,7 @@ bool ApplicationState::EnsureLexiconLoaded(LexiconId id) {
   Lexicon& lexicon = LexiconFor(id);
   if (loaded_[Index(id)] || lexicon.EdgeCount() != 0) return true;
 
-  const std::string path = program_folder_ + std::string(LexiconFileName(id));
+  const std::string path = data_folder_ + std::string(LexiconFileName(id));
   prompt_.SetStatusText(kLoadingDictionaryText);
   bool ok = false;
   InputFile file;

@@ -64,9 +64,9 @@ std::vector<std::string> ParseTips(std::string_view text) {
   return tips;
 }
 
-std::vector<std::string> LoadTips(const std::string& program_folder, UserPrompt& prompt,
+std::vector<std::string> LoadTips(const std::string& data_folder, UserPrompt& prompt,
                                   RandomEngine& random) {
-  const std::string path = program_folder + kTipsFileName;
+  const std::string path = data_folder + kTipsFileName;
   InputFile file;
   std::string text(kMaxTipsBytes, '\0');
   size_t got = 0;

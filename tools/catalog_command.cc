@@ -50,9 +50,13 @@ int CatalogCommand(const Args& args, const Io& io) {
       plain.push_back(args[i]);
     }
   }
-  if (plain.size() != 2) return io.Fail("catalog needs PGMLISTS_DIR and FILE.TVD");
+  // Without a folder, the catalogue the programs read.
+  if (plain.size() == 1 && !io.data.folder.empty()) {
+    plain.insert(plain.begin(), io.data.folder + std::string(PredefinedCatalog::kFolderName));
+  }
+  if (plain.size() != 2) return io.Fail("catalog needs [PGMLISTS_DIR] FILE.TVD");
 
-  // The catalogue lives in a folder named PgmLists beside the programs.
+  // The catalogue lives in a folder named PgmLists in the data folder.
   std::filesystem::path folder = std::filesystem::path(plain[0]).lexically_normal();
   if (folder.filename().empty()) folder = folder.parent_path();
   if (folder.filename() != PredefinedCatalog::kFolderName) {

@@ -110,15 +110,15 @@ constexpr CommandText kCommands[] = {
      "       [--list-type TYPE] [--sort SORT] [--descending]",
      "", "list make words.txt study.tvr --list-type anagrams --sort probability"},
     {"catalog", "the predefined lists, or the words of one",
-     "catalog PGMLISTS_DIR FILE.TVD [--lexicon-id N] [--generate CATEGORY.SUB.LIST]",
+     "catalog [PGMLISTS_DIR] FILE.TVD [--lexicon-id N] [--generate CATEGORY.SUB.LIST]",
      "Without --generate, prints the lists offered for the lexicon id, one\n"
-     "CATEGORY.SUB.LIST a line. PGMLISTS_DIR is the PgmLists folder beside the\n"
-     "programs.\n"
+     "CATEGORY.SUB.LIST a line. PGMLISTS_DIR is a PgmLists folder; without it,\n"
+     "the one the study program reads.\n"
      "\n"
      "Options:\n"
      "  --lexicon-id N   0-4 as for stats (default 2, both)\n"
      "  --generate NAME  print the words of that list\n",
-     "catalog build/bin/PgmLists UKNA.TVD --generate 3Letter.General.NoVowel"},
+     "catalog UKNA.TVD --generate 3Letter.General.NoVowel"},
     {"cardbox", "study over weeks: the study program's cardbox",
      "cardbox ACTION [ARGUMENT...] [--database FILE]", "", "cardbox due --lexicon UKNA --limit 20"},
     {"inspect", "everything about words: hooks, anagrams, probability and more",
@@ -207,6 +207,8 @@ std::string ProgramHelp() {
   }
   text +=
       "\n"
+      "FILE.TVD is a lexicon file, or the name of an installed lexicon such as UKNA\n"
+      "or UKNA.TVD when no file of that name is here.\n"
       "Words, racks and patterns may be typed in lower case. Results go to standard\n"
       "output, one a line; messages go to standard error, one line each.\n";
   text += kExitStatus;

@@ -201,15 +201,17 @@ int Judge(const Args& args, const Io& io) {
   return kExitOk;
 }
 
-int SearchCommand(const Args& args, const Io& io) { return RunSearchCommand(args, io.out, io.err); }
+int SearchCommand(const Args& args, const Io& io) {
+  return RunSearchCommand(args, io.out, io.err, io.data);
+}
 
 int ListCommand(const Args& args, const Io& io) { return RunListCommand(args, io.out, io.err); }
 
 }  // namespace
 
 int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::ostream& err,
-                   ToolClock clock) {
-  const Io io{in, out, err, std::move(clock)};
+                   ToolClock clock, DataFolder data) {
+  const Io io{in, out, err, std::move(clock), std::move(data)};
   if (args.empty()) return io.Fail("missing command; 'tavrune-lexicon --help' lists them");
   if (args[0] == "--version") {
     out << VersionText();

@@ -133,7 +133,8 @@ std::string SearchHelp() {
   return text;
 }
 
-int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const DataFolder& data) {
   std::vector<std::string> positional;
   std::map<std::string, std::string, std::less<>> values;
   bool matching = true;
@@ -158,7 +159,7 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
   const std::string& path = positional[0];
   Lexicon lexicon;
   int status = kExitOk;
-  if (!LoadLexicon(path, lexicon, err, status)) return status;
+  if (!LoadLexicon(path, data, lexicon, err, status)) return status;
   const SearchTypeRegistry registry(build_build);
   const SearchType* type = registry.FindType(positional[1]);
   if (type == nullptr) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/file_io.h"
+#include "platform/data_folder.h"
 #include "tools/lexicon_tool.h"
 
 int main(int argc, char** argv) {
@@ -14,5 +15,6 @@ int main(int argc, char** argv) {
   tavrune::FileInputBuffer input(tavrune::InputFile::StandardInput(),
                                  std::numeric_limits<uint64_t>::max());
   std::istream in(&input);
-  return tavrune::RunLexiconTool(args, in, std::cout, std::cerr);
+  return tavrune::RunLexiconTool(args, in, std::cout, std::cerr, {},
+                                 tavrune::FindDataFolder(tavrune::RunningProgramFolder()));
 }

@@ -1,6 +1,7 @@
 #include "tools/tool_io.h"
 
 #include <charconv>
+#include <filesystem>
 
 #include "engine/text_encoding.h"
 #include "resources/string_table.h"
@@ -142,7 +143,22 @@ int ForEachInputLine(const Io& io,
   return kExitOk;
 }
 
-bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status) {
+bool LoadLexicon(const std::string& argument, const DataFolder& data, Lexicon& lexicon,
+                 std::ostream& err, int& status) {
+  std::string path = argument;
+  std::error_code ec;
+  const bool bare = argument.find('/') == std::string::npos && !data.folder.empty();
+  if (bare && !std::filesystem::exists(argument, ec)) {
+    const std::string name = argument.ends_with(".TVD") ? argument : argument + ".TVD";
+    path = data.folder + "Lexicons/" + name;
+    if (!std::filesystem::exists(path, ec)) {
+      const std::string where =
+          data.has_lexicons ? data.folder + "Lexicons" : LexiconFoldersTried(data, " or ");
+      status =
+          Fail(err, "cannot open '" + argument + "': no such file, nor " + name + " in " + where);
+      return false;
+    }
+  }
   FileStatus read;
   if (lexicon.LoadFile(path, &read)) return true;
   status = read.ok() ? Fail(err, "'" + path + "' is " + kDamagedLexiconReason)
@@ -156,6 +172,8 @@ int FailReading(std::ostream& err, const std::string& path, const FileStatus& st
 
 int FailWriting(std::ostream& err, const std::string& path, const FileStatus& status) {
   return Fail(err, "cannot write '" + path + "': " + status.reason());
+}
+
 }
 
 std::optional<long long> ParseInteger(std::string_view text) {

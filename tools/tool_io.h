@@ -14,6 +14,7 @@
 #include "engine/lexicon.h"
 #include "engine/lexicon_id.h"
 #include "engine/word_collection.h"
+#include "platform/data_folder.h"
 #include "platform/user_prompt.h"
 #include "tools/lexicon_tool.h"
 
@@ -27,13 +28,14 @@ int Fail(std::ostream& err, const std::string& message);
 void Note(std::ostream& err, const std::string& message);
 
 // What every tavrune-lexicon command works with: its streams, the clock the
-// racks command measures its time limit with, and the one-line failure
-// convention.
+// racks command measures its time limit with, the data folder bare lexicon
+// names are looked up in, and the one-line failure convention.
 struct Io {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
   ToolClock clock = {};
+  DataFolder data = {};
 
   int Fail(const std::string& message) const { return tavrune::Fail(err, message); }
 };
@@ -47,11 +49,13 @@ std::string_view TrimLine(std::string_view line);
 int FailReading(std::ostream& err, const std::string& path, const FileStatus& status);
 int FailWriting(std::ostream& err, const std::string& path, const FileStatus& status);
 
-// Loads the lexicon named on the command line; on failure reports it and
-// sets `status`.
-bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status);
-inline bool LoadLexicon(const std::string& path, Lexicon& lexicon, const Io& io, int& status) {
-  return LoadLexicon(path, lexicon, io.err, status);
+// Loads the lexicon named on the command line: a file, or, when there is
+// no such file, a bare name such as UKNA or UKNA.TVD from the Lexicons
+// folder of `data`. On failure reports it and sets `status`.
+bool LoadLexicon(const std::string& argument, const DataFolder& data, Lexicon& lexicon,
+                 std::ostream& err, int& status);
+inline bool LoadLexicon(const std::string& argument, Lexicon& lexicon, const Io& io, int& status) {
+  return LoadLexicon(argument, io.data, lexicon, io.err, status);
 }
 
 // What a typed word, rack or pattern may hold once its letters are
