@@ -36,7 +36,7 @@ class StudyProgram {
     bool new_list_flow = true;
   };
 
-  StudyProgram(std::string program_folder, Settings& settings, UserPrompt& prompt, Hooks hooks);
+  StudyProgram(std::string data_folder, Settings& settings, UserPrompt& prompt, Hooks hooks);
   // The window goes before the document it shows.
   ~StudyProgram();
   StudyProgram(const StudyProgram&) = delete;
