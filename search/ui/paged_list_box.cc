@@ -178,6 +178,9 @@ bool PagedListBox::eventFilter(QObject* watched, QEvent* event) {
       const int row = rows_->indexAt(mouse->position().toPoint()).row();
       if (row >= 0) Select(top_ + row);
       rows_->setFocus(Qt::MouseFocusReason);
+      if (row >= 0 && event->type() == QEvent::MouseButtonDblClick) {
+        emit wordDoubleClicked(CurrentIndex());
+      }
       return true;
     }
     case QEvent::Wheel:

@@ -49,6 +49,7 @@ class PagedListBox : public QWidget {
  signals:
   // The current word changed by Select, a key or a click.
   void selectionChanged(int index);
+  void wordDoubleClicked(int index);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
