@@ -118,15 +118,8 @@ QString FactsHtml(const WordFacts& facts) {
 
 QString DefinitionsHtml(const std::string& word, WordNet& wordnet) {
   QString html = QStringLiteral("<h3>%1</h3>").arg(WordInspectorWindow::tr("Definitions"));
-  const auto paragraph = [](const std::string& text) {
-    return QStringLiteral("<p>%1</p>").arg(Text(text).toHtmlEscaped());
-  };
-  if (!wordnet.Available())
-    return html + paragraph(MessageText(kWordNetMissingText, {wordnet.folder()}));
-  const std::vector<WordNetEntry> entries = wordnet.Define(word);
-  if (entries.empty()) return html + paragraph(MessageText(kNoDefinitionText));
-  for (const WordNetEntry& entry : entries) {
-    for (const std::string& gloss : entry.glosses) html += paragraph(SenseText(word, entry, gloss));
+  for (const std::string& line : DefinitionLines(wordnet, word)) {
+    html += QStringLiteral("<p>%1</p>").arg(Text(line).toHtmlEscaped());
   }
   return html;
 }
@@ -139,6 +132,16 @@ QString CharacterAt(const QString& text, const std::string& utf8, size_t at) {
 }
 
 }  // namespace
+
+std::vector<std::string> DefinitionLines(WordNet& wordnet, std::string_view word) {
+  if (!wordnet.Available()) return {MessageText(kWordNetMissingText, {wordnet.folder()})};
+  std::vector<std::string> lines;
+  for (const WordNetEntry& entry : wordnet.Define(word)) {
+    for (const std::string& gloss : entry.glosses) lines.push_back(SenseText(word, entry, gloss));
+  }
+  if (lines.empty()) lines.push_back(MessageText(kNoDefinitionText));
+  return lines;
+}
 
 WordInspectorWindow::WordInspectorWindow(std::unique_ptr<WordInspector> inspector, WordNet& wordnet,
                                          QWidget* parent)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "inspect/word_facts.h"
@@ -17,6 +19,10 @@ class QTextBrowser;
 class QUrl;
 
 namespace tavrune {
+
+// Every sense of `word` as a line, the most common first; else the one line
+// that says WordNet has none or is missing.
+std::vector<std::string> DefinitionLines(WordNet& wordnet, std::string_view word);
 
 // "Word Inspector": everything about one word at once, with what it means.
 // Every word it shows is a link that inspects that word; Alt+Left goes back

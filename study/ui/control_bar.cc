@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <string>
+#include <utility>
 
 namespace tavrune {
 
@@ -49,6 +50,16 @@ bool ControlBar::focusNextPrevChild(bool next) {
   const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
   chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;
+}
+
+void ControlBar::SetDefiner(Definer definer) {
+  definer_ = std::move(definer);
+  UpdateDefinition();
+}
+
+void ControlBar::UpdateDefinition() {
+  const bool shown = definer_ && doc_.EntryCount() > 0 && AnswersComplete();
+  slide_.SetDefinition(shown ? definer_(doc_.CurrentEntry()) : QString());
 }
 
 void ControlBar::ShowMainWord() {

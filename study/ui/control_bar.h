@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string_view>
 
 #include "study/ui/slide_widgets.h"
@@ -31,6 +32,10 @@ class ControlBar : public QWidget {
   virtual void Previous() = 0;
   virtual void Next() = 0;
 
+  // The line a word's definition shows as; without one no definition shows.
+  using Definer = std::function<QString(std::string_view word)>;
+  void SetDefiner(Definer definer);
+
  signals:
   // The answer counts changed.
   void countsChanged();
@@ -41,6 +46,12 @@ class ControlBar : public QWidget {
   void ShowMainWord();
   // The list the first (or only) group of answers goes to.
   MSlideWnd::ListBit FirstList() const;
+  // Whether the current word's answers are all out, so its definition may
+  // show without giving any away.
+  virtual bool AnswersComplete() const = 0;
+  // Shows the definition under the answers, or takes it away, as
+  // AnswersComplete says.
+  void UpdateDefinition();
   // Tab and Shift+Tab go round the bar's enabled controls: the bar is all
   // the keyboard can reach in the view.
   bool focusNextPrevChild(bool next) override;
@@ -51,6 +62,7 @@ class ControlBar : public QWidget {
 
  private:
   int list_count_;
+  Definer definer_;
 };
 
 // A word or answer line (8-bit letters) as the widgets show it.

@@ -128,6 +128,7 @@ void QuizBar::ShowWord() {
     answer_counts_ = {left.Count(), right.Count()};
     total_ = left.Count() + right.Count();
   }
+  UpdateDefinition();
   UpdateButtons();
   emit countsChanged();
 }
@@ -241,6 +242,7 @@ void QuizBar::Verify() {
     doc_.RecordQuizResult(accepted, total_, missed);
   }
   verified_ = true;
+  UpdateDefinition();
   buttons_[kAccept]->setEnabled(false);
   buttons_[kVerify]->setEnabled(false);
   buttons_[kAccept]->setDefault(false);

@@ -1,11 +1,15 @@
 #include "study/ui/slide_widgets.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+
+#include "engine/letters.h"
+#include "study/ui/control_bar.h"
 
 namespace tavrune {
 namespace {
@@ -30,9 +34,16 @@ void DrawCheckMark(QPainter& painter, QPoint top_left) {
   painter.restore();
 }
 
+// At most this many lines of definition under the answers.
+constexpr int kDefinitionLines = 3;
+
 }  // namespace
 
 // --- WordDisplay ---
+
+void WordDisplay::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
 
 void WordDisplay::SetPixelSize(int size) {
   size_ = size;
@@ -191,6 +202,21 @@ slide::Size MStaticMatrix::PreferredSize() const {
   return slide::ListSize(metrics_, 1, slide::kInitialRows);
 }
 
+int MStaticMatrix::EntryAt(QPoint point) const {
+  const int pitch = slide::kListSpacing + metrics_.row_height;
+  const int y = point.y() - slide::kListMargin;
+  if (y < 0 || pitch <= 0 || y % pitch >= metrics_.row_height) return -1;
+  const int row = y / pitch;
+  const int index = first_row_ + row;
+  return row < VisibleRowCount() && index < Count() ? index : -1;
+}
+
+void MStaticMatrix::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const int index = EntryAt(event->position().toPoint());
+  if (index >= 0) emit entryDoubleClicked(index);
+}
+
 bool MStaticMatrix::ScrollBarShown() const { return !scroll_bar_->isHidden(); }
 
 int MStaticMatrix::VisibleRowCount() const {
@@ -304,13 +330,22 @@ void MStaticMatrix::paintEvent(QPaintEvent* event) {
 // --- MSlideWnd ---
 
 MSlideWnd::MSlideWnd(const Setup& setup, QWidget* parent)
-    : QWidget(parent), setup_(setup), sizes_(slide::FontSizesFor(setup.font_size)) {
+    : QWidget(parent),
+      setup_(setup),
+      sizes_(slide::FontSizesFor(setup.font_size)),
+      definition_(new QLabel(this)) {
   setObjectName(QStringLiteral("MSlideWnd"));
   if (setup_.tiles) {
     word_ = new MRackUI(setup_.draggable, this);
   } else {
     word_ = new MStatic(this);
   }
+  connect(word_, &WordDisplay::doubleClicked, this, [this] { EmitWord(word_->Text()); });
+  definition_->setObjectName(QStringLiteral("Definition"));
+  definition_->setTextFormat(Qt::PlainText);
+  definition_->setWordWrap(true);
+  definition_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  definition_->hide();
   word_->SetPlaces(setup_.word_places);
   ApplyFontSize();
   ApplyColours();
@@ -327,6 +362,8 @@ void MSlideWnd::ShowLists(int bits) {
     if ((bits & bit) == 0 || List(bit) != nullptr) continue;
     auto* list = new MStaticMatrix(this);
     list->setAccessibleName(tr(kNames[Slot(bit)]));
+    connect(list, &MStaticMatrix::entryDoubleClicked, this,
+            [this, list](int index) { EmitWord(list->Entry(index)); });
     lists_[Slot(bit)] = list;
     list->show();
   }
@@ -360,6 +397,23 @@ void MSlideWnd::SetDrawing(ListBit list, bool on) {
 void MSlideWnd::SetWord(const QString& text) {
   word_->SetText(text);
   Layout();
+}
+
+void MSlideWnd::SetDefinition(const QString& text) {
+  if (text == definition_->text() && definition_->isVisibleTo(this) == !text.isEmpty()) return;
+  definition_->setText(text);
+  definition_->setVisible(!text.isEmpty());
+  Layout();
+}
+
+QString MSlideWnd::Definition() const {
+  return definition_->isVisibleTo(this) ? definition_->text() : QString();
+}
+
+void MSlideWnd::EmitWord(const QString& shown) {
+  if (shown == QLatin1String(kNoAnswers)) return;
+  const std::string word = WordShownIn(shown.toLatin1().toStdString());
+  if (!word.empty()) emit wordDoubleClicked(QString::fromStdString(word));
 }
 
 QString MSlideWnd::TileArrangement() const { return setup_.tiles ? word_->Text() : QString(); }
@@ -398,9 +452,8 @@ void MSlideWnd::ApplyColours() {
 
 slide::Size MSlideWnd::PreferredSize() const {
   const slide::FontSizes sizes = slide::FontSizesFor(setup_.font_size);
-  const slide::ListMetrics metrics =
-      slide::ListMetricsFor(sizes.list, setup_.answer_width, setup_.three_columns,
-                            setup_.hook_width, setup_.hook_width);
+  const slide::ListMetrics metrics = slide::ListMetricsFor(
+      sizes.list, setup_.answer_width, setup_.three_columns, setup_.hook_width, setup_.hook_width);
   // The word's panel is sized for its places, tiles or text alike.
   const slide::Size word = setup_.tiles ? slide::RackSize(sizes.word, setup_.word_places)
                                         : slide::TextPanelSize(sizes.word, setup_.word_places);
@@ -422,11 +475,22 @@ void MSlideWnd::Layout() {
   const int g = slide::kAreaGap;
   const slide::Size word = word_->PreferredSize();
   word_->setGeometry((width() - word.width) / 2, m, word.width, word.height);
-  const MStaticMatrix* any = lists_[0] != nullptr ? lists_[0] : lists_[1] != nullptr ? lists_[1] : lists_[2];
+  // The definition takes its lines from the bottom of the answers' room.
+  int definition_height = 0;
+  if (!definition_->isHidden()) {
+    const int text_width = std::max(1, width() - 2 * m);
+    definition_height = std::min(definition_->heightForWidth(text_width),
+                                 definition_->fontMetrics().lineSpacing() * kDefinitionLines);
+    definition_->setGeometry(m, height() - m - definition_height, text_width, definition_height);
+    definition_height += g;
+  }
+  const MStaticMatrix* any = lists_[0] != nullptr   ? lists_[0]
+                             : lists_[1] != nullptr ? lists_[1]
+                                                    : lists_[2];
   if (any == nullptr) return;
   const int list_width = any->PreferredSize().width;
   const int top = m + word.height + g;
-  const int available = height() - 2 * m - g - word.height;
+  const int available = height() - 2 * m - g - word.height - definition_height;
   const int list_height = slide::FittedListHeight(available, any->Metrics().row_height);
   if (MStaticMatrix* middle = List(kMiddle)) {
     middle->setGeometry((width() - list_width) / 2, top, list_width, list_height);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "study/ui/quiz_bar.h"
 #include "study/ui/slide_bar.h"
@@ -58,8 +59,7 @@ void MTavruneView::WriteSettings() const {
 }
 
 void MTavruneView::OnUpdate(int hint) {
-  if ((hint == hint::kAnagramOrder || hint == hint::kSortOptions ||
-       hint == hint::kCurrentEntry) &&
+  if ((hint == hint::kAnagramOrder || hint == hint::kSortOptions || hint == hint::kCurrentEntry) &&
       bar_ != nullptr) {
     bar_->ShowWord();
   } else {
@@ -87,9 +87,8 @@ void MTavruneView::Rebuild() {
   setup.font_size = font_size_;
   setup.colours = SlideColours();
   setup.word_places = std::max(layout.longest_entry, slide::kMinimumPlaces);
-  setup.answer_width = anagrams_and_hooks
-                           ? layout.answer_width
-                           : std::max(layout.answer_width, slide::kMinimumPlaces);
+  setup.answer_width = anagrams_and_hooks ? layout.answer_width
+                                          : std::max(layout.answer_width, slide::kMinimumPlaces);
   setup.hook_width = std::max(layout.front_group_width, layout.end_group_width);
 
   const bool two_lists = type == ListType::kHooks && doc_.GetHookType() == HookType::kFrontAndEnd;
@@ -109,11 +108,18 @@ void MTavruneView::Rebuild() {
                         this);
   }
   connect(bar_, &ControlBar::countsChanged, this, &MTavruneView::panesChanged);
+  connect(slide_, &MSlideWnd::wordDoubleClicked, this, &MTavruneView::wordDoubleClicked);
   Layout();
   bar_->show();
   slide_->show();
   bar_->ShowWord();
+  bar_->SetDefiner(definer_);
   if (hasFocus()) bar_->setFocus();
+}
+
+void MTavruneView::SetDefiner(ControlBar::Definer definer) {
+  definer_ = std::move(definer);
+  if (bar_ != nullptr) bar_->SetDefiner(definer_);
 }
 
 void MTavruneView::Layout() {
