@@ -296,6 +296,8 @@ MMainFrame::MMainFrame(StudyContext context, QWidget* parent)
 MMainFrame::~MMainFrame() {
   context_.doc.SetSavePathChooser(nullptr);
   context_.doc.RemoveObserver(this);
+  // It borrows wordnet_, which goes before the window's children do.
+  delete inspector_;
 }
 
 void MMainFrame::CreateActions() {
