@@ -143,6 +143,17 @@ std::vector<std::string> DefinitionLines(WordNet& wordnet, std::string_view word
   return lines;
 }
 
+std::string FirstDefinition(WordNet& wordnet, const std::vector<std::string>& words) {
+  if (!wordnet.Available()) return MessageText(kWordNetMissingText, {wordnet.folder()});
+  for (const std::string& word : words) {
+    const std::vector<WordNetEntry> entries = wordnet.Define(word);
+    if (entries.empty()) continue;
+    const std::string sense = SenseText(word, entries.front(), entries.front().glosses.front());
+    return words.size() > 1 ? word + " \u2013 " + sense : sense;
+  }
+  return MessageText(kNoDefinitionText);
+}
+
 WordInspectorWindow::WordInspectorWindow(std::unique_ptr<WordInspector> inspector, WordNet& wordnet,
                                          QWidget* parent)
     : QWidget(parent, Qt::Window),

@@ -23,6 +23,10 @@ namespace tavrune {
 // Every sense of `word` as a line, the most common first; else the one line
 // that says WordNet has none or is missing.
 std::vector<std::string> DefinitionLines(WordNet& wordnet, std::string_view word);
+// The first sense of the first of `words` WordNet defines, after that word
+// when there are several to choose from; else the line that says WordNet
+// has none or is missing.
+std::string FirstDefinition(WordNet& wordnet, const std::vector<std::string>& words);
 
 // "Word Inspector": everything about one word at once, with what it means.
 // Every word it shows is a link that inspects that word; Alt+Left goes back

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "engine/letters.h"
+
 namespace tavrune {
 
 QString Latin1(std::string_view text) {
@@ -58,8 +60,20 @@ void ControlBar::SetDefiner(Definer definer) {
 }
 
 void ControlBar::UpdateDefinition() {
-  const bool shown = definer_ && doc_.EntryCount() > 0 && AnswersComplete();
-  slide_.SetDefinition(shown ? definer_(doc_.CurrentEntry()) : QString());
+  if (!definer_ || doc_.EntryCount() == 0 || !AnswersComplete()) {
+    slide_.SetDefinition(QString());
+    return;
+  }
+  std::vector<std::string> words;
+  if (!doc_.IsAnagramType()) {
+    words.emplace_back(doc_.CurrentEntry());
+  } else {
+    for (const std::string& line : AnswerLines()) {
+      std::string word = WordShownIn(line);
+      if (!word.empty() && line != kNoAnswers) words.push_back(std::move(word));
+    }
+  }
+  slide_.SetDefinition(definer_(words));
 }
 
 void ControlBar::ShowMainWord() {

@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "study/ui/slide_widgets.h"
 #include "wordlist/tavrune_doc.h"
@@ -32,8 +34,9 @@ class ControlBar : public QWidget {
   virtual void Previous() = 0;
   virtual void Next() = 0;
 
-  // The line a word's definition shows as; without one no definition shows.
-  using Definer = std::function<QString(std::string_view word)>;
+  // The definition line of the first of `words` that has one; without a
+  // definer no definition shows.
+  using Definer = std::function<QString(const std::vector<std::string>& words)>;
   void SetDefiner(Definer definer);
 
  signals:
@@ -49,8 +52,11 @@ class ControlBar : public QWidget {
   // Whether the current word's answers are all out, so its definition may
   // show without giving any away.
   virtual bool AnswersComplete() const = 0;
+  // The current word's answers as the bar holds them.
+  virtual std::vector<std::string> AnswerLines() const = 0;
   // Shows the definition under the answers, or takes it away, as
-  // AnswersComplete says.
+  // AnswersComplete says. An anagram entry is a rack, so its answers are
+  // defined instead.
   void UpdateDefinition();
   // Tab and Shift+Tab go round the bar's enabled controls: the bar is all
   // the keyboard can reach in the view.

@@ -85,8 +85,8 @@ void MMainFrame::ApplyShowDefinitions() {
     view_->SetDefiner(nullptr);
     return;
   }
-  view_->SetDefiner([this](std::string_view word) {
-    return QString::fromStdString(DefinitionLines(Definitions(), word).front());
+  view_->SetDefiner([this](const std::vector<std::string>& words) {
+    return QString::fromStdString(FirstDefinition(Definitions(), words));
   });
 }
 

@@ -251,6 +251,12 @@ void QuizBar::Verify() {
   message_timer_->Stop();
 }
 
+std::vector<std::string> QuizBar::AnswerLines() const {
+  std::vector<std::string> lines = answers_[0];
+  lines.insert(lines.end(), answers_[1].begin(), answers_[1].end());
+  return lines;
+}
+
 void QuizBar::ShowMessage(const QString& text, bool timed) {
   message_->setText(text);
   if (timed) message_timer_->Start(kMessageMs);

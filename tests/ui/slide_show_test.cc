@@ -137,14 +137,16 @@ TEST_F(SlideShowTest, TabGoesRoundEveryEnabledButtonAndEscapeOrSpaceStopsTheShow
 
 TEST_F(SlideShowTest, TheDefinitionComesWithTheLastAnswerAndGoesWithIt) {
   SlideBar& bar = Show({"ACT", "TOE"}, ListType::kAnagrams);
-  view_->SetDefiner([](std::string_view word) { return "means " + Latin1(word); });
+  view_->SetDefiner([](const std::vector<std::string>& words) {
+    return QString::fromStdString("means " + words.front() + " of " + std::to_string(words.size()));
+  });
   MSlideWnd& slide = *view_->Slide();
   EXPECT_EQ(slide.Definition(), "");
   bar.ShowNextAnswer();
   bar.ShowNextAnswer();
   EXPECT_EQ(slide.Definition(), "");
   bar.ShowNextAnswer();
-  EXPECT_EQ(slide.Definition(), "means ACT");
+  EXPECT_EQ(slide.Definition(), "means ACT of 3");
   bar.HideLastAnswer();
   EXPECT_EQ(slide.Definition(), "");
   bar.ShowAllAnswers();

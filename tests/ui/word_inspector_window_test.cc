@@ -133,5 +133,18 @@ TEST_F(WordInspectorWindowTest, FollowsTheListOnlyWhenAsked) {
   EXPECT_EQ(window->ShownWord(), "CAT");
 }
 
+TEST_F(WordInspectorWindowTest, FirstDefinitionIsOfTheFirstWordWordNetDefines) {
+  WordNet wordnet(folder_.path());
+  const std::pair<std::vector<std::string>, std::string> kCases[] = {
+      {{"QI"}, "noun: the circulating life energy"},
+      {{"SCAT", "CAT", "QI"}, "CAT \u2013 noun: feline mammal"},
+      {{"SCAT"}, "No definition in WordNet"},
+      {{}, "No definition in WordNet"},
+  };
+  for (const auto& [words, line] : kCases) EXPECT_EQ(FirstDefinition(wordnet, words), line);
+  WordNet missing(folder_.File("absent"));
+  EXPECT_EQ(FirstDefinition(missing, {"QI"}).rfind("Definitions are off", 0), 0u);
+}
+
 }  // namespace
 }  // namespace tavrune
