@@ -257,7 +257,9 @@ bool WordInspectorWindow::Show(const QString& word, bool remember) {
 }
 
 void WordInspectorWindow::LinkActivated(const QUrl& link) {
-  if (link.scheme() == QLatin1String(kLinkScheme)) Inspect(link.path());
+  if (link.scheme() != QLatin1String(kLinkScheme) || !Inspect(link.path())) return;
+  // The next word is as likely typed as clicked: typing replaces this one.
+  field_->setFocus();
 }
 
 void WordInspectorWindow::ShowNote(const QString& text) {

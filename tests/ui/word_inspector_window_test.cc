@@ -85,6 +85,7 @@ TEST_F(WordInspectorWindowTest, LinksInspectTheirWordAndAltLeftRetracesThem) {
   // An end hook, then an anagram of it.
   ASSERT_TRUE(ClickLink(window->Facts(), "CATS"));
   EXPECT_EQ(window->ShownWord(), "CATS");
+  EXPECT_TRUE(window->WordField()->hasFocus());
   ASSERT_TRUE(ClickLink(window->Facts(), "SCAT"));
   EXPECT_EQ(window->ShownWord(), "SCAT");
   EXPECT_TRUE(Shown(*window).contains("No definition in WordNet"));
