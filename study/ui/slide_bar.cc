@@ -136,7 +136,7 @@ void SlideBar::AddEntry(int index) {
 void SlideBar::ShowNextAnswer() {
   if (last_shown_ + 1 >= EntryCount()) return;
   AddEntry(++last_shown_);
-  if (AnswersComplete()) UpdateDefinition();
+  UpdateDefinition();
 }
 
 void SlideBar::HideLastAnswer() {

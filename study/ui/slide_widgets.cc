@@ -345,6 +345,8 @@ MSlideWnd::MSlideWnd(const Setup& setup, QWidget* parent)
   definition_->setTextFormat(Qt::PlainText);
   definition_->setWordWrap(true);
   definition_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  definition_->setAutoFillBackground(true);
+  definition_->setMargin(slide::kListMargin);
   definition_->hide();
   word_->SetPlaces(setup_.word_places);
   ApplyFontSize();
@@ -447,13 +449,19 @@ void MSlideWnd::ApplyColours() {
   for (MStaticMatrix* list : lists_) {
     if (list != nullptr) list->SetColours(c.slide_background, c.slide_foreground);
   }
+  // In the answers' colours, which the player chose to read well together.
+  QPalette palette = definition_->palette();
+  palette.setColor(QPalette::Window, c.slide_background);
+  palette.setColor(QPalette::WindowText, c.slide_foreground);
+  definition_->setPalette(palette);
   update();
 }
 
 slide::Size MSlideWnd::PreferredSize() const {
   const slide::FontSizes sizes = slide::FontSizesFor(setup_.font_size);
-  const slide::ListMetrics metrics = slide::ListMetricsFor(
-      sizes.list, setup_.answer_width, setup_.three_columns, setup_.hook_width, setup_.hook_width);
+  const slide::ListMetrics metrics =
+      slide::ListMetricsFor(sizes.list, setup_.answer_width, setup_.three_columns,
+                            setup_.hook_width, setup_.hook_width);
   // The word's panel is sized for its places, tiles or text alike.
   const slide::Size word = setup_.tiles ? slide::RackSize(sizes.word, setup_.word_places)
                                         : slide::TextPanelSize(sizes.word, setup_.word_places);
@@ -478,15 +486,17 @@ void MSlideWnd::Layout() {
   // The definition takes its lines from the bottom of the answers' room.
   int definition_height = 0;
   if (!definition_->isHidden()) {
-    const int text_width = std::max(1, width() - 2 * m);
-    definition_height = std::min(definition_->heightForWidth(text_width),
-                                 definition_->fontMetrics().lineSpacing() * kDefinitionLines);
-    definition_->setGeometry(m, height() - m - definition_height, text_width, definition_height);
+    // As wide as its text needs, up to the area's width, wrapped beyond.
+    const int box_width =
+        std::clamp(definition_->sizeHint().width(), 1, std::max(1, width() - 2 * m));
+    definition_height = std::min(definition_->heightForWidth(box_width),
+                                 definition_->fontMetrics().lineSpacing() * kDefinitionLines +
+                                     2 * definition_->margin());
+    definition_->setGeometry((width() - box_width) / 2, height() - m - definition_height,
+                             box_width, definition_height);
     definition_height += g;
   }
-  const MStaticMatrix* any = lists_[0] != nullptr   ? lists_[0]
-                             : lists_[1] != nullptr ? lists_[1]
-                                                    : lists_[2];
+  const MStaticMatrix* any = lists_[0] != nullptr ? lists_[0] : lists_[1] != nullptr ? lists_[1] : lists_[2];
   if (any == nullptr) return;
   const int list_width = any->PreferredSize().width;
   const int top = m + word.height + g;

@@ -59,7 +59,8 @@ void MTavruneView::WriteSettings() const {
 }
 
 void MTavruneView::OnUpdate(int hint) {
-  if ((hint == hint::kAnagramOrder || hint == hint::kSortOptions || hint == hint::kCurrentEntry) &&
+  if ((hint == hint::kAnagramOrder || hint == hint::kSortOptions ||
+       hint == hint::kCurrentEntry) &&
       bar_ != nullptr) {
     bar_->ShowWord();
   } else {
@@ -87,8 +88,9 @@ void MTavruneView::Rebuild() {
   setup.font_size = font_size_;
   setup.colours = SlideColours();
   setup.word_places = std::max(layout.longest_entry, slide::kMinimumPlaces);
-  setup.answer_width = anagrams_and_hooks ? layout.answer_width
-                                          : std::max(layout.answer_width, slide::kMinimumPlaces);
+  setup.answer_width = anagrams_and_hooks
+                           ? layout.answer_width
+                           : std::max(layout.answer_width, slide::kMinimumPlaces);
   setup.hook_width = std::max(layout.front_group_width, layout.end_group_width);
 
   const bool two_lists = type == ListType::kHooks && doc_.GetHookType() == HookType::kFrontAndEnd;
