@@ -29,30 +29,33 @@ declare -A allowed=(
 found=$(mktemp)
 trap 'rm -f "$found"' EXIT
 cd "$root"
-for folder in "${!allowed[@]}"; do
-  [ -d "$folder" ] || continue
-  while IFS= read -r hit; do
-    file=${hit%%:*}
-    line=${hit#*:}
-    line=${line#*:}
-    include=$(sed -nE 's/^#include ([<"][^>"]*[>"]).*/\1/p' <<<"$line")
-    [ -n "$include" ] || continue
-    in_ui=0
-    [[ "$file" =~ /(ui|app)/ ]] && in_ui=1
-    if [[ "$include" == \<Q* ]]; then
-      [ $in_ui -eq 1 ] || echo "$file: $include" >>"$found"
-      continue
-    fi
-    [[ "$include" == \"*/* ]] || continue
-    path=${include//\"/}
-    target=${path%%/*}
-    if [[ "$path" =~ ^[a-z_]+/(ui|app)/ ]] && [ $in_ui -eq 0 ]; then
-      echo "$file: $include" >>"$found"
-    elif [ "$target" != "$folder" ] && [[ " ${allowed[$folder]} " != *" $target "* ]]; then
-      echo "$file: $include" >>"$found"
-    fi
-  done < <(grep -rnE '^#include' "$folder" --include='*.h' --include='*.cc')
-done
+rules=$(for folder in "${!allowed[@]}"; do echo "$folder ${allowed[$folder]}"; done)
+folders=$(for folder in "${!allowed[@]}"; do [ -d "$folder" ] && echo "$folder"; done)
+# shellcheck disable=SC2086
+grep -rHE '^#include ' $folders --include='*.h' --include='*.cc' |
+  awk -v rules="$rules" '
+    BEGIN {
+      n = split(rules, lines, "\n")
+      for (i = 1; i <= n; i++) {
+        m = split(lines[i], words, " ")
+        for (j = 2; j <= m; j++) ok[words[1] " " words[j]] = 1
+      }
+    }
+    {
+      file = substr($0, 1, index($0, ":") - 1)
+      include = $2
+      folder = substr(file, 1, index(file, "/") - 1)
+      in_ui = file ~ /\/(ui|app)\//
+      if (include ~ /^<Q/) {
+        if (!in_ui) print file ": " include
+        next
+      }
+      if (include !~ /^"[a-z_]+\//) next
+      path = substr(include, 2, length(include) - 2)
+      target = substr(path, 1, index(path, "/") - 1)
+      if (!in_ui && path ~ /^[a-z_]+\/(ui|app)\//) print file ": " include
+      else if (target != folder && !((folder " " target) in ok)) print file ": " include
+    }' >"$found"
 
 sort -u -o "$found" "$found"
 new=$(comm -23 "$found" <(grep -v '^#' "$known" | sort -u))
