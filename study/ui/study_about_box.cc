@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "inspect/inspect_messages.h"
+#include "resources/program_info.h"
 #include "resources/string_table.h"
-#include "study/program_info.h"
 #include "study/ui/study_pictures.h"
 
 namespace tavrune {
