@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "engine/letters.h"
+
 namespace tavrune {
 
 PagedListBox::PagedListBox(QWidget* parent) : QWidget(parent) {
@@ -179,7 +181,7 @@ bool PagedListBox::eventFilter(QObject* watched, QEvent* event) {
       if (row >= 0) Select(top_ + row);
       rows_->setFocus(Qt::MouseFocusReason);
       if (row >= 0 && event->type() == QEvent::MouseButtonDblClick) {
-        emit wordDoubleClicked(CurrentIndex());
+        emit wordDoubleClicked(QString::fromStdString(WordShownIn(words_->Word(current_))));
       }
       return true;
     }

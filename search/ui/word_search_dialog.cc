@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "engine/letters.h"
 #include "search/search_messages.h"
 #include "search/ui/paged_list_box.h"
 #include "search/ui/upper_case_validator.h"
@@ -101,9 +100,7 @@ WordSearchDialog::WordSearchDialog(const Lexicon& lexicon, Settings& settings, U
   connect(clear_, &QPushButton::clicked, this, &WordSearchDialog::Clear);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(help, &QPushButton::clicked, this, &WordSearchDialog::helpRequested);
-  connect(list_, &PagedListBox::wordDoubleClicked, this, [this](int index) {
-    emit wordDoubleClicked(QString::fromStdString(WordShownIn(results_.Word(index))));
-  });
+  connect(list_, &PagedListBox::wordDoubleClicked, this, &WordSearchDialog::wordDoubleClicked);
 
   TypeButton(choices.type)->setChecked(true);
   (choices.by_length ? by_length_ : alphabetical_)->setChecked(true);
