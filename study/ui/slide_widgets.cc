@@ -404,6 +404,8 @@ void MSlideWnd::SetWord(const QString& text) {
 void MSlideWnd::SetDefinition(const QString& text) {
   if (text == definition_->text() && definition_->isVisibleTo(this) == !text.isEmpty()) return;
   definition_->setText(text);
+  // Three lines show; a longer sense is read whole in the tip.
+  definition_->setToolTip(text);
   definition_->setVisible(!text.isEmpty());
   Layout();
 }
@@ -487,8 +489,9 @@ void MSlideWnd::Layout() {
   int definition_height = 0;
   if (!definition_->isHidden()) {
     // As wide as its text needs, up to the area's width, wrapped beyond.
-    const int box_width =
-        std::clamp(definition_->sizeHint().width(), 1, std::max(1, width() - 2 * m));
+    const int line_width = definition_->fontMetrics().horizontalAdvance(definition_->text()) +
+                           2 * definition_->margin() + 1;
+    const int box_width = std::clamp(line_width, 1, std::max(1, width() - 2 * m));
     definition_height = std::min(definition_->heightForWidth(box_width),
                                  definition_->fontMetrics().lineSpacing() * kDefinitionLines +
                                      2 * definition_->margin());
