@@ -4,6 +4,8 @@ namespace tavrune {
 namespace {
 
 // The study program's texts, by number.
+// One text a line, whole, so a number finds its text.
+// clang-format off
 constexpr StringEntry kStrings[] = {
     {40002, "Ordering the words in the List ..."},
     {40003, "One of the program files is missing.\nPlease reinstall the program."},
@@ -98,6 +100,7 @@ constexpr StringEntry kStrings[] = {
     {40303, "A word is made of the letters A to Z; '%1' is not one of them."},
     {40320, "There are no Lexicons in\n%1\n\nPlease install the lexicon files there, or set TAVRUNE_DATA_DIR to the folder that holds the Lexicons folder."},
 };
+// clang-format on
 
 }  // namespace
 

@@ -61,7 +61,9 @@ QFont WordDisplay::WordFont() const { return SlideFont(size_); }
 
 // --- MStatic ---
 
-MStatic::MStatic(QWidget* parent) : WordDisplay(parent) { setObjectName(QStringLiteral("MStatic")); }
+MStatic::MStatic(QWidget* parent) : WordDisplay(parent) {
+  setObjectName(QStringLiteral("MStatic"));
+}
 
 void MStatic::SetText(const QString& text) {
   text_value_ = text;
@@ -461,9 +463,8 @@ void MSlideWnd::ApplyColours() {
 
 slide::Size MSlideWnd::PreferredSize() const {
   const slide::FontSizes sizes = slide::FontSizesFor(setup_.font_size);
-  const slide::ListMetrics metrics =
-      slide::ListMetricsFor(sizes.list, setup_.answer_width, setup_.three_columns,
-                            setup_.hook_width, setup_.hook_width);
+  const slide::ListMetrics metrics = slide::ListMetricsFor(
+      sizes.list, setup_.answer_width, setup_.three_columns, setup_.hook_width, setup_.hook_width);
   // The word's panel is sized for its places, tiles or text alike.
   const slide::Size word = setup_.tiles ? slide::RackSize(sizes.word, setup_.word_places)
                                         : slide::TextPanelSize(sizes.word, setup_.word_places);
@@ -492,14 +493,16 @@ void MSlideWnd::Layout() {
     const int line_width = definition_->fontMetrics().horizontalAdvance(definition_->text()) +
                            2 * definition_->margin() + 1;
     const int box_width = std::clamp(line_width, 1, std::max(1, width() - 2 * m));
-    definition_height = std::min(definition_->heightForWidth(box_width),
-                                 definition_->fontMetrics().lineSpacing() * kDefinitionLines +
-                                     2 * definition_->margin());
-    definition_->setGeometry((width() - box_width) / 2, height() - m - definition_height,
-                             box_width, definition_height);
+    definition_height = std::min(
+        definition_->heightForWidth(box_width),
+        definition_->fontMetrics().lineSpacing() * kDefinitionLines + 2 * definition_->margin());
+    definition_->setGeometry((width() - box_width) / 2, height() - m - definition_height, box_width,
+                             definition_height);
     definition_height += g;
   }
-  const MStaticMatrix* any = lists_[0] != nullptr ? lists_[0] : lists_[1] != nullptr ? lists_[1] : lists_[2];
+  const MStaticMatrix* any = lists_[0] != nullptr   ? lists_[0]
+                             : lists_[1] != nullptr ? lists_[1]
+                                                    : lists_[2];
   if (any == nullptr) return;
   const int list_width = any->PreferredSize().width;
   const int top = m + word.height + g;

@@ -3,8 +3,8 @@
 #include <chrono>
 
 #include "options/ui/choose_dictionary_dialog.h"
-#include "study/welcome_tips.h"
 #include "study/ui/welcome_dialog.h"
+#include "study/welcome_tips.h"
 
 namespace tavrune {
 namespace {
@@ -49,8 +49,7 @@ bool StudyProgram::Start(const std::string& file) {
   doc_ = std::make_unique<MTavruneDoc>(app_, random_);
   catalog_.Load(app_.DataFolderPath());
 
-  frame_ = std::make_unique<MMainFrame>(
-      StudyContext{app_, *doc_, catalog_, prompt_, random_});
+  frame_ = std::make_unique<MMainFrame>(StudyContext{app_, *doc_, catalog_, prompt_, random_});
   if (hooks_.frame_created) hooks_.frame_created(*frame_);
   frame_->RemoveUnavailableCommands();
   frame_->RestorePlacementAndShow();
