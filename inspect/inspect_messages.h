@@ -9,6 +9,8 @@ inline constexpr int kNoDefinitionText = 40300;
 inline constexpr int kWordNetMissingText = 40301;
 // The WordNet licence's notice, for the About box.
 inline constexpr int kWordNetNoticeText = 40302;
+// %1: the character that cannot be in a word.
+inline constexpr int kNotALetterText = 40303;
 
 }  // namespace tavrune
 

@@ -80,6 +80,10 @@ class WordInspector {
   // (npos for an empty word).
   std::optional<WordFacts> Inspect(std::string_view typed, size_t* refused = nullptr);
 
+  // Has the lexicon build its words grouped by letters now, so that the
+  // first Inspect answers as fast as the later ones.
+  void Prepare() { lexicon_.WordsByLetters(true); }
+
  private:
   const Lexicon& lexicon_;
   SourceLexicons sources_;

@@ -97,6 +97,7 @@ constexpr StringEntry kStrings[] = {
     {40300, "No definition in WordNet"},
     {40301, "Definitions are off: WordNet 3.0 was not found in %1 (Debian package wordnet-base)."},
     {40302, "Definitions from WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved. WordNet is provided \"as is\", without any warranty; its licence is in wordnet-license.txt with the documentation."},
+    {40303, "A word is made of the letters A to Z; '%1' is not one of them."},
     {40320, "There are no Lexicons in\n%1\n\nPlease install the lexicon files there, or set TAVRUNE_DATA_DIR to the folder that holds the Lexicons folder."},
 };
 // clang-format on

@@ -49,6 +49,7 @@ void ApplicationState::ReadSettings() {
   namespace predefined = setting::predefined_list;
 
   show_welcome_ = ReadSetting(settings_, general::kShowWelcome) != 0;
+  show_definitions_ = ReadSetting(settings_, general::kShowDefinitions) != 0;
   source_ = NormalizeLexiconId(ReadSetting(settings_, general::kSource));
   predefined_list_ = {ReadSetting(settings_, predefined::kCategory),
                       ReadSetting(settings_, predefined::kSubCategory),
@@ -86,6 +87,7 @@ void ApplicationState::WriteSettings() const {
   namespace predefined = setting::predefined_list;
 
   WriteSetting(settings_, general::kShowWelcome, show_welcome_ ? 1 : 0);
+  WriteSetting(settings_, general::kShowDefinitions, show_definitions_ ? 1 : 0);
   WriteSetting(settings_, general::kSource, Index(source_));
   WriteSetting(settings_, predefined::kCategory, predefined_list_.category);
   WriteSetting(settings_, predefined::kSubCategory, predefined_list_.subcategory);
@@ -224,6 +226,11 @@ void ApplicationState::SetPredefinedList(PredefinedListChoice choice) {
 
 void ApplicationState::SetShowWelcome(bool on) {
   show_welcome_ = on;
+  WriteSettings();
+}
+
+void ApplicationState::SetShowDefinitions(bool on) {
+  show_definitions_ = on;
   WriteSettings();
 }
 

@@ -144,6 +144,8 @@ class ApplicationState {
 
   bool ShowWelcome() const { return show_welcome_; }
   void SetShowWelcome(bool on);
+  bool ShowDefinitions() const { return show_definitions_; }
+  void SetShowDefinitions(bool on);
 
   // The data folder, ending with '/': lexicons, catalogue, tips and manual.
   const std::string& DataFolderPath() const { return data_folder_; }
@@ -163,6 +165,7 @@ class ApplicationState {
   WordSourceSymbols symbols_;
   PredefinedListChoice predefined_list_;
   bool show_welcome_ = true;
+  bool show_definitions_ = false;
 
   LexiconDirectory directory_;
   bool all_sources_present_ = false;

@@ -11,6 +11,7 @@ namespace {
 
 constexpr AnySetting kTable[] = {
     &setting::general::kShowWelcome,
+    &setting::general::kShowDefinitions,
     &setting::general::kSource,
     &setting::general::kBuildBuild,
     &setting::predefined_list::kCategory,

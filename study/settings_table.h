@@ -94,6 +94,8 @@ namespace setting {
 namespace general {
 inline constexpr std::string_view kSection = "General";
 inline constexpr IntSetting kShowWelcome = Flag(kSection, "ShowWelcome", 1);
+// A word's first WordNet sense under its answers once they are all shown.
+inline constexpr IntSetting kShowDefinitions = Flag(kSection, "ShowDefinitions", 0);
 inline constexpr IntSetting kSource = {kSection, "Source", 1, IntRule::kLexiconId, 0, 4, 2};
 // Offers the build-within-build search; only ever read.
 inline constexpr IntSetting kBuildBuild = Flag(kSection, "BuildBuild", 0);

@@ -138,6 +138,7 @@ CustomListDialog::CustomListDialog(WordCollection& working, bool prune_mode, con
   connect(search_, &QPushButton::clicked, this, &CustomListDialog::Search);
   connect(new_search_, &QPushButton::clicked, this, &CustomListDialog::NewSearch);
   connect(help, &QPushButton::clicked, this, &CustomListDialog::helpRequested);
+  connect(results_, &PagedListBox::wordDoubleClicked, this, &CustomListDialog::wordDoubleClicked);
 
   results_->Attach(&model_.working());
   undo_->setEnabled(false);

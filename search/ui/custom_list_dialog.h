@@ -52,6 +52,8 @@ class CustomListDialog : public QDialog {
 
  signals:
   void helpRequested();
+  // A result was double-clicked: the word, without its marks.
+  void wordDoubleClicked(const QString& word);
 
  private:
   void CategorySelected();

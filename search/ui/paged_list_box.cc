@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "engine/letters.h"
+
 namespace tavrune {
 
 PagedListBox::PagedListBox(QWidget* parent) : QWidget(parent) {
@@ -178,6 +180,9 @@ bool PagedListBox::eventFilter(QObject* watched, QEvent* event) {
       const int row = rows_->indexAt(mouse->position().toPoint()).row();
       if (row >= 0) Select(top_ + row);
       rows_->setFocus(Qt::MouseFocusReason);
+      if (row >= 0 && event->type() == QEvent::MouseButtonDblClick) {
+        emit wordDoubleClicked(QString::fromStdString(WordShownIn(words_->Word(current_))));
+      }
       return true;
     }
     case QEvent::Wheel:

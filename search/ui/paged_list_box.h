@@ -49,6 +49,8 @@ class PagedListBox : public QWidget {
  signals:
   // The current word changed by Select, a key or a click.
   void selectionChanged(int index);
+  // A word was double-clicked: its letters, without the marks shown with it.
+  void wordDoubleClicked(const QString& word);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -100,6 +100,7 @@ WordSearchDialog::WordSearchDialog(const Lexicon& lexicon, Settings& settings, U
   connect(clear_, &QPushButton::clicked, this, &WordSearchDialog::Clear);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(help, &QPushButton::clicked, this, &WordSearchDialog::helpRequested);
+  connect(list_, &PagedListBox::wordDoubleClicked, this, &WordSearchDialog::wordDoubleClicked);
 
   TypeButton(choices.type)->setChecked(true);
   (choices.by_length ? by_length_ : alphabetical_)->setChecked(true);

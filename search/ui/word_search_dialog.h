@@ -50,6 +50,8 @@ class WordSearchDialog : public QDialog {
 
  signals:
   void helpRequested();
+  // A result was double-clicked: the word, without its marks.
+  void wordDoubleClicked(const QString& word);
 
  private:
   void Search();

@@ -2,6 +2,9 @@
 
 #include <QList>
 #include <string>
+#include <utility>
+
+#include "engine/letters.h"
 
 namespace tavrune {
 
@@ -49,6 +52,28 @@ bool ControlBar::focusNextPrevChild(bool next) {
   const qsizetype to = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
   chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;
+}
+
+void ControlBar::SetDefiner(Definer definer) {
+  definer_ = std::move(definer);
+  UpdateDefinition();
+}
+
+void ControlBar::UpdateDefinition() {
+  if (!definer_ || doc_.EntryCount() == 0 || !AnswersComplete()) {
+    slide_.SetDefinition(QString());
+    return;
+  }
+  std::vector<std::string> words;
+  if (!doc_.IsAnagramType()) {
+    words.emplace_back(doc_.CurrentEntry());
+  } else {
+    for (const std::string& line : AnswerLines()) {
+      std::string word = WordShownIn(line);
+      if (!word.empty() && line != kNoAnswers) words.push_back(std::move(word));
+    }
+  }
+  slide_.SetDefinition(definer_(words));
 }
 
 void ControlBar::ShowMainWord() {

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "study/ui/slide_widgets.h"
 #include "wordlist/tavrune_doc.h"
@@ -31,6 +34,11 @@ class ControlBar : public QWidget {
   virtual void Previous() = 0;
   virtual void Next() = 0;
 
+  // The definition line of the first of `words` that has one; without a
+  // definer no definition shows.
+  using Definer = std::function<QString(const std::vector<std::string>& words)>;
+  void SetDefiner(Definer definer);
+
  signals:
   // The answer counts changed.
   void countsChanged();
@@ -41,6 +49,15 @@ class ControlBar : public QWidget {
   void ShowMainWord();
   // The list the first (or only) group of answers goes to.
   MSlideWnd::ListBit FirstList() const;
+  // Whether the current word's answers are all out, so its definition may
+  // show without giving any away.
+  virtual bool AnswersComplete() const = 0;
+  // The current word's answers as the bar holds them.
+  virtual std::vector<std::string> AnswerLines() const = 0;
+  // Shows the definition under the answers, or takes it away, as
+  // AnswersComplete says. An anagram entry is a rack, so its answers are
+  // defined instead.
+  void UpdateDefinition();
   // Tab and Shift+Tab go round the bar's enabled controls: the bar is all
   // the keyboard can reach in the view.
   bool focusNextPrevChild(bool next) override;
@@ -51,6 +68,7 @@ class ControlBar : public QWidget {
 
  private:
   int list_count_;
+  Definer definer_;
 };
 
 // A word or answer line (8-bit letters) as the widgets show it.

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "inspect/ui/word_inspector_window.h"
 #include "print/ui/print_support.h"
 #include "resources/string_table.h"
 #include "study/ui/help_window.h"
@@ -217,6 +218,14 @@ std::span<const MMainFrame::CommandEntry> MMainFrame::Commands() {
       {kShowTiles, "Show T&iles", "Show the word as letter tiles\nShow Tiles", "", "",
        [](Frame& f) { f.view_->ToggleTiles(); }, nullptr,
        [](const Frame& f) { return f.view_->ShowsTiles(); }},
+      {kShowDefinitions, "Show De&finitions",
+       "Show the word's first definition once its answers are all shown\nShow Definitions", "",
+       "",
+       [](Frame& f) {
+         f.context_.app.SetShowDefinitions(!f.context_.app.ShowDefinitions());
+         f.ApplyShowDefinitions();
+       },
+       nullptr, [](const Frame& f) { return f.context_.app.ShowDefinitions(); }},
       {kDictionary, "&Dictionary...", "Choose the dictionary\nDictionary", "", "",
        [](Frame& f) { f.ChangeDictionary(); }},
       {kShowWelcome, "Show &Welcome", "Show the welcome tips when the program starts\nShow Welcome",
@@ -225,6 +234,13 @@ std::span<const MMainFrame::CommandEntry> MMainFrame::Commands() {
       {kWordSearch, "Word &Search...",
        "Search words based on patterns, anagrams and build\nWord Search", "", "word_search",
        [](Frame& f) { f.WordSearch(); }},
+      {kWordInspector, "Word &Inspector...",
+       "Show everything about one word, with its definitions\nWord Inspector", "", "",
+       [](Frame& f) {
+         const MTavruneDoc& doc = f.context_.doc;
+         f.InspectWord(f.inspector_ == nullptr && HasEntries(doc) ? Latin1(doc.CurrentEntry())
+                                                                   : QString());
+       }},
       {kWordJudge, "Word &Judge...", "Judge a play\nWord Judge", "", "",
        [](Frame& f) { f.OpenWordJudge(); }},
       {kQuizHistory, "Quiz &History...", "Show the quiz history\nQuiz History", "", "",
@@ -266,6 +282,8 @@ MMainFrame::MMainFrame(StudyContext context, QWidget* parent)
   view_ = new MTavruneView(context_.doc, context_.prompt, this);
   setCentralWidget(view_);
   connect(view_, &MTavruneView::panesChanged, this, &MMainFrame::UpdatePanes);
+  connect(view_, &MTavruneView::wordDoubleClicked, this, &MMainFrame::InspectWord);
+  ApplyShowDefinitions();
 
   context_.doc.AddObserver(this);
   context_.doc.SetSavePathChooser([this](const std::string&) { return ChooseSavePath(); });
@@ -278,6 +296,8 @@ MMainFrame::MMainFrame(StudyContext context, QWidget* parent)
 MMainFrame::~MMainFrame() {
   context_.doc.SetSavePathChooser(nullptr);
   context_.doc.RemoveObserver(this);
+  // It borrows wordnet_, which goes before the window's children do.
+  delete inspector_;
 }
 
 void MMainFrame::CreateActions() {
@@ -349,9 +369,11 @@ void MMainFrame::CreateMenus() {
                kTileBackgroundColour, kMainWindowColour});
   AddCommands(options_menu_->addMenu(tr("&Font Size")), *this,
               {kFontSmall, kFontMedium, kFontLarge});
-  AddCommands(options_menu_, *this, {kShowTiles, kSeparator, kDictionary, kShowWelcome});
+  AddCommands(options_menu_, *this,
+              {kShowTiles, kShowDefinitions, kSeparator, kDictionary, kShowWelcome});
 
-  AddCommands(menuBar()->addMenu(tr("&Tools")), *this, {kWordSearch, kWordJudge, kQuizHistory});
+  AddCommands(menuBar()->addMenu(tr("&Tools")), *this,
+              {kWordSearch, kWordInspector, kWordJudge, kQuizHistory});
   AddCommands(menuBar()->addMenu(tr("&Help")), *this,
               {kHelpIndex, kHelpSearch, kSeparator, kAbout});
 
@@ -434,6 +456,9 @@ void MMainFrame::RemoveUnavailableCommands() {
 void MMainFrame::OnUpdate(int) {
   UpdatePanes();
   UpdateCommandStates();
+  if (inspector_ != nullptr && HasEntries(context_.doc)) {
+    inspector_->ListMoved(Latin1(context_.doc.CurrentEntry()));
+  }
 }
 
 void MMainFrame::OnTitleChanged() {

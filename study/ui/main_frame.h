@@ -5,11 +5,14 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 
 #include "engine/random_source.h"
+#include "inspect/word_facts.h"
+#include "inspect/wordnet.h"
 #include "study/application_state.h"
 #include "study/recent_files.h"
 #include "wordlist/predefined_catalog.h"
@@ -24,6 +27,7 @@ namespace tavrune {
 
 class HelpWindow;
 class MTavruneView;
+class WordInspectorWindow;
 
 // Everything of the study program the main window works with; it outlives
 // the window.
@@ -93,9 +97,11 @@ enum class Command {
   kFontMedium,
   kFontLarge,
   kShowTiles,
+  kShowDefinitions,
   kDictionary,
   kShowWelcome,
   kWordSearch,
+  kWordInspector,
   kWordJudge,
   kQuizHistory,
   kHelpIndex,
@@ -156,6 +162,12 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   QMenu* OptionsMenu() const { return options_menu_; }
   QToolBar* ToolBar() const { return tool_bar_; }
   MTavruneView* View() const { return view_; }
+  // Tools > Word Inspector's window, which follows the list; null until
+  // first opened.
+  WordInspectorWindow* Inspector() const { return inspector_; }
+  // Opens the word inspector of the window that asks (a modal dialog, else
+  // this) on `word`; an empty word keeps what it shows.
+  void InspectWord(const QString& word);
 
   // DocumentObserver
   void OnUpdate(int hint) override;
@@ -236,6 +248,12 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void GoToWordWithAnswer(bool next);
 
   void WordSearch();
+  // The inspector over the current lexicon, with the source lists loaded.
+  std::unique_ptr<WordInspector> MakeInspector();
+  // The WordNet files, opened on first need.
+  WordNet& Definitions();
+  // Options > Show Definitions as the view should follow it.
+  void ApplyShowDefinitions();
   void ChangeDictionary();
   void OpenWordJudge();
   // Tools > Quiz History, and the list of missed words it may ask for.
@@ -260,6 +278,8 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   QLabel* message_pane_ = nullptr;
   std::array<QLabel*, kPaneCount> panes_{};
   MTavruneView* view_ = nullptr;
+  std::unique_ptr<WordNet> wordnet_;
+  WordInspectorWindow* inspector_ = nullptr;
 };
 
 }  // namespace tavrune

@@ -87,6 +87,7 @@ bool MMainFrame::SearchCustomList(WordCollection& working, bool customize) {
                           ReadSetting(app.GetSettings(), setting::general::kBuildBuild) != 0, this);
   connect(&dialog, &CustomListDialog::helpRequested, this,
           [this] { OpenManual(QStringLiteral("custom-list")); });
+  connect(&dialog, &CustomListDialog::wordDoubleClicked, this, &MMainFrame::InspectWord);
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -128,6 +128,7 @@ void QuizBar::ShowWord() {
     answer_counts_ = {left.Count(), right.Count()};
     total_ = left.Count() + right.Count();
   }
+  UpdateDefinition();
   UpdateButtons();
   emit countsChanged();
 }
@@ -241,12 +242,19 @@ void QuizBar::Verify() {
     doc_.RecordQuizResult(accepted, total_, missed);
   }
   verified_ = true;
+  UpdateDefinition();
   buttons_[kAccept]->setEnabled(false);
   buttons_[kVerify]->setEnabled(false);
   buttons_[kAccept]->setDefault(false);
   buttons_[kNext]->setDefault(true);
   buttons_[kNext]->setFocus();
   message_timer_->Stop();
+}
+
+std::vector<std::string> QuizBar::AnswerLines() const {
+  std::vector<std::string> lines = answers_[0];
+  lines.insert(lines.end(), answers_[1].begin(), answers_[1].end());
+  return lines;
 }
 
 void QuizBar::ShowMessage(const QString& text, bool timed) {

@@ -56,6 +56,8 @@ class QuizBar : public ControlBar {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool AnswersComplete() const override { return verified_; }
+  std::vector<std::string> AnswerLines() const override;
   // Puts a right answer into its list; false with "Unacceptable!" else.
   bool CheckAnswer(const std::string& answer);
   // Every answer in its list, ticked when the player gave it.

@@ -120,6 +120,7 @@ void SlideBar::ShowWord() {
     }
     if (intervals_.answer_ms() == 0) ShowAllAnswers();
   }
+  UpdateDefinition();
   UpdateButtons();
   emit countsChanged();
 }
@@ -134,6 +135,7 @@ void SlideBar::AddEntry(int index) {
 void SlideBar::ShowNextAnswer() {
   if (last_shown_ + 1 >= EntryCount()) return;
   AddEntry(++last_shown_);
+  UpdateDefinition();
 }
 
 void SlideBar::HideLastAnswer() {
@@ -143,6 +145,7 @@ void SlideBar::HideLastAnswer() {
                                                               : MSlideWnd::kRight;
   slide_.RemoveEntry(list, Latin1(entries_[last_shown_]));
   --last_shown_;
+  UpdateDefinition();
 }
 
 void SlideBar::ShowAllAnswers() {

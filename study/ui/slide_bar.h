@@ -87,6 +87,8 @@ class SlideBar : public ControlBar {
   enum ButtonIndex { kPrevious, kStart, kNext, kDelete, kHide, kStop, kShow, kUndelete };
 
  private:
+  bool AnswersComplete() const override { return last_shown_ + 1 >= EntryCount(); }
+  std::vector<std::string> AnswerLines() const override { return entries_; }
   // The timer's period when a show starts: the answer interval unless it is
   // 0 (or the bar has no answers), else the word interval.
   int StartPeriod() const;

@@ -1,11 +1,15 @@
 #include "study/ui/slide_widgets.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+
+#include "engine/letters.h"
+#include "study/ui/control_bar.h"
 
 namespace tavrune {
 namespace {
@@ -30,9 +34,16 @@ void DrawCheckMark(QPainter& painter, QPoint top_left) {
   painter.restore();
 }
 
+// At most this many lines of definition under the answers.
+constexpr int kDefinitionLines = 3;
+
 }  // namespace
 
 // --- WordDisplay ---
+
+void WordDisplay::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
 
 void WordDisplay::SetPixelSize(int size) {
   size_ = size;
@@ -193,6 +204,21 @@ slide::Size MStaticMatrix::PreferredSize() const {
   return slide::ListSize(metrics_, 1, slide::kInitialRows);
 }
 
+int MStaticMatrix::EntryAt(QPoint point) const {
+  const int pitch = slide::kListSpacing + metrics_.row_height;
+  const int y = point.y() - slide::kListMargin;
+  if (y < 0 || pitch <= 0 || y % pitch >= metrics_.row_height) return -1;
+  const int row = y / pitch;
+  const int index = first_row_ + row;
+  return row < VisibleRowCount() && index < Count() ? index : -1;
+}
+
+void MStaticMatrix::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const int index = EntryAt(event->position().toPoint());
+  if (index >= 0) emit entryDoubleClicked(index);
+}
+
 bool MStaticMatrix::ScrollBarShown() const { return !scroll_bar_->isHidden(); }
 
 int MStaticMatrix::VisibleRowCount() const {
@@ -306,13 +332,24 @@ void MStaticMatrix::paintEvent(QPaintEvent* event) {
 // --- MSlideWnd ---
 
 MSlideWnd::MSlideWnd(const Setup& setup, QWidget* parent)
-    : QWidget(parent), setup_(setup), sizes_(slide::FontSizesFor(setup.font_size)) {
+    : QWidget(parent),
+      setup_(setup),
+      sizes_(slide::FontSizesFor(setup.font_size)),
+      definition_(new QLabel(this)) {
   setObjectName(QStringLiteral("MSlideWnd"));
   if (setup_.tiles) {
     word_ = new MRackUI(setup_.draggable, this);
   } else {
     word_ = new MStatic(this);
   }
+  connect(word_, &WordDisplay::doubleClicked, this, [this] { EmitWord(word_->Text()); });
+  definition_->setObjectName(QStringLiteral("Definition"));
+  definition_->setTextFormat(Qt::PlainText);
+  definition_->setWordWrap(true);
+  definition_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  definition_->setAutoFillBackground(true);
+  definition_->setMargin(slide::kListMargin);
+  definition_->hide();
   word_->SetPlaces(setup_.word_places);
   ApplyFontSize();
   ApplyColours();
@@ -329,6 +366,8 @@ void MSlideWnd::ShowLists(int bits) {
     if ((bits & bit) == 0 || List(bit) != nullptr) continue;
     auto* list = new MStaticMatrix(this);
     list->setAccessibleName(tr(kNames[Slot(bit)]));
+    connect(list, &MStaticMatrix::entryDoubleClicked, this,
+            [this, list](int index) { EmitWord(list->Entry(index)); });
     lists_[Slot(bit)] = list;
     list->show();
   }
@@ -364,6 +403,25 @@ void MSlideWnd::SetWord(const QString& text) {
   Layout();
 }
 
+void MSlideWnd::SetDefinition(const QString& text) {
+  if (text == definition_->text() && definition_->isVisibleTo(this) == !text.isEmpty()) return;
+  definition_->setText(text);
+  // Three lines show; a longer sense is read whole in the tip.
+  definition_->setToolTip(text);
+  definition_->setVisible(!text.isEmpty());
+  Layout();
+}
+
+QString MSlideWnd::Definition() const {
+  return definition_->isVisibleTo(this) ? definition_->text() : QString();
+}
+
+void MSlideWnd::EmitWord(const QString& shown) {
+  if (shown == QLatin1String(kNoAnswers)) return;
+  const std::string word = WordShownIn(shown.toLatin1().toStdString());
+  if (!word.empty()) emit wordDoubleClicked(QString::fromStdString(word));
+}
+
 QString MSlideWnd::TileArrangement() const { return setup_.tiles ? word_->Text() : QString(); }
 
 void MSlideWnd::SetFontSize(int font_size) {
@@ -395,6 +453,11 @@ void MSlideWnd::ApplyColours() {
   for (MStaticMatrix* list : lists_) {
     if (list != nullptr) list->SetColours(c.slide_background, c.slide_foreground);
   }
+  // In the answers' colours, which the player chose to read well together.
+  QPalette palette = definition_->palette();
+  palette.setColor(QPalette::Window, c.slide_background);
+  palette.setColor(QPalette::WindowText, c.slide_foreground);
+  definition_->setPalette(palette);
   update();
 }
 
@@ -423,13 +486,27 @@ void MSlideWnd::Layout() {
   const int g = slide::kAreaGap;
   const slide::Size word = word_->PreferredSize();
   word_->setGeometry((width() - word.width) / 2, m, word.width, word.height);
+  // The definition takes its lines from the bottom of the answers' room.
+  int definition_height = 0;
+  if (!definition_->isHidden()) {
+    // As wide as its text needs, up to the area's width, wrapped beyond.
+    const int line_width = definition_->fontMetrics().horizontalAdvance(definition_->text()) +
+                           2 * definition_->margin() + 1;
+    const int box_width = std::clamp(line_width, 1, std::max(1, width() - 2 * m));
+    definition_height = std::min(
+        definition_->heightForWidth(box_width),
+        definition_->fontMetrics().lineSpacing() * kDefinitionLines + 2 * definition_->margin());
+    definition_->setGeometry((width() - box_width) / 2, height() - m - definition_height, box_width,
+                             definition_height);
+    definition_height += g;
+  }
   const MStaticMatrix* any = lists_[0] != nullptr   ? lists_[0]
                              : lists_[1] != nullptr ? lists_[1]
                                                     : lists_[2];
   if (any == nullptr) return;
   const int list_width = any->PreferredSize().width;
   const int top = m + word.height + g;
-  const int available = height() - 2 * m - g - word.height;
+  const int available = height() - 2 * m - g - word.height - definition_height;
   const int list_height = slide::FittedListHeight(available, any->Metrics().row_height);
   if (MStaticMatrix* middle = List(kMiddle)) {
     middle->setGeometry((width() - list_width) / 2, top, list_width, list_height);

@@ -10,6 +10,7 @@
 
 #include "study/slide_geometry.h"
 
+class QLabel;
 class QScrollBar;
 
 namespace tavrune {
@@ -31,8 +32,12 @@ class WordDisplay : public QWidget {
   // Face (panel or tile), letters, and what lies around them.
   void SetColours(const QColor& face, const QColor& text, const QColor& background);
 
+ signals:
+  void doubleClicked();
+
  protected:
   QFont WordFont() const;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   int size_ = 34;
   int places_ = slide::kMinimumPlaces;
@@ -114,8 +119,14 @@ class MStaticMatrix : public QWidget {
   int VisibleRowCount() const;
   int FirstVisibleRow() const { return first_row_; }
   bool ScrollBarShown() const;
+  // The entry drawn at `point`; -1 where there is none.
+  int EntryAt(QPoint point) const;
+
+ signals:
+  void entryDoubleClicked(int index);
 
  protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
@@ -169,6 +180,9 @@ class MSlideWnd : public QWidget {
 
   void SetWord(const QString& text);
   QString Word() const { return word_->Text(); }
+  // A line under the answers; empty hides it.
+  void SetDefinition(const QString& text);
+  QString Definition() const;
   // The tiles' letters in their current order; empty without tiles.
   QString TileArrangement() const;
   bool ShowsTiles() const { return setup_.tiles; }
@@ -180,6 +194,10 @@ class MSlideWnd : public QWidget {
   // At the font size asked for.
   slide::Size PreferredSize() const;
 
+ signals:
+  // The word or an answer was double-clicked: its letters, upper-cased.
+  void wordDoubleClicked(const QString& word);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -189,12 +207,14 @@ class MSlideWnd : public QWidget {
   void ApplyColours();
   void ApplyFontSize();
   void Layout();
+  void EmitWord(const QString& shown);
 
   Setup setup_;
   // The pixel sizes shown, fitted to the width.
   slide::FontSizes sizes_;
   WordDisplay* word_;
   std::array<MStaticMatrix*, 3> lists_{};
+  QLabel* definition_;
 };
 
 }  // namespace tavrune

@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "inspect/inspect_messages.h"
 #include "resources/program_info.h"
+#include "resources/string_table.h"
 #include "study/ui/study_pictures.h"
 
 namespace tavrune {
@@ -33,6 +36,12 @@ StudyAboutBox::StudyAboutBox(const QString& lexicon_lines, QWidget* parent) : QD
   auto* frame_layout = new QVBoxLayout(frame);
   frame_layout->addWidget(lexicons_);
 
+  notice_ = new QLabel(QString::fromStdString(MessageText(kWordNetNoticeText)), this);
+  notice_->setTextFormat(Qt::PlainText);
+  notice_->setWordWrap(true);
+  // As wide as the logo, so the notice wraps instead of widening the box.
+  notice_->setFixedWidth(std::max(logo->sizeHint().width(), frame->sizeHint().width()));
+
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
   ok->setDefault(true);
@@ -42,6 +51,7 @@ StudyAboutBox::StudyAboutBox(const QString& lexicon_lines, QWidget* parent) : QD
   layout->addWidget(logo, 0, Qt::AlignHCenter);
   layout->addWidget(program_, 0, Qt::AlignHCenter);
   layout->addWidget(frame);
+  layout->addWidget(notice_);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }

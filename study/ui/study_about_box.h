@@ -7,8 +7,8 @@ class QLabel;
 
 namespace tavrune {
 
-// Help > About: the program's name and version, and one line per lexicon
-// found beside the program.
+// Help > About: the program's name and version, one line per lexicon found
+// beside the program, and the notice the WordNet licence asks for.
 class StudyAboutBox : public QDialog {
   Q_OBJECT
 
@@ -17,10 +17,12 @@ class StudyAboutBox : public QDialog {
 
   QLabel* ProgramLine() const { return program_; }
   QLabel* LexiconLines() const { return lexicons_; }
+  QLabel* Notice() const { return notice_; }
 
  private:
   QLabel* program_;
   QLabel* lexicons_;
+  QLabel* notice_;
 };
 
 // "Tavrune Version 3.2", the title line of the About box and the banner.

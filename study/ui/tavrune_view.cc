@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "study/ui/quiz_bar.h"
 #include "study/ui/slide_bar.h"
@@ -106,11 +107,18 @@ void MTavruneView::Rebuild() {
                         this);
   }
   connect(bar_, &ControlBar::countsChanged, this, &MTavruneView::panesChanged);
+  connect(slide_, &MSlideWnd::wordDoubleClicked, this, &MTavruneView::wordDoubleClicked);
   Layout();
   bar_->show();
   slide_->show();
   bar_->ShowWord();
+  bar_->SetDefiner(definer_);
   if (hasFocus()) bar_->setFocus();
+}
+
+void MTavruneView::SetDefiner(ControlBar::Definer definer) {
+  definer_ = std::move(definer);
+  if (bar_ != nullptr) bar_->SetDefiner(definer_);
 }
 
 void MTavruneView::Layout() {

@@ -6,12 +6,12 @@
 #include <array>
 
 #include "study/settings_table.h"
+#include "study/ui/control_bar.h"
 #include "study/ui/slide_widgets.h"
 #include "wordlist/tavrune_doc.h"
 
 namespace tavrune {
 
-class ControlBar;
 class QuizBar;
 class SlideBar;
 
@@ -58,6 +58,8 @@ class MTavruneView : public QWidget, public DocumentObserver {
   void SetColour(Colour colour, Rgb value);
   void SetIntervals(int word_ms, int answer_ms);
   bool ShowProbabilityFactor() const { return show_probability_; }
+  // Definitions under the answers once they are all out; null shows none.
+  void SetDefiner(ControlBar::Definer definer);
   void SetStatusSwitches(bool answer_counts, bool probability_factor);
 
   // The Options commands: each opens its dialog and applies what changed.
@@ -87,6 +89,8 @@ class MTavruneView : public QWidget, public DocumentObserver {
  signals:
   // The status-pane values may have changed.
   void panesChanged();
+  // A word or answer of the slide area was double-clicked.
+  void wordDoubleClicked(const QString& word);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -113,6 +117,7 @@ class MTavruneView : public QWidget, public DocumentObserver {
   bool tiles_ = false;
   bool show_answer_counts_ = false;
   bool show_probability_ = false;
+  ControlBar::Definer definer_;
   MSlideWnd* slide_ = nullptr;
   ControlBar* bar_ = nullptr;
 };

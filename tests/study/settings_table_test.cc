@@ -28,6 +28,7 @@ class SeedingSettings : public MemorySettings {
 const std::map<std::string, std::string>& ExpectedDefaults() {
   static const std::map<std::string, std::string> defaults = {
       {"General/ShowWelcome", "1"},
+      {"General/ShowDefinitions", "0"},
       {"General/Source", "1"},
       {"General/BuildBuild", "0"},
       {"PredefinedList/Category", "2Letter"},

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStringList>
 #include <memory>
 #include <string>
@@ -132,6 +133,45 @@ TEST_F(SlideShowTest, TabGoesRoundEveryEnabledButtonAndEscapeOrSpaceStopsTheShow
   // Stopped, Space is the focused button's again.
   QTest::keyClick(bar.focusWidget(), Qt::Key_Space);
   EXPECT_EQ(doc_->EntryCount(), 5);
+}
+
+TEST_F(SlideShowTest, TheDefinitionComesWithTheLastAnswerAndGoesWithIt) {
+  SlideBar& bar = Show({"ACT", "TOE"}, ListType::kAnagrams);
+  view_->SetDefiner([](const std::vector<std::string>& words) {
+    return QString::fromStdString("means " + words.front() + " of " + std::to_string(words.size()));
+  });
+  MSlideWnd& slide = *view_->Slide();
+  EXPECT_EQ(slide.Definition(), "");
+  bar.ShowNextAnswer();
+  bar.ShowNextAnswer();
+  EXPECT_EQ(slide.Definition(), "");
+  bar.ShowNextAnswer();
+  EXPECT_EQ(slide.Definition(), "means ACT of 3");
+  bar.HideLastAnswer();
+  EXPECT_EQ(slide.Definition(), "");
+  bar.ShowAllAnswers();
+  bar.Next();
+  EXPECT_EQ(slide.Definition(), "");
+  view_->SetDefiner(nullptr);
+  bar.ShowAllAnswers();
+  EXPECT_EQ(slide.Definition(), "");
+}
+
+TEST_F(SlideShowTest, DoubleClickingTheWordOrAnAnswerNamesItsWord) {
+  SlideBar& bar = Show({"ACT"}, ListType::kAnagrams);
+  bar.ShowAllAnswers();
+  view_->resize(view_->sizeHint());
+  view_->show();
+  QSignalSpy spy(view_.get(), &MTavruneView::wordDoubleClicked);
+  MStaticMatrix* answers = view_->Slide()->List(MSlideWnd::kMiddle);
+  const int row_height = answers->Metrics().row_height;
+  QTest::mouseDClick(answers, Qt::LeftButton, {},
+                     QPoint(40, slide::CellTop(1, 0, row_height) + row_height / 2));
+  QTest::mouseDClick(answers, Qt::LeftButton, {}, QPoint(40, answers->height() - 2));
+  QTest::mouseDClick(view_->Slide()->findChild<WordDisplay*>(), Qt::LeftButton);
+  ASSERT_EQ(spy.count(), 2);
+  EXPECT_EQ(spy.at(0).at(0).toString(), "CAT");
+  EXPECT_EQ(spy.at(1).at(0).toString(), "ACT");
 }
 
 TEST(SlideWidgetsTest, TilesAreDraggedIntoPlaceAndBackWhenDroppedOutside) {

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,16 +21,19 @@
 #include <set>
 
 #include "engine/lexicon_builder.h"
+#include "inspect/ui/word_inspector_window.h"
 #include "judge/ui/word_judge_dialog.h"
 #include "search/ui/custom_list_dialog.h"
 #include "study/frame_state.h"
 #include "study/settings_table.h"
 #include "study/ui/control_bar.h"
 #include "study/ui/help_window.h"
+#include "study/ui/quiz_bar.h"
 #include "study/ui/single_instance.h"
 #include "study/ui/tavrune_view.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
+#include "tests/support/wordnet_fixture.h"
 #include "tests/ui/qt_test_app.h"
 #include "wordlist/ui/predefined_lists_dialog.h"
 
@@ -291,6 +295,55 @@ TEST_F(StudyProgramTest, ViewQuizSwitchesToTheQuizBarAndBack) {
   Frame().Run(Command::kSlideShowHooks);
   EXPECT_EQ(Frame().View()->Quiz(), nullptr);
   EXPECT_FALSE(Frame().Action(Command::kQuizHooks)->isChecked());
+}
+
+TEST_F(StudyProgramTest, WordInspectorOpensOnTheWordAndFollowsTheListWhenAsked) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  SavedList();
+  Frame().Run(Command::kWordInspector);
+  WordInspectorWindow* inspector = Frame().Inspector();
+  ASSERT_NE(inspector, nullptr);
+  EXPECT_TRUE(inspector->isVisible());
+  EXPECT_FALSE(inspector->isModal());
+  const QString first = Latin1(Doc().CurrentEntry());
+  EXPECT_EQ(inspector->ShownWord(), first);
+
+  Frame().Run(Command::kNext);
+  EXPECT_EQ(inspector->ShownWord(), first);
+  inspector->FollowBox()->click();
+  Frame().Run(Command::kNext);
+  EXPECT_EQ(inspector->ShownWord(), Latin1(Doc().CurrentEntry()));
+
+  emit Frame().View()->wordDoubleClicked("CATS");
+  EXPECT_EQ(Frame().Inspector(), inspector);
+  EXPECT_EQ(inspector->ShownWord(), "CATS");
+}
+
+TEST_F(StudyProgramTest, ShowDefinitionsPutsTheFirstSenseUnderTheAnswersAfterVerify) {
+  const std::string wordnet = folder_.File("wordnet");
+  std::filesystem::create_directories(wordnet);
+  testing::WordNetFixture()
+      .Sense("noun", "qi", 'n', "the circulating life energy")
+      .Sense("noun", "qi", 'n', "a second sense")
+      .Write(wordnet);
+  qputenv("TAVRUNE_WORDNET_DIR", QByteArray::fromStdString(wordnet));
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  SavedList();
+  Frame().Run(Command::kQuizHooks);
+  while (Doc().CurrentEntry() != "QI") Frame().Run(Command::kNext);
+  const MSlideWnd& slide = *Frame().View()->Slide();
+  Frame().View()->Quiz()->Verify();
+  EXPECT_EQ(slide.Definition(), "");
+
+  Frame().Run(Command::kShowDefinitions);
+  EXPECT_TRUE(Frame().Action(Command::kShowDefinitions)->isChecked());
+  EXPECT_EQ(settings_.GetInt("General", "ShowDefinitions", -1), 1);
+  EXPECT_EQ(slide.Definition(), "noun: the circulating life energy");
+  Frame().Run(Command::kPrevious);
+  EXPECT_EQ(slide.Definition(), "");
+  qunsetenv("TAVRUNE_WORDNET_DIR");
 }
 
 TEST_F(StudyProgramTest, ClosingWritesTheSettingsBack) {

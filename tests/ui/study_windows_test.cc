@@ -51,6 +51,9 @@ TEST_F(StudyWindowsTest, AboutBoxNamesVersionAndLexicons) {
   const auto* frame = qobject_cast<QGroupBox*>(about.LexiconLines()->parentWidget());
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(frame->title(), "Lexicons:");
+  EXPECT_TRUE(
+      about.Notice()->text().startsWith("Definitions from WordNet 3.0 Copyright 2006 by "
+                                        "Princeton University."));
 }
 
 TEST_F(StudyWindowsTest, BannerIsBorderlessAndCentred) {

@@ -5,11 +5,14 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <memory>
 
+#include "search/ui/paged_list_box.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/ui/qt_test_app.h"
@@ -62,6 +65,26 @@ TEST_F(WordSearchDialogTest, SpacedInputFindsTheAnagramsOrSaysWhatIsWrong) {
   QTest::mouseClick(dialog.ClearButton(), Qt::LeftButton);
   EXPECT_TRUE(dialog.InputEdit()->text().isEmpty());
   EXPECT_EQ(dialog.CountLabel()->text(), "0");
+}
+
+TEST_F(WordSearchDialogTest, DoubleClickingAResultNamesItsWordWithoutItsMark) {
+  WordSearchDialog dialog(lexicon_, settings_, prompt_,
+                          [](const WordCollection& words, WordCollection& marked) {
+                            for (int i = 0; i < words.Count(); ++i) {
+                              marked.Append(std::string(words[i]) + "#");
+                            }
+                          });
+  QTest::mouseClick(dialog.TypeButton(WordSearchType::kAnagram), Qt::LeftButton);
+  QTest::keyClicks(dialog.InputEdit(), "tae");
+  QTest::mouseClick(dialog.SearchButton(), Qt::LeftButton);
+  dialog.show();
+  QSignalSpy spy(&dialog, &WordSearchDialog::wordDoubleClicked);
+  QListWidget* rows = dialog.Results()->Rows();
+  ASSERT_EQ(rows->item(1)->text(), "TEA#");
+  QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {},
+                     rows->visualItemRect(rows->item(1)).center());
+  ASSERT_EQ(spy.count(), 1);
+  EXPECT_EQ(spy.takeFirst().at(0).toString(), "TEA");
 }
 
 }  // namespace
