@@ -1,5 +1,7 @@
 #include "cardbox/cardbox_study.h"
 
+#include <filesystem>
+
 #include "cardbox/cardbox_clock.h"
 #include "resources/string_table.h"
 
@@ -33,6 +35,10 @@ ListType ListTypeOfCard(CardKind kind) {
       return ListType::kBuild;
   }
   return ListType::kAnagrams;
+}
+
+std::string CardboxLexiconName(LexiconId id) {
+  return std::filesystem::path(LexiconFileName(id)).stem().string();
 }
 
 std::string DeckTitle(const Deck& deck) {

@@ -9,6 +9,7 @@
 
 #include "cardbox/card.h"
 #include "cardbox/cardbox.h"
+#include "engine/lexicon_id.h"
 #include "wordlist/list_settings.h"
 
 namespace tavrune {
@@ -33,7 +34,7 @@ inline constexpr int kExported = 40221;
 inline constexpr int kSpread = 40222;
 inline constexpr int kShifted = 40223;
 inline constexpr int kBadDayList = 40224;
-inline constexpr int kNoFile = 40225;
+inline constexpr int kNoQuizType = 40225;
 inline constexpr int kEmptyDeck = 40226;
 }  // namespace cardbox_text
 
@@ -50,6 +51,9 @@ struct CardboxNote {
 // has no quiz.
 std::optional<CardKind> CardKindOfList(ListType type);
 ListType ListTypeOfCard(CardKind kind);
+// The name a lexicon's cards carry: its file's name without the extension,
+// as the command line names it ("UKNA").
+std::string CardboxLexiconName(LexiconId id);
 // "UKNA Anagrams and Hooks".
 std::string DeckTitle(const Deck& deck);
 

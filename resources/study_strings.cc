@@ -108,7 +108,7 @@ constexpr StringEntry kStrings[] = {
     {40222, "%1 cards moved to later days; %2 due now."},
     {40223, "%1 cards due now."},
     {40224, "Please enter 1 to %1 whole numbers of days from 0 to %2, separated by spaces."},
-    {40225, "Please enter the name of the quiz file."},
+    {40225, "%1 does not say its quiz type (Anagrams.db, Hooks.db, Anagrams with Hooks.db or Build.db). Show a list of the type to import it as, then import again."},
     {40226, "The cardbox holds no cards of %1."},
     {40300, "No definition in WordNet"},
     {40301, "Definitions are off: WordNet 3.0 was not found in %1 (Debian package wordnet-base)."},

@@ -87,6 +87,8 @@ class MTavruneView : public QWidget, public DocumentObserver {
  signals:
   // The status-pane values may have changed.
   void panesChanged();
+  // The quiz verified an entry for the first time.
+  void wordVerified(const QString& entry, bool right);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

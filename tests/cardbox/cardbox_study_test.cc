@@ -42,6 +42,8 @@ TEST(CardKindOfListTest, QuizListTypesMakeCardsOfTheirOwnKindAndPlainListsNone) 
     EXPECT_EQ(ListTypeOfCard(*kind), type);
   }
   EXPECT_FALSE(CardKindOfList(ListType::kList));
+  EXPECT_EQ(CardboxLexiconName(LexiconId::kUKNA), "UKNA");
+  EXPECT_EQ(CardboxLexiconName(LexiconId::kNAF), "NAF");
   EXPECT_EQ(DeckTitle({"UKNA", CardKind::kAnagramsAndHooks}), "UKNA Anagrams and Hooks");
 }
 
