@@ -2,20 +2,19 @@
 #define TAVRUNE_BENCH_BENCH_LEXICONS_H_
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "engine/lexicon.h"
 #include "engine/lexicon_id.h"
+#include "platform/data_folder.h"
 
 namespace tavrune::bench {
 
 // The folder of the running benchmark program, where the build puts the
 // default lexicons.
 inline std::string ProgramFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string("./") : exe.parent_path().string() + "/";
+  const std::string folder = RunningProgramFolder();
+  return folder.empty() ? std::string("./") : folder + "/";
 }
 
 // TAVRUNE_PROGRAM_DIR overrides the folder, for a build made without the

@@ -80,14 +80,17 @@ namespace {
 // lead to it. Then one backward pass sees an entry's child list and next
 // sibling before the entry itself, so no cycle is possible and depths and
 // walk counts come in order. Any surprise returns nothing, and the general
-// check decides.
-std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, uint32_t root) {
+// check decides. The same pass tells whether every list is alphabetical.
+std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, uint32_t root,
+                                             bool& lists_in_order) {
   const size_t n = edges.size();
   // Depth (high half) and walk count (low half) of the list from each
   // entry on, packed so that reading a child's costs one memory access.
   auto facts = std::make_unique_for_overwrite<uint64_t[]>(n);
   facts[0] = 0;
   constexpr uint64_t kSaturated = uint64_t{kMaxWalkSteps} + 1;
+  char next_letter = 0;  // of entry i + 1
+  bool out_of_order = false;
   for (size_t i = n - 1; i >= 2; --i) {
     const uint32_t e = edges[i];
     const uint32_t child = edge::Child(e);
@@ -107,19 +110,31 @@ std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, ui
     }
     if (d > kMaxGraphDepth) return std::nullopt;
     facts[i] = (d << 32) | std::min(s, kSaturated);
+    // Without a branch: whether an entry closes its list is no pattern.
+    out_of_order |= (letter > next_letter) & !last;
+    next_letter = letter;
   }
   const uint64_t steps = facts[root] & 0xFFFFFFFF;
   if (steps > kMaxWalkSteps) return std::nullopt;
+  lists_in_order = !out_of_order;
   return static_cast<uint32_t>(steps);
 }
 
 }  // namespace
 
-std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
+std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges, bool* lists_in_order) {
   const size_t n = edges.size();
+  bool in_order = true;
+  if (lists_in_order == nullptr) lists_in_order = &in_order;
+  *lists_in_order = true;
   if (n <= 1) return 0;
   if (const uint32_t root = edge::Child(edges[1]); root > 1 && root < n) {
-    if (const auto steps = ValidateForwardGraph(edges, root)) return steps;
+    if (const auto steps = ValidateForwardGraph(edges, root, *lists_in_order)) return steps;
+  }
+  for (size_t i = 2; i + 1 < n; ++i) {
+    if (!edge::IsLast(edges[i]) && edge::Letter(edges[i]) > edge::Letter(edges[i + 1])) {
+      *lists_in_order = false;
+    }
   }
 
   // Index of the last entry that closes a list: a list starting after it
@@ -184,6 +199,57 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges) {
   return steps[root];
 }
 
+namespace {
+
+// Puts the entries of one list in A-Z order. Stable, so of two entries with
+// one letter the one a scan met first still comes first.
+void SortList(uint32_t* first, uint32_t* end) {
+  for (uint32_t* e = first; e != end; ++e) *e &= ~edge::kLast;
+  std::stable_sort(first, end,
+                   [](uint32_t a, uint32_t b) { return edge::Letter(a) < edge::Letter(b); });
+  end[-1] |= edge::kLast;
+}
+
+}  // namespace
+
+// A file whose lists are not alphabetical would make every search that stops
+// at the first later letter miss words; its lists are sorted once here. A
+// list may be the tail of a longer one (a child pointing into the middle of
+// a run): the innermost tail is sorted in place and each longer list that
+// holds it gets a sorted copy at the end of the array.
+bool Lexicon::SortLists(std::vector<uint32_t>& edges) {
+  const size_t n = edges.size();
+  std::vector<uint8_t> is_head(n, 0);
+  for (size_t i = 1; i < n; ++i) {
+    if (const uint32_t child = edge::Child(edges[i]); child != 0) is_head[child] = 1;
+  }
+  std::vector<uint32_t> moved(n, 0);
+  std::vector<uint32_t> heads;
+  size_t run_start = 2;
+  for (size_t i = 2; i < n; ++i) {
+    if (!edge::IsLast(edges[i])) continue;
+    heads.clear();
+    for (size_t h = run_start; h <= i; ++h) {
+      if (is_head[h]) heads.push_back(static_cast<uint32_t>(h));
+    }
+    run_start = i + 1;
+    if (heads.empty()) continue;
+    for (size_t k = 0; k + 1 < heads.size(); ++k) {
+      const size_t copy = edges.size();
+      if (copy + (i + 1 - heads[k]) > size_t{edge::kChildMask} + 1) return false;
+      edges.insert(edges.end(), edges.begin() + heads[k], edges.begin() + i + 1);
+      SortList(edges.data() + copy, edges.data() + edges.size());
+      moved[heads[k]] = static_cast<uint32_t>(copy);
+    }
+    SortList(edges.data() + heads.back(), edges.data() + i + 1);
+  }
+  for (size_t i = 1; i < edges.size(); ++i) {
+    const uint32_t child = edge::Child(edges[i]);
+    if (child != 0 && moved[child] != 0) edges[i] = (edges[i] & ~edge::kChildMask) | moved[child];
+  }
+  return true;
+}
+
 Lexicon::Lexicon(std::FILE* file) { Load(file); }
 
 void Lexicon::Clear() {
@@ -231,8 +297,9 @@ std::span<const uint32_t> Lexicon::LettersBelow(bool build) const {
 
 bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {
   FixByteOrder(edges);
-  const std::optional<uint32_t> steps = ValidateGraph(edges);
-  if (!steps) return false;
+  bool lists_in_order = true;
+  const std::optional<uint32_t> steps = ValidateGraph(edges, &lists_in_order);
+  if (!steps || (!lists_in_order && !SortLists(edges))) return false;
   header_ = header;
   walk_steps_ = *steps;
   edges_ = std::move(edges);
@@ -256,15 +323,36 @@ bool Lexicon::Load(std::FILE* file) {
   return Accept(header, std::move(edges));
 }
 
-bool Lexicon::LoadFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
+bool Lexicon::Load(InputFile& file, FileStatus* read_status) {
+  Clear();
+  uint8_t raw[LexiconHeader::kSize];
+  size_t got = 0;
+  FileStatus status = file.Seek(0);
+  if (status.ok()) status = file.ReadFull(raw, sizeof raw, got);
+  std::optional<LexiconHeader> header;
+  if (status.ok() && got == sizeof raw) header = LexiconHeader::FromBytes(raw);
+  if (header && !EdgesFitFile(*header, file.Size())) header.reset();
+  std::vector<uint32_t> edges;
+  if (header) {
+    edges.resize(header->edge_count);
+    status = file.Seek(header->edge_offset);
+    if (status.ok()) status = file.ReadFull(edges.data(), edges.size() * 4, got);
+    // A file that shrank while it was read is as damaged as a short one.
+    if (got != edges.size() * 4) header.reset();
+  }
+  if (read_status != nullptr) *read_status = status;
+  return status.ok() && header && Accept(*header, std::move(edges));
+}
+
+bool Lexicon::LoadFile(const std::string& path, FileStatus* read_status) {
+  InputFile file;
+  const FileStatus opened = file.Open(path, true);
+  if (!opened.ok()) {
     Clear();
+    if (read_status != nullptr) *read_status = opened;
     return false;
   }
-  const bool ok = Load(file);
-  std::fclose(file);
-  return ok;
+  return Load(file, read_status);
 }
 
 bool Lexicon::LoadBytes(std::span<const uint8_t> bytes) {

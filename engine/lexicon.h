@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_io.h"
+
 namespace tavrune {
 
 class AnagramIndex;
@@ -28,7 +30,8 @@ constexpr char Letter(uint32_t e) { return static_cast<char>((e >> kLetterShift)
 constexpr bool EndsWord(uint32_t e) { return (e & kEndOfWord) != 0; }
 constexpr bool IsLast(uint32_t e) { return (e & kLast) != 0; }
 constexpr uint32_t Make(char letter, uint32_t child, bool ends_word, bool last) {
-  return (child & kChildMask) | (static_cast<uint32_t>(static_cast<unsigned char>(letter)) << kLetterShift) |
+  return (child & kChildMask) |
+         (static_cast<uint32_t>(static_cast<unsigned char>(letter)) << kLetterShift) |
          (ends_word ? kEndOfWord : 0) | (last ? kLast : 0);
 }
 }  // namespace edge
@@ -88,6 +91,9 @@ class GraphEdge {
 // entry that was not skipped.
 enum class WalkStep : uint8_t { kSkip, kStay, kBelow };
 
+// What a reader says of a file that was read whole and refused as a lexicon.
+inline constexpr const char* kDamagedLexiconReason = "not a valid lexicon file";
+
 // One lexicon file in memory: its header and its edge array, used as stored.
 class Lexicon {
  public:
@@ -100,10 +106,16 @@ class Lexicon {
   // range, a list without end, a cycle, a path deeper than kMaxGraphDepth,
   // a letter outside A-Z, more than kMaxWalkSteps entries on the walk of
   // all its words) is refused: the lexicon is left empty and false is
-  // returned. The caller keeps and closes the file.
+  // returned. The caller keeps and closes the file. Lists whose letters are
+  // not in A-Z order are sorted.
   bool Load(std::FILE* file);
-  // The same from a file name; false when it cannot be opened or is refused.
-  bool LoadFile(const std::string& path);
+  // The same from an open input file. On failure `read_status`, when
+  // given, holds why the file could not be read, and stays ok for a file
+  // that was read whole and refused.
+  bool Load(InputFile& file, FileStatus* read_status = nullptr);
+  // The same from a file name (a regular file); `read_status` also tells
+  // why it could not be opened.
+  bool LoadFile(const std::string& path, FileStatus* read_status = nullptr);
   // The same from the bytes of a whole file.
   bool LoadBytes(std::span<const uint8_t> bytes);
 
@@ -144,8 +156,9 @@ class Lexicon {
   // The list of first letters, 0 when there is none.
   uint32_t RootList() const { return IsLoaded() ? edge::Child(edges_[1]) : 0; }
   GraphEdge Entry(uint32_t i) const { return GraphEdge(edges_[i]); }
-  // The entry of `letter` in `list`, 0 when the list has none. Lists are
-  // alphabetical, so the scan stops at the first later letter.
+  // The entry of `letter` in `list`, 0 when the list has none. The loader
+  // leaves every list alphabetical, so the scan stops at the first later
+  // letter.
   uint32_t Follow(uint32_t list, char letter) const {
     if (list == 0) return 0;
     for (uint32_t i = list;; ++i) {
@@ -183,6 +196,9 @@ class Lexicon {
  private:
   void Clear();
   bool Accept(const LexiconHeader& header, std::vector<uint32_t> edges);
+  // Sorts every list of a valid graph; false when the sorted graph would
+  // not fit the child index.
+  static bool SortLists(std::vector<uint32_t>& edges);
 
   LexiconHeader header_;
   std::vector<uint32_t> edges_;
@@ -197,8 +213,10 @@ class Lexicon {
 // acyclic with no path longer than kMaxGraphDepth letters, every reachable
 // edge carries a letter A-Z, and a walk of every word visits at most
 // kMaxWalkSteps entries. One linear pass; returns that number of entries,
-// or nothing for a graph that fails.
-std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges);
+// or nothing for a graph that fails. `lists_in_order`, when given, tells
+// whether every list is alphabetical.
+std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges,
+                                      bool* lists_in_order = nullptr);
 
 }  // namespace tavrune
 

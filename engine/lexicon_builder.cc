@@ -1,11 +1,8 @@
 #include "engine/lexicon_builder.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <unordered_map>
 
 #include "engine/lexicon.h"
@@ -101,7 +98,8 @@ class GraphBuilder {
       const auto& arcs = nodes_[n].arcs;
       for (size_t k = 0; k < arcs.size(); ++k) {
         const uint32_t child = arcs[k].target == kNone ? 0 : start[arcs[k].target];
-        edges[start[n] + k] = edge::Make(arcs[k].letter, child, arcs[k].ends_word, k + 1 == arcs.size());
+        edges[start[n] + k] =
+            edge::Make(arcs[k].letter, child, arcs[k].ends_word, k + 1 == arcs.size());
       }
     }
     return edges;
@@ -211,24 +209,10 @@ std::vector<uint8_t> LexiconBuilder::Build(size_t* word_count) const {
   return bytes;
 }
 
-bool LexiconBuilder::WriteFile(const std::string& path, size_t* word_count) const {
-  return WriteFileAtomically(path, Build(word_count));
-}
-
-bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-  const std::string temp = path + ".tmp";
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (file == nullptr) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = (std::fflush(file) == 0) && ok;
-  ok = (std::fclose(file) == 0) && ok;
-  std::error_code ec;
-  if (ok) std::filesystem::rename(temp, path, ec);
-  if (!ok || ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+FileStatus LexiconBuilder::WriteFile(const std::string& path, size_t* word_count) const {
+  const std::vector<uint8_t> bytes = Build(word_count);
+  return WriteFileAtomically(
+      path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace tavrune

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_io.h"
+
 namespace tavrune {
 
 // Compiles a word list into a lexicon file: a minimal word graph (equal
@@ -31,9 +33,9 @@ class LexiconBuilder {
 
   // The complete file. Also reports how many distinct words it holds.
   std::vector<uint8_t> Build(size_t* word_count = nullptr) const;
-  // Writes the file through a temporary beside it, so an old file survives
-  // a failed write. False on any failure.
-  bool WriteFile(const std::string& path, size_t* word_count = nullptr) const;
+  // Writes the file with WriteFileAtomically, so an old file survives a
+  // failed write.
+  FileStatus WriteFile(const std::string& path, size_t* word_count = nullptr) const;
 
  private:
   std::string name_;
@@ -41,10 +43,6 @@ class LexiconBuilder {
   std::vector<std::string> words_;
   size_t rejected_ = 0;
 };
-
-// Writes `bytes` to `path` through a temporary file in the same folder that
-// replaces the old file only once complete.
-bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace tavrune
 

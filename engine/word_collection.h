@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/file_io.h"
 #include "engine/probability.h"
 #include "engine/random_source.h"
 #include "engine/string_pool.h"
@@ -206,12 +207,12 @@ class WordCollection {
   // sorted. With `front_coded`, a token starting with a digit N stands for
   // the first N characters of the previous word followed by the rest.
   // Tokens are cut to kMaxWordLength characters. Reading stops when the
-  // collection is full. False when the file cannot be opened or read.
-  bool LoadText(const std::string& path, bool front_coded);
+  // collection is full. Fails when the file cannot be opened or read or is
+  // larger than kMaxWordListBytes; the words read until then stay.
+  FileStatus LoadText(const std::string& path, bool front_coded);
   // One word per line, front-coded when asked ("4R" after "ABLE" for
-  // "ABLER"). Written through a temporary file, so a failed save leaves the
-  // old file. False on any failure.
-  bool SaveText(const std::string& path, bool front_coded) const;
+  // "ABLER"), saved with WriteFileAtomically.
+  FileStatus SaveText(const std::string& path, bool front_coded) const;
 
   // --- Archive records ---
 
@@ -224,8 +225,8 @@ class WordCollection {
   // beyond the collection's limit are read and dropped. False when the
   // stream ends early or a record is damaged (a negative count, a length
   // outside 0-64, a prefix longer than the previous word); the words read
-  // until then stay.
-  bool ReadArchive(std::istream& in, std::string_view key = {});
+  // until then stay. `left_out`, when given, counts the words dropped.
+  bool ReadArchive(std::istream& in, std::string_view key = {}, int* left_out = nullptr);
 
  private:
   // The primary key of the numeric sort keys.

@@ -1,16 +1,13 @@
 // Text files and archive records of WordCollection.
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <cstring>
 #include <istream>
-#include <memory>
 #include <ostream>
 #include <span>
 #include <string>
 #include <utility>
 
-#include "engine/lexicon_builder.h"
+#include "engine/file_io.h"
 #include "engine/text_encoding.h"
 #include "engine/word_collection.h"
 
@@ -74,16 +71,9 @@ void Encipher(std::span<char> record, std::string_view key_stream) {
   for (size_t i = 0; i < record.size(); ++i) record[i] ^= key_stream[i % key_stream.size()];
 }
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 }  // namespace
 
-bool WordCollection::LoadText(const std::string& path, bool front_coded) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return false;
-  std::array<char, 1 << 16> buffer;
+FileStatus WordCollection::LoadText(const std::string& path, bool front_coded) {
   char token[kMaxWord];
   size_t token_size = 0;
   std::string previous;
@@ -102,37 +92,36 @@ bool WordCollection::LoadText(const std::string& path, bool front_coded) {
     // A bare "0" decodes to nothing: no word.
     return previous.empty() || Append(previous);
   };
-  for (bool first_chunk = true; !full; first_chunk = false) {
-    const size_t got = std::fread(buffer.data(), 1, buffer.size(), file.get());
-    const std::string_view chunk(buffer.data(), got);
-    const size_t start = first_chunk ? got - WithoutByteOrderMark(chunk).size() : 0;
-    for (size_t i = start; i < got && !full; ++i) {
-      const char c = buffer[i];
-      if (!IsSeparator(c)) {
-        // Characters beyond the longest word are dropped: the token is cut.
-        if (token_size < kMaxWord) token[token_size++] = c;
-      } else if (token_size > 0) {
-        full = !take(std::string_view(token, token_size));
-        token_size = 0;
-      }
-    }
-    if (got < buffer.size()) break;
-  }
-  if (!full && token_size > 0) take(std::string_view(token, token_size));
-  const bool ok = std::ferror(file.get()) == 0;
+  bool first_piece = true;
+  const FileStatus status =
+      ReadFileChunks(path, kMaxWordListBytes, false, [&](std::string_view piece) {
+        if (first_piece) piece = WithoutByteOrderMark(piece);
+        first_piece = false;
+        for (size_t i = 0; i < piece.size() && !full; ++i) {
+          const char c = piece[i];
+          if (!IsSeparator(c)) {
+            // Characters beyond the longest word are dropped: the token is cut.
+            if (token_size < kMaxWord) token[token_size++] = c;
+          } else if (token_size > 0) {
+            full = !take(std::string_view(token, token_size));
+            token_size = 0;
+          }
+        }
+        return !full;
+      });
+  if (status.ok() && !full && token_size > 0) take(std::string_view(token, token_size));
   if (sorted_) Sort();
-  return ok;
+  return status;
 }
 
-bool WordCollection::SaveText(const std::string& path, bool front_coded) const {
-  std::vector<uint8_t> bytes;
+FileStatus WordCollection::SaveText(const std::string& path, bool front_coded) const {
+  std::string bytes;
   std::string_view previous;
   for (const char* item : items_) {
     if (item == nullptr) continue;
     const std::string_view word(item);
-    const std::string line = front_coded ? FrontCode(previous, word) : std::string(word);
-    bytes.insert(bytes.end(), line.begin(), line.end());
-    bytes.push_back('\n');
+    bytes += front_coded ? FrontCode(previous, word) : std::string(word);
+    bytes += '\n';
     previous = word;
   }
   return WriteFileAtomically(path, bytes);
@@ -163,7 +152,7 @@ bool WordCollection::WriteArchive(std::ostream& out, std::string_view key) const
   return out.good();
 }
 
-bool WordCollection::ReadArchive(std::istream& in, std::string_view key) {
+bool WordCollection::ReadArchive(std::istream& in, std::string_view key, int* left_out) {
   const std::string key_stream = KeyStream(key);
   const auto get_le = [&in](int bytes, uint32_t& value) {
     unsigned char raw[4];
@@ -200,7 +189,7 @@ bool WordCollection::ReadArchive(std::istream& in, std::string_view key) {
         word.assign(text);
       }
       previous.swap(word);
-      Append(previous);  // beyond the limit the word is dropped
+      if (!Append(previous) && left_out != nullptr) ++*left_out;
     }
     return true;
   };

@@ -16,6 +16,8 @@ inline constexpr int kLogFolderUnwritableQuestion = 109;
 inline constexpr int kLexiconDamagedMessage = 110;
 inline constexpr int kLogLinesWaitingText = 111;
 inline constexpr int kEndWithLinesWaitingQuestion = 112;
+// No data folder tried holds a lexicon; %1 names their Lexicons folders.
+inline constexpr int kNoLexiconsInFoldersMessage = 120;
 
 // The study program's Word Judge texts (resources/study_strings.cc).
 inline constexpr int kPlayAcceptableText = 40073;

@@ -70,9 +70,9 @@ JudgeSession::JudgeSession(Settings& settings, UserPrompt& prompt,
       clock_(std::move(clock)),
       log_(std::string(), clock_) {}
 
-bool JudgeSession::Start(const std::string& program_folder) {
+bool JudgeSession::Start(const std::string& data_folder) {
   choice_ = ReadJudgeSettings(settings_, default_log_directory_);
-  directory_ = LexiconDirectory::Discover(program_folder);
+  directory_ = LexiconDirectory::Discover(data_folder);
   const std::optional<LexiconId> preselected =
       PreselectedLexicon(PresentLexicons(), choice_.current_lexicon);
   if (!preselected) {

@@ -59,9 +59,9 @@ class JudgeSession {
   JudgeSession(Settings& settings, UserPrompt& prompt, std::string default_log_directory,
                LogClock clock = LocalTimeNow);
 
-  // Reads the settings and looks for the lexicon files beside the program.
+  // Reads the settings and looks for the lexicon files in the data folder.
   // False, after message 102, when there is none.
-  bool Start(const std::string& program_folder);
+  bool Start(const std::string& data_folder);
 
   const LexiconDirectory& Directory() const { return directory_; }
   std::array<bool, kLexiconCount> PresentLexicons() const;

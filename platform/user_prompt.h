@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_io.h"
+
 namespace tavrune {
 
 // How a model talks back to the user without knowing about windows. Message
@@ -28,6 +30,13 @@ class UserPrompt {
   virtual void BeginWaitCursor() = 0;
   virtual void EndWaitCursor() = 0;
 };
+
+// A file error: message `id` (40003, 40004, 40025) with the path as %1 and
+// the reason why as %2, which the string table shows below the text.
+inline void ShowFileError(UserPrompt& prompt, int id, const std::string& path,
+                          const FileStatus& status) {
+  prompt.ShowMessage(id, {path, status.reason()});
+}
 
 // Shows the wait cursor for the life of a scope.
 class WaitCursor {

@@ -18,6 +18,7 @@ constexpr StringEntry kStrings[] = {
     {110, "The lexicon file\n%1\nis damaged: it is not a lexicon this program can read.\n\nPlease install the lexicon files again."},
     {111, "Log lines waiting: %1 (cannot write \"%2\": %3)"},
     {112, "%1 log lines could not be written to\n%2\n(%3).\n\nThey will be lost if the judge ends now. Do you want to end anyway?"},
+    {120, "No lexicon files were found in\n%1\n\nPlease install the lexicon files there, or set TAVRUNE_DATA_DIR to the folder that holds the \"Lexicons\" folder."},
 };
 
 }  // namespace

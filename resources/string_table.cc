@@ -50,8 +50,17 @@ std::string FormatText(std::string_view text, const std::vector<std::string>& ar
   return out;
 }
 
+bool IsFileErrorText(int id) {
+  return id == kProgramFileMissingText || id == kCannotOpenFileText || id == kSaveFailedText;
+}
+
 std::string MessageText(int id, const std::vector<std::string>& args) {
-  return FormatText(StringText(id), args);
+  std::string text = FormatText(StringText(id), args);
+  if (IsFileErrorText(id) && args.size() >= 2) {
+    text += "\n\n";
+    text += FormatText(StringText(kFileErrorDetailText), {args[0], args[1]});
+  }
+  return text;
 }
 
 }  // namespace tavrune

@@ -78,6 +78,8 @@ constexpr StringEntry kStrings[] = {
     {40121, "Usage: %1 --print-pdf OUT.pdf LIST.tvr"},
     {40122, "Unable to write %1: %2."},
     {40123, "Unable to read the word list %1: %2."},
+    {40130, "%1 was changed by another program after it was opened or saved.\n\nDo you want to replace it with this list?"},
+    {40131, "%1: %2"},
     {40140,
      "The random order stored in %1 does not fit its words.\nThe words are shown in alphabetical "
      "order."},
@@ -113,6 +115,7 @@ constexpr StringEntry kStrings[] = {
     {40300, "No definition in WordNet"},
     {40301, "Definitions are off: WordNet 3.0 was not found in %1 (Debian package wordnet-base)."},
     {40302, "Definitions from WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved. WordNet is provided \"as is\", without any warranty; its licence is in wordnet-license.txt with the documentation."},
+    {40320, "There are no Lexicons in\n%1\n\nPlease install the lexicon files there, or set TAVRUNE_DATA_DIR to the folder that holds the Lexicons folder."},
 };
 
 }  // namespace

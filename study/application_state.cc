@@ -1,6 +1,5 @@
 #include "study/application_state.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -26,9 +25,8 @@ bool FileMissing(const std::string& path) {
 
 }  // namespace
 
-ApplicationState::ApplicationState(std::string program_folder, Settings& settings,
-                                   UserPrompt& prompt)
-    : program_folder_(WithTrailingSlash(std::move(program_folder))),
+ApplicationState::ApplicationState(std::string data_folder, Settings& settings, UserPrompt& prompt)
+    : data_folder_(WithTrailingSlash(std::move(data_folder))),
       settings_(settings),
       prompt_(prompt) {
   predefined_list_ = {std::string(setting::predefined_list::kCategory.default_value),
@@ -37,7 +35,7 @@ ApplicationState::ApplicationState(std::string program_folder, Settings& setting
 }
 
 bool ApplicationState::DiscoverLexicons() {
-  directory_ = LexiconDirectory::Discover(program_folder_);
+  directory_ = LexiconDirectory::Discover(data_folder_);
   all_sources_present_ = directory_.Present(LexiconId::kUKNA) &&
                          directory_.Present(LexiconId::kNA) && directory_.Present(LexiconId::kUK);
   if (directory_.AnyPresent()) return true;
@@ -147,22 +145,26 @@ bool ApplicationState::EnsureLexiconLoaded(LexiconId id) {
   Lexicon& lexicon = LexiconFor(id);
   if (loaded_[Index(id)] || lexicon.EdgeCount() != 0) return true;
 
-  const std::string path = program_folder_ + std::string(LexiconFileName(id));
+  const std::string path = data_folder_ + std::string(LexiconFileName(id));
   prompt_.SetStatusText(kLoadingDictionaryText);
   bool ok = false;
+  InputFile file;
   if (FileMissing(path)) {
     prompt_.ShowMessage(kProgramFileMissingText);
-  } else if (std::FILE* file = std::fopen(path.c_str(), "rb"); file == nullptr) {
-    prompt_.ShowMessage(kCannotOpenFileText);
+  } else if (const FileStatus opened = file.Open(path, true); !opened.ok()) {
+    ShowFileError(prompt_, kCannotOpenFileText, path, opened);
   } else {
+    FileStatus read;
     {
       WaitCursor wait(prompt_);
-      ok = lexicon.Load(file);
+      ok = lexicon.Load(file, &read);
     }
-    std::fclose(file);
     // The engine refuses a damaged file; to the user it is one that could
     // not be read.
-    if (!ok) prompt_.ShowMessage(kCannotOpenFileText);
+    if (!ok) {
+      ShowFileError(prompt_, kCannotOpenFileText, path,
+                    read.ok() ? FileStatus::Refused(kDamagedLexiconReason) : read);
+    }
   }
   loaded_[Index(id)] = ok;
   prompt_.SetStatusText(kIdleText);

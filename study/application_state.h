@@ -62,9 +62,9 @@ struct DictionaryChange {
 // it hands out (lexicons, symbols) stay valid while it lives.
 class ApplicationState {
  public:
-  // `program_folder` is where the "Lexicons" folder lies. Nothing is read
+  // `data_folder` is where the "Lexicons" folder lies. Nothing is read
   // until DiscoverLexicons and ReadSettings are called.
-  ApplicationState(std::string program_folder, Settings& settings, UserPrompt& prompt);
+  ApplicationState(std::string data_folder, Settings& settings, UserPrompt& prompt);
   ApplicationState(const ApplicationState&) = delete;
   ApplicationState& operator=(const ApplicationState&) = delete;
 
@@ -145,12 +145,13 @@ class ApplicationState {
   bool ShowWelcome() const { return show_welcome_; }
   void SetShowWelcome(bool on);
 
-  const std::string& ProgramFolder() const { return program_folder_; }
+  // The data folder, ending with '/': lexicons, catalogue, tips and manual.
+  const std::string& DataFolderPath() const { return data_folder_; }
   Settings& GetSettings() { return settings_; }
   UserPrompt& Prompt() { return prompt_; }
 
  private:
-  std::string program_folder_;
+  std::string data_folder_;
   Settings& settings_;
   UserPrompt& prompt_;
 

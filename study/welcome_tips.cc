@@ -1,12 +1,12 @@
 #include "study/welcome_tips.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <utility>
 
+#include "engine/file_io.h"
 #include "resources/string_table.h"
 
 namespace tavrune {
@@ -14,7 +14,7 @@ namespace {
 
 constexpr size_t kMaxLineLength = 254;
 // A tips file is a few kilobytes; anything past this is not read.
-constexpr std::streamsize kMaxTipsBytes = 1 << 20;
+constexpr size_t kMaxTipsBytes = 1 << 20;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -64,26 +64,20 @@ std::vector<std::string> ParseTips(std::string_view text) {
   return tips;
 }
 
-std::vector<std::string> LoadTips(const std::string& program_folder, UserPrompt& prompt,
+std::vector<std::string> LoadTips(const std::string& data_folder, UserPrompt& prompt,
                                   RandomEngine& random) {
-  const std::string path = program_folder + kTipsFileName;
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) {
-    prompt.ShowMessage(kProgramFileMissingText);
+  const std::string path = data_folder + kTipsFileName;
+  InputFile file;
+  std::string text(kMaxTipsBytes, '\0');
+  size_t got = 0;
+  FileStatus status = file.Open(path, true);
+  if (status.ok()) status = file.ReadFull(text.data(), text.size(), got);
+  if (!status.ok()) {
+    ShowFileError(prompt, status.error() == ENOENT ? kProgramFileMissingText : kCannotOpenFileText,
+                  path, status);
     return {};
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in || std::filesystem::is_directory(path, error)) {
-    prompt.ShowMessage(kCannotOpenFileText);
-    return {};
-  }
-  std::string text(static_cast<size_t>(kMaxTipsBytes), '\0');
-  in.read(text.data(), kMaxTipsBytes);
-  text.resize(static_cast<size_t>(in.gcount()));
-  if (in.bad()) {
-    prompt.ShowMessage(kCannotOpenFileText);
-    return {};
-  }
+  text.resize(got);
 
   std::vector<std::string> tips = ParseTips(text);
   // Every place swaps with a random one, first to last.

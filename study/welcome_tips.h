@@ -19,10 +19,10 @@ inline constexpr char kTipsFileName[] = "Tips.txt";
 // ends; a line longer than 254 characters is read as several.
 std::vector<std::string> ParseTips(std::string_view text);
 
-// Reads "Tips.txt" from `program_folder` (which ends with '/') and shuffles
+// Reads "Tips.txt" from `data_folder` (which ends with '/') and shuffles
 // the tips. A missing file is reported as 40003, an unreadable one as 40004;
 // there are no tips then.
-std::vector<std::string> LoadTips(const std::string& program_folder, UserPrompt& prompt,
+std::vector<std::string> LoadTips(const std::string& data_folder, UserPrompt& prompt,
                                   RandomEngine& random);
 
 }  // namespace tavrune

@@ -23,10 +23,11 @@ bool SplitListName(std::string_view full, std::string_view parts[3]) {
 
 void NoteLimits(const PredefinedCatalog& catalog, const Io& io) {
   if (!catalog.LimitsReached()) return;
-  io.err << "tavrune-lexicon: the catalogue passes its limits (" << PredefinedCatalog::kMaxCategories
-         << " categories; " << PredefinedCatalog::kMaxSubcategories << " subcategories and "
-         << PredefinedCatalog::kMaxLists << " lists a category; " << PredefinedCatalog::kMaxLinesRead
-         << " lines read in all); the rest was skipped\n";
+  io.err << "tavrune-lexicon: the catalogue passes its limits ("
+         << PredefinedCatalog::kMaxCategories << " categories; "
+         << PredefinedCatalog::kMaxSubcategories << " subcategories and "
+         << PredefinedCatalog::kMaxLists << " lists a category; "
+         << PredefinedCatalog::kMaxLinesRead << " lines read in all); the rest was skipped\n";
 }
 
 }  // namespace
@@ -49,9 +50,13 @@ int CatalogCommand(const Args& args, const Io& io) {
       plain.push_back(args[i]);
     }
   }
-  if (plain.size() != 2) return io.Fail("catalog needs PGMLISTS_DIR and FILE.TVD");
+  // Without a folder, the catalogue the programs read.
+  if (plain.size() == 1 && !io.data.folder.empty()) {
+    plain.insert(plain.begin(), io.data.folder + std::string(PredefinedCatalog::kFolderName));
+  }
+  if (plain.size() != 2) return io.Fail("catalog needs [PGMLISTS_DIR] FILE.TVD");
 
-  // The catalogue lives in a folder named PgmLists beside the programs.
+  // The catalogue lives in a folder named PgmLists in the data folder.
   std::filesystem::path folder = std::filesystem::path(plain[0]).lexically_normal();
   if (folder.filename().empty()) folder = folder.parent_path();
   if (folder.filename() != PredefinedCatalog::kFolderName) {
@@ -63,11 +68,12 @@ int CatalogCommand(const Args& args, const Io& io) {
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(plain[1], lexicon, io, status)) return status;
+  // A file of the catalogue that cannot be read is told by the prompt, on
+  // one line, and fails the command.
   StreamPrompt prompt(io.err);
   PredefinedCatalog catalog(prompt);
   catalog.SetLexicon(id, &lexicon);
-  if (!catalog.Load(program_folder))
-    return io.Fail("cannot read the catalogue in '" + plain[0] + "'");
+  if (!catalog.Load(program_folder)) return kExitUsage;
 
   if (!generate.empty()) {
     std::string_view parts[3];
@@ -76,6 +82,7 @@ int CatalogCommand(const Args& args, const Io& io) {
     }
     const auto list = catalog.BuildList(parts[0], parts[1], parts[2]);
     NoteLimits(catalog, io);
+    if (prompt.ShowedFileError()) return kExitUsage;
     if (!list) return io.Fail("no predefined list '" + generate + "'");
     PrintWords(list->words, io);
     return kExitOk;
@@ -97,7 +104,7 @@ int CatalogCommand(const Args& args, const Io& io) {
   }
   io.out << lines;
   NoteLimits(catalog, io);
-  return kExitOk;
+  return prompt.ShowedFileError() ? kExitUsage : kExitOk;
 }
 
 }  // namespace tavrune

@@ -24,9 +24,10 @@ constexpr std::string_view kWordNote =
 constexpr CommandText kCommands[] = {
     {"compile", "compile a word list into a lexicon file",
      "compile [--name TEXT] [--description TEXT] [--force] WORDS.txt OUT.TVD",
-     "Reads one word a line (upper or lower case). Words of more than 15 letters or\n"
-     "with characters other than A-Z are skipped and counted. Prints\n"
-     "\"N words written, M rejected\".\n"
+     "Reads words as the study program imports text: one a line or several,\n"
+     "separated by blanks, tabs or the line ends of any system, in upper or lower\n"
+     "case. Words of more than 15 letters or with characters other than A-Z are\n"
+     "skipped and counted. Prints \"N words written, M rejected\".\n"
      "\n"
      "Options:\n"
      "  --name TEXT         the lexicon's name, at most 31 characters (default empty)\n"
@@ -34,9 +35,10 @@ constexpr CommandText kCommands[] = {
      "                      a longer name or description is cut, with a note\n"
      "  --force             replace OUT.TVD even when it is not a lexicon\n"
      "\n"
-     "Refused: a WORDS.txt that is not text (NUL bytes), a list without one usable\n"
-     "word, and an existing OUT.TVD that is not a lexicon (unless --force). The\n"
-     "new file replaces the old one only once it is complete.\n",
+     "Refused: a WORDS.txt that is not text (NUL bytes) or larger than 256 MB, a\n"
+     "list without one usable word, and an existing OUT.TVD that is not a lexicon\n"
+     "(unless --force). The new file replaces the old one only once it is\n"
+     "complete, and keeps its permissions.\n",
      "compile --name \"My club list\" words.txt MyClub.TVD"},
     {"info", "a lexicon's description line and edge count", "info FILE.TVD", "", "info UKNA.TVD"},
     {"contains", "whether words are in a lexicon", "contains FILE.TVD [WORD...]",
@@ -108,15 +110,15 @@ constexpr CommandText kCommands[] = {
      "       [--list-type TYPE] [--sort SORT] [--descending]",
      "", "list make words.txt study.tvr --list-type anagrams --sort probability"},
     {"catalog", "the predefined lists, or the words of one",
-     "catalog PGMLISTS_DIR FILE.TVD [--lexicon-id N] [--generate CATEGORY.SUB.LIST]",
+     "catalog [PGMLISTS_DIR] FILE.TVD [--lexicon-id N] [--generate CATEGORY.SUB.LIST]",
      "Without --generate, prints the lists offered for the lexicon id, one\n"
-     "CATEGORY.SUB.LIST a line. PGMLISTS_DIR is the PgmLists folder beside the\n"
-     "programs.\n"
+     "CATEGORY.SUB.LIST a line. PGMLISTS_DIR is a PgmLists folder; without it,\n"
+     "the one the study program reads.\n"
      "\n"
      "Options:\n"
      "  --lexicon-id N   0-4 as for stats (default 2, both)\n"
      "  --generate NAME  print the words of that list\n",
-     "catalog build/bin/PgmLists UKNA.TVD --generate 3Letter.General.NoVowel"},
+     "catalog UKNA.TVD --generate 3Letter.General.NoVowel"},
     {"cardbox", "study over weeks: the study program's cardbox",
      "cardbox ACTION [ARGUMENT...] [--database FILE]", "", "cardbox due --lexicon UKNA --limit 20"},
     {"inspect", "everything about words: hooks, anagrams, probability and more",
@@ -161,7 +163,8 @@ constexpr CommandText kCommands[] = {
 
 constexpr std::string_view kExitStatus =
     "Exit status: 0 success, 1 a \"no\" answer (a word missing, a play not\n"
-    "acceptable, fewer racks than asked), 2 an error.\n";
+    "acceptable, fewer racks than asked, words left out of a full list), 2 an\n"
+    "error.\n";
 
 // Commands that never answer "no" say so on their page.
 constexpr std::string_view kPlainExitStatus = "Exit status: 0 success, 2 an error.\n";
@@ -204,6 +207,8 @@ std::string ProgramHelp() {
   }
   text +=
       "\n"
+      "FILE.TVD is a lexicon file, or the name of an installed lexicon such as UKNA\n"
+      "or UKNA.TVD when no file of that name is here.\n"
       "Words, racks and patterns may be typed in lower case. Results go to standard\n"
       "output, one a line; messages go to standard error, one line each.\n";
   text += kExitStatus;

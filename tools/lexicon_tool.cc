@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <istream>
-#include <iterator>
 #include <map>
 #include <ostream>
 #include <string_view>
 
+#include "engine/file_io.h"
 #include "engine/lexicon.h"
 #include "engine/lexicon_builder.h"
 #include "engine/word_walk.h"
@@ -25,13 +24,10 @@
 #include "tools/list_command.h"
 #include "tools/search_command.h"
 #include "tools/tool_io.h"
+#include "wordlist/text_tokens.h"
 
 namespace tavrune {
 namespace {
-
-// Whether the file holds NUL bytes: no word list does, a lexicon or any
-// other binary file does.
-bool HasNulBytes(const std::string& bytes) { return bytes.find('\0') != std::string::npos; }
 
 int Compile(const Args& args, const Io& io) {
   std::string name;
@@ -54,40 +50,44 @@ int Compile(const Args& args, const Io& io) {
   if (files.size() != 2) return io.Fail("compile needs WORDS.txt and OUT.TVD");
   const std::string& source = files[0];
   const std::string& target = files[1];
-  std::ifstream input(source, std::ios::binary);
-  if (!input) return io.Fail("cannot open '" + source + "'");
-  const std::string text((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>());
-  if (input.bad()) return io.Fail("cannot read '" + source + "'");
-  if (HasNulBytes(text)) {
-    return io.Fail("WORDS.txt '" + source + "' is not a text file (it holds NUL bytes)");
-  }
-  // Swapped arguments must not cost the user a file.
-  if (!force && std::filesystem::exists(target)) {
-    Lexicon existing;
-    if (!existing.LoadFile(target)) {
-      return io.Fail("OUT.TVD '" + target +
-                     "' exists and is not a lexicon; give --force to replace it");
-    }
-  }
-
   LexiconBuilder builder;
   builder.SetName(name);
   builder.SetDescription(description);
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    const std::string_view word = TrimLine(std::string_view(text).substr(start, end - start));
-    if (!word.empty()) builder.AddWord(word);
-    start = end + 1;
+  WordTokenizer tokens([&builder](std::string_view word) { builder.AddWord(word); });
+  bool binary = false;
+  const FileStatus read =
+      ReadFileChunks(source, kMaxWordListBytes, false, [&](std::string_view piece) {
+        // No word list holds NUL, a lexicon or any other binary file does:
+        // checked as the bytes come, so an endless device stops at once.
+        binary = piece.find('\0') != std::string_view::npos;
+        if (!binary) tokens.Feed(piece);
+        return !binary;
+      });
+  if (!read.ok()) return FailReading(io.err, source, read);
+  if (binary) return io.Fail("WORDS.txt '" + source + "' is not a text file (it holds NUL bytes)");
+  // Swapped arguments must not cost the user a file.
+  if (!force && std::filesystem::exists(target)) {
+    Lexicon existing;
+    FileStatus target_read;
+    if (!existing.LoadFile(target, &target_read)) {
+      return io.Fail("OUT.TVD '" + target + "' exists and is not a lexicon" +
+                     (target_read.ok() ? "" : " (" + target_read.reason() + ")") +
+                     "; give --force to replace it");
+    }
   }
+
+  // Finish hands the last word to the builder, so it comes first.
+  const int not_words = tokens.Finish().rejected;
+  const size_t rejected = static_cast<size_t>(not_words) + builder.RejectedCount();
   size_t written = 0;
   const std::vector<uint8_t> bytes = builder.Build(&written);
   if (written == 0) {
-    return io.Fail("WORDS.txt '" + source + "' holds no usable word (" +
-                   std::to_string(builder.RejectedCount()) + " rejected); nothing written");
+    return io.Fail("WORDS.txt '" + source + "' holds no usable word (" + std::to_string(rejected) +
+                   " rejected); nothing written");
   }
-  if (!WriteFileAtomically(target, bytes)) return io.Fail("cannot write '" + target + "'");
+  const FileStatus saved = WriteFileAtomically(
+      target, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!saved.ok()) return FailWriting(io.err, target, saved);
   if (name.size() > LexiconBuilder::kMaxNameLength) {
     Note(io.err, "--name cut to its first " + std::to_string(LexiconBuilder::kMaxNameLength) +
                      " characters");
@@ -96,7 +96,7 @@ int Compile(const Args& args, const Io& io) {
     Note(io.err, "--description cut to its first " +
                      std::to_string(LexiconBuilder::kMaxDescriptionLength) + " characters");
   }
-  io.out << written << " words written, " << builder.RejectedCount() << " rejected\n";
+  io.out << written << " words written, " << rejected << " rejected\n";
   return kExitOk;
 }
 
@@ -105,7 +105,8 @@ int Info(const Args& args, const Io& io) {
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(args[0], lexicon, io, status)) return status;
-  io.out << DescriptionLine(lexicon.Header()) << '\n';
+  // The header is outside text: a control character would drive the terminal.
+  io.out << PrintableText(DescriptionLine(lexicon.Header())) << '\n';
   io.out << lexicon.EdgeCount() << " edges\n";
   return kExitOk;
 }
@@ -158,47 +159,59 @@ int Judge(const Args& args, const Io& io) {
   Lexicon lexicon;
   int status = kExitOk;
   if (!LoadLexicon(args[0], lexicon, io, status)) return status;
-  // Each argument is a line; without any, the play is read from stdin.
-  std::string text;
-  if (args.size() > 1) {
-    for (size_t i = 1; i < args.size(); ++i) {
-      text += args[i];
-      text += '\n';
-    }
-  } else {
-    text.assign(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
-  }
   // As the judge program's edit: upper-cased, then only letters and spaces.
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  // Each argument is a line; without any, the play is read from standard
+  // input a line at a time, so a long play is never held whole. Every word
+  // is looked up, as the judge program does.
+  bool any_word = false;
+  bool all_found = true;
+  std::string refused;
+  const auto judge_line = [&](std::string line) {
+    if (!refused.empty()) return;
+    for (char& c : line) {
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    if (const size_t bad = FirstInvalidCharacter(line); bad != std::string::npos) {
+      refused = DescribeCharacter(line, bad);
+      return;
+    }
+    for (const std::string& word : SplitWords(line)) {
+      any_word = true;
+      all_found = lexicon.Contains(word) && all_found;
+    }
+  };
+  if (args.size() > 1) {
+    for (size_t i = 1; i < args.size(); ++i) judge_line(args[i] + '\n');
+  } else if (const int read = ForEachInputLine(
+                 io, [&](std::string_view line, long long) { judge_line(std::string(line)); });
+             read != kExitOk) {
+    return read;
   }
-  if (const size_t bad = FirstInvalidCharacter(text); bad != std::string::npos) {
+  if (!refused.empty()) {
     std::string message = MessageText(kInvalidCharactersQuestion);
     message.resize(message.find("\n\n"));
-    return io.Fail("PLAY: " + DescribeCharacter(text, bad) + " found. " + message);
+    return io.Fail("PLAY: " + refused + " found. " + message);
   }
-  switch (JudgePlay(lexicon, text)) {
-    case Verdict::kAcceptable:
-      io.out << MessageText(kPlayAcceptableText) << '\n';
-      return kExitOk;
-    case Verdict::kNotAcceptable:
-      io.out << MessageText(kPlayNotAcceptableText) << '\n';
-      return kExitNotAcceptable;
-    case Verdict::kNoWords:
-      break;
+  if (!any_word) return io.Fail("PLAY: " + MessageText(kNoWordsToChallengeText));
+  if (!all_found) {
+    io.out << MessageText(kPlayNotAcceptableText) << '\n';
+    return kExitNotAcceptable;
   }
-  return io.Fail("PLAY: " + MessageText(kNoWordsToChallengeText));
+  io.out << MessageText(kPlayAcceptableText) << '\n';
+  return kExitOk;
 }
 
-int SearchCommand(const Args& args, const Io& io) { return RunSearchCommand(args, io.out, io.err); }
+int SearchCommand(const Args& args, const Io& io) {
+  return RunSearchCommand(args, io.out, io.err, io.data);
+}
 
 int ListCommand(const Args& args, const Io& io) { return RunListCommand(args, io.out, io.err); }
 
 }  // namespace
 
 int RunLexiconTool(const Args& args, std::istream& in, std::ostream& out, std::ostream& err,
-                   ToolClock clock) {
-  const Io io{in, out, err, std::move(clock)};
+                   ToolClock clock, DataFolder data) {
+  const Io io{in, out, err, std::move(clock), std::move(data)};
   if (args.empty()) return io.Fail("missing command; 'tavrune-lexicon --help' lists them");
   if (args[0] == "--version") {
     out << VersionText();

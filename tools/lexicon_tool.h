@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/data_folder.h"
+
 namespace tavrune {
 
 // Exit statuses of tavrune-lexicon, like grep's: 0 yes, 1 no (a play not
@@ -19,9 +21,10 @@ inline constexpr int kExitUsage = 2;
 using ToolClock = std::function<int64_t()>;
 
 // Runs `tavrune-lexicon` with `args` (without the program name), reading
-// word batches from `in`. Failures print one line on `err`.
+// word batches from `in`. Failures print one line on `err`. Bare lexicon
+// names and the default catalogue are looked up in `data`.
 int RunLexiconTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err, ToolClock clock = {});
+                   std::ostream& err, ToolClock clock = {}, DataFolder data = {});
 
 }  // namespace tavrune
 

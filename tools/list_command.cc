@@ -1,9 +1,9 @@
 #include "tools/list_command.h"
 
-#include <fstream>
 #include <optional>
 #include <ostream>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "engine/random_source.h"
@@ -23,6 +23,10 @@
 namespace tavrune {
 namespace {
 
+void NoteLeftOut(std::ostream& err, const std::string& count) {
+  Note(err, count + " words left out: a list holds at most 64,000");
+}
+
 void PrintWords(std::ostream& out, const WordCollection& words) {
   for (std::string_view word : words) {
     out << word << '\n';
@@ -33,9 +37,10 @@ int Show(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) return Fail(err, "list show needs FILE.tvr");
   const std::string& path = args[0];
   WordListFile file;
-  switch (ReadWordListFile(path, true, file).result) {
+  const WordListReadProgress read = ReadWordListFile(path, true, file);
+  switch (read.result) {
     case WordListReadResult::kCannotOpen:
-      return Fail(err, "cannot open '" + path + "'");
+      return FailReading(err, path, read.file_status);
     case WordListReadResult::kNotWordList:
       err << MessageText(wordlist_text::kNotWordListFile, {path}) << '\n';
       return kExitUsage;
@@ -68,6 +73,10 @@ int Show(const Args& args, std::ostream& out, std::ostream& err) {
   if (file.has_presentation) {
     out << "Presentation:\n";
     PrintWords(out, file.presentation);
+  }
+  if (file.words_left_out > 0) {
+    NoteLeftOut(err, std::to_string(file.words_left_out));
+    return kExitNotAcceptable;
   }
   return kExitOk;
 }
@@ -142,12 +151,26 @@ int Make(const Args& args, std::ostream& out, std::ostream& err) {
     }
   }
   if (files.size() != 2) return Fail(err, "list make needs WORDS.txt and OUT.tvr");
-  std::ifstream input(files[0], std::ios::binary);
-  if (!input) return Fail(err, "cannot open '" + files[0] + "'");
+  // Each word once, in file order, before the limit counts it. The words
+  // left out are told apart up to a bound that keeps memory in check.
+  constexpr size_t kMaxLeftOutCounted = 1'000'000;
   WordCollection words;
   words.SetSortMode(false, SortKey::kAlphabetical, false);
-  const TextTokenCount tokens = ReadWordTokens(input, words);
-  if (input.bad()) return Fail(err, "cannot read '" + files[0] + "'");
+  std::unordered_set<std::string_view> kept;  // views into `words`
+  std::unordered_set<std::string> left_out;
+  TextTokenCount tokens;
+  const FileStatus read = ForEachWordTokenInFile(
+      files[0], false,
+      [&](std::string_view word) {
+        if (kept.contains(word)) return;
+        if (words.Append(word)) {
+          kept.insert(words.Word(words.Count() - 1));
+        } else if (left_out.size() <= kMaxLeftOutCounted) {
+          left_out.emplace(word);
+        }
+      },
+      tokens);
+  if (!read.ok()) return FailReading(err, files[0], read);
 
   // The document with default settings, so every ordering and arrangement
   // is the program's own.
@@ -162,6 +185,12 @@ int Make(const Args& args, std::ostream& out, std::ostream& err) {
   doc.MergeWords(words);
   if (!doc.OnSaveDocument(files[1])) return kExitUsage;
   out << doc.MasterWords().Count() << " words written, " << tokens.rejected << " rejected\n";
+  if (!left_out.empty()) {
+    NoteLeftOut(err, left_out.size() > kMaxLeftOutCounted
+                         ? "More than " + std::to_string(kMaxLeftOutCounted)
+                         : std::to_string(left_out.size()));
+    return kExitNotAcceptable;
+  }
   return kExitOk;
 }
 
@@ -172,6 +201,9 @@ std::string ListHelp() {
          "list make writes the words of a text file (any separators; words of more\n"
          "than 15 letters or other characters than A-Z and '?' are skipped and\n"
          "counted) as a word-list file with the study program's default settings.\n"
+         "A list holds at most 64,000 words: each word counts once, and the words\n"
+         "beyond are left out with a note and exit status 1 (list show says the same\n"
+         "of a file that holds more). WORDS.txt may be 256 MB at most.\n"
          "\n"
          "Options of list make:\n"
          "  --description TEXT  the list's description (default empty)\n"

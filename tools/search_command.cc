@@ -133,7 +133,8 @@ std::string SearchHelp() {
   return text;
 }
 
-int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const DataFolder& data) {
   std::vector<std::string> positional;
   std::map<std::string, std::string, std::less<>> values;
   bool matching = true;
@@ -158,7 +159,7 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
   const std::string& path = positional[0];
   Lexicon lexicon;
   int status = kExitOk;
-  if (!LoadLexicon(path, lexicon, err, status)) return status;
+  if (!LoadLexicon(path, data, lexicon, err, status)) return status;
   const SearchTypeRegistry registry(build_build);
   const SearchType* type = registry.FindType(positional[1]);
   if (type == nullptr) {
@@ -168,8 +169,10 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
 
   WordCollection source;
   const auto list = values.find("--list");
-  if (list != values.end() && !source.LoadText(list->second, false)) {
-    return Fail(err, "cannot read '" + list->second + "'");
+  if (list != values.end()) {
+    if (const FileStatus read = source.LoadText(list->second, false); !read.ok()) {
+      return FailReading(err, list->second, read);
+    }
   }
   const WordCollection* searched = list != values.end() ? &source : nullptr;
 
@@ -186,7 +189,8 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
     const auto given = values.find(option);
     if (given == values.end()) continue;
     const std::optional<long long> value = ParseInteger(given->second);
-    if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max()) {
+    if (!value || *value < std::numeric_limits<int>::min() ||
+        *value > std::numeric_limits<int>::max()) {
       return Fail(err, std::string(option) + ": " + MessageText(kIntegerText));
     }
     *number = static_cast<int>(*value);

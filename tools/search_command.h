@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/data_folder.h"
+
 namespace tavrune {
 
 // `tavrune-lexicon search FILE.TVD TYPE [--p1 TEXT] [--p2 TEXT] [--n1 N]
@@ -12,7 +14,9 @@ namespace tavrune {
 // search, over the whole lexicon or the words of a text file, with the
 // dialog's checks. `args` starts after "search". Prints the words found one
 // per line; a message the dialog would show goes to `err` with status 2.
-int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// A bare lexicon name is looked up in `data`.
+int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     const DataFolder& data = {});
 
 // The search command's options and every search type with what it reads.
 std::string SearchHelp();

@@ -1,7 +1,7 @@
 #include "tools/tool_io.h"
 
 #include <charconv>
-#include <fstream>
+#include <filesystem>
 
 #include "engine/text_encoding.h"
 #include "resources/string_table.h"
@@ -67,6 +67,24 @@ std::string DescribeCharacter(std::string_view text, size_t position) {
   return std::string("byte \\x") + kHex[c >> 4] + kHex[c & 15];
 }
 
+std::string PrintableText(std::string_view text) {
+  std::string printable;
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const size_t length = c >= 0x20 && c < 0x7F ? 1 : Utf8Length(text, i);
+    // U+0080 to U+009F are control characters too.
+    if (length == 0 ||
+        (length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0)) {
+      printable += '?';
+      ++i;
+      continue;
+    }
+    printable.append(text.substr(i, length));
+    i += length;
+  }
+  return printable;
+}
+
 std::optional<std::string> ReadTileText(std::string_view text, TileText kind, std::string_view what,
                                         std::ostream& err) {
   std::string upper(text);
@@ -97,31 +115,65 @@ int ForEachWordArgument(const Args& words, TileText kind, const Io& io,
     return kExitOk;
   }
   int status = kExitOk;
-  std::string line;
-  for (long long number = 1; std::getline(io.in, line); ++number) {
+  const int read = ForEachInputLine(io, [&](std::string_view line, long long number) {
     const std::string_view text = TrimLine(line);
-    if (text.empty()) continue;
+    if (text.empty()) return;
     const std::string label = "line " + std::to_string(number) + ": " + what;
     if (const auto word = ReadTileText(text, kind, label, io.err)) {
       per_word(*word);
     } else {
       status = kExitUsage;
     }
-  }
-  return status;
+  });
+  return read != kExitOk ? read : status;
 }
 
-bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status) {
-  std::ifstream probe(path);
-  if (!probe) {
-    status = Fail(err, "cannot open '" + path + "'");
-    return false;
+int ForEachInputLine(const Io& io,
+                     const std::function<void(std::string_view line, long long number)>& per_line) {
+  std::string line;
+  for (long long number = 1; std::getline(io.in, line); ++number) {
+    if (!io.in.eof()) line += '\n';
+    per_line(line, number);
   }
-  if (!lexicon.LoadFile(path)) {
-    status = Fail(err, "'" + path + "' is not a valid lexicon file");
-    return false;
+  const auto* buffer = dynamic_cast<const FileInputBuffer*>(io.in.rdbuf());
+  if (buffer != nullptr && !buffer->status().ok()) {
+    return io.Fail("cannot read standard input: " + buffer->status().reason());
   }
-  return true;
+  if (io.in.bad()) return io.Fail("cannot read standard input");
+  return kExitOk;
+}
+
+bool LoadLexicon(const std::string& argument, const DataFolder& data, Lexicon& lexicon,
+                 std::ostream& err, int& status) {
+  std::string path = argument;
+  std::error_code ec;
+  const bool bare = argument.find('/') == std::string::npos && !data.folder.empty();
+  if (bare && !std::filesystem::exists(argument, ec)) {
+    const std::string name = argument.ends_with(".TVD") ? argument : argument + ".TVD";
+    path = data.folder + "Lexicons/" + name;
+    if (!std::filesystem::exists(path, ec)) {
+      const std::string where =
+          data.has_lexicons ? data.folder + "Lexicons" : LexiconFoldersTried(data, " or ");
+      status =
+          Fail(err, "cannot open '" + argument + "': no such file, nor " + name + " in " + where);
+      return false;
+    }
+  }
+  FileStatus read;
+  if (lexicon.LoadFile(path, &read)) return true;
+  status = read.ok() ? Fail(err, "'" + path + "' is " + kDamagedLexiconReason)
+                     : FailReading(err, path, read);
+  return false;
+}
+
+int FailReading(std::ostream& err, const std::string& path, const FileStatus& status) {
+  return Fail(err, "cannot read '" + path + "': " + status.reason());
+}
+
+int FailWriting(std::ostream& err, const std::string& path, const FileStatus& status) {
+  return Fail(err, "cannot write '" + path + "': " + status.reason());
+}
+
 }
 
 std::optional<long long> ParseInteger(std::string_view text) {
@@ -157,6 +209,16 @@ void PrintWords(const WordCollection& words, const Io& io) {
 }
 
 void StreamPrompt::ShowMessage(int id, const std::vector<std::string>& args, Icon) {
+  if (IsFileErrorText(id) && args.size() >= 2) {
+    file_error_ = true;
+    const FileStatus reason = FileStatus::Refused(args[1]);
+    if (id == kSaveFailedText) {
+      FailWriting(err_, args[0], reason);
+    } else {
+      FailReading(err_, args[0], reason);
+    }
+    return;
+  }
   err_ << MessageText(id, args) << '\n';
 }
 

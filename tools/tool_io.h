@@ -10,9 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_io.h"
 #include "engine/lexicon.h"
 #include "engine/lexicon_id.h"
 #include "engine/word_collection.h"
+#include "platform/data_folder.h"
 #include "platform/user_prompt.h"
 #include "tools/lexicon_tool.h"
 
@@ -26,13 +28,14 @@ int Fail(std::ostream& err, const std::string& message);
 void Note(std::ostream& err, const std::string& message);
 
 // What every tavrune-lexicon command works with: its streams, the clock the
-// racks command measures its time limit with, and the one-line failure
-// convention.
+// racks command measures its time limit with, the data folder bare lexicon
+// names are looked up in, and the one-line failure convention.
 struct Io {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
   ToolClock clock = {};
+  DataFolder data = {};
 
   int Fail(const std::string& message) const { return tavrune::Fail(err, message); }
 };
@@ -42,11 +45,17 @@ using Args = std::vector<std::string>;
 // The line without surrounding white space.
 std::string_view TrimLine(std::string_view line);
 
-// Loads the lexicon named on the command line; on failure reports it and
-// sets `status`.
-bool LoadLexicon(const std::string& path, Lexicon& lexicon, std::ostream& err, int& status);
-inline bool LoadLexicon(const std::string& path, Lexicon& lexicon, const Io& io, int& status) {
-  return LoadLexicon(path, lexicon, io.err, status);
+// "cannot read 'PATH': REASON" and "cannot write 'PATH': REASON", failures.
+int FailReading(std::ostream& err, const std::string& path, const FileStatus& status);
+int FailWriting(std::ostream& err, const std::string& path, const FileStatus& status);
+
+// Loads the lexicon named on the command line: a file, or, when there is
+// no such file, a bare name such as UKNA or UKNA.TVD from the Lexicons
+// folder of `data`. On failure reports it and sets `status`.
+bool LoadLexicon(const std::string& argument, const DataFolder& data, Lexicon& lexicon,
+                 std::ostream& err, int& status);
+inline bool LoadLexicon(const std::string& argument, Lexicon& lexicon, const Io& io, int& status) {
+  return LoadLexicon(argument, io.data, lexicon, io.err, status);
 }
 
 // What a typed word, rack or pattern may hold once its letters are
@@ -67,6 +76,16 @@ std::optional<std::string> ReadTileText(std::string_view text, TileText kind, st
 // a whole UTF-8 sequence, else its byte as \xNN.
 std::string DescribeCharacter(std::string_view text, size_t position);
 
+// Calls `per_line` with each line of standard input (ending in '\n' unless
+// it is the last and has none) and its number from 1; kExitUsage, reported,
+// when reading failed.
+int ForEachInputLine(const Io& io,
+                     const std::function<void(std::string_view line, long long number)>& per_line);
+
+// `text` with each control character, and each byte that begins no UTF-8
+// character, as '?': outside text made safe for a terminal.
+std::string PrintableText(std::string_view text);
+
 // Reads `words` (or, when empty, each non-blank line of standard input) as
 // `kind`, and calls `per_word` with each. A line that cannot be read is
 // reported with its number and skipped, so the rest of a batch still runs;
@@ -86,11 +105,14 @@ std::optional<LexiconId> ReadLexiconId(const Args& args, size_t& i, const Io& io
 // filled to its limit, so a cut result is never mistaken for a whole one.
 void PrintWords(const WordCollection& words, const Io& io);
 
-// A prompt for commands: messages go to the error stream; a question about
-// a size limit is answered Yes (keep what fits), any other Cancel.
+// A prompt for commands: messages go to the error stream, a file error as
+// one failure line that names the file and the reason; a question about a
+// size limit is answered Yes (keep what fits), any other Cancel.
 class StreamPrompt : public UserPrompt {
  public:
   explicit StreamPrompt(std::ostream& err) : err_(err) {}
+  // Whether a file error was shown: the command must then end with kExitUsage.
+  bool ShowedFileError() const { return file_error_; }
   void ShowMessage(int id, const std::vector<std::string>& args, Icon) override;
   Answer AskYesNo(int, const std::vector<std::string>&) override { return Answer::kYes; }
   Answer AskYesNoCancel(int, const std::vector<std::string>&) override { return Answer::kCancel; }
@@ -100,6 +122,7 @@ class StreamPrompt : public UserPrompt {
 
  private:
   std::ostream& err_;
+  bool file_error_ = false;
 };
 
 }  // namespace tavrune

@@ -1,7 +1,5 @@
 #include "wordlist/list_import.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -33,20 +31,23 @@ struct TextImport {
   bool overflow = false;
 };
 
-TextImport ReadNewWords(std::istream& in, const WordCollection& master) {
-  TextImport result;
+// Reads the file; on failure nothing of it is kept.
+FileStatus ReadNewWords(const std::string& path, const WordCollection& master, TextImport& result) {
   WordCollection& words = result.words;
   // Views into `words`, whose pool never moves a word once stored.
   std::unordered_set<std::string_view> taken;
-  result.tokens = ForEachWordToken(in, [&](std::string_view word) {
-    if (taken.contains(word) || master.Contains(word)) return;
-    if (!words.Append(word)) {
-      result.overflow = true;
-      return;
-    }
-    taken.insert(words.Word(words.Count() - 1));
-  });
-  return result;
+  // Only a regular file: a device or a pipe may never end.
+  return ForEachWordTokenInFile(
+      path, true,
+      [&](std::string_view word) {
+        if (taken.contains(word) || master.Contains(word)) return;
+        if (!words.Append(word)) {
+          result.overflow = true;
+          return;
+        }
+        taken.insert(words.Word(words.Count() - 1));
+      },
+      result.tokens);
 }
 
 }  // namespace
@@ -59,23 +60,16 @@ int ImportListFile(MTavruneDoc& doc, const std::string& path) {
 
 int ImportTextFile(MTavruneDoc& doc, const std::string& path) {
   UserPrompt& prompt = doc.App().Prompt();
-  // Only a regular file: a device or a pipe may never end.
-  std::error_code error;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
-  if (!in.is_open()) {
-    prompt.ShowMessage(text::kCannotOpenFile);
-    return 0;
-  }
   TextImport import;
+  FileStatus read;
   {
     const WaitCursor wait(prompt);
     prompt.SetStatusText(text::kReadingFile);
-    import = ReadNewWords(in, doc.MasterWords());
+    read = ReadNewWords(path, doc.MasterWords(), import);
     prompt.SetStatusText(kIdleText);
   }
-  if (in.bad()) {
-    prompt.ShowMessage(text::kCannotOpenFile);
+  if (!read.ok()) {
+    ShowFileError(prompt, text::kCannotOpenFile, path, read);
     return 0;
   }
   const int rejected = import.tokens.rejected;
@@ -110,13 +104,13 @@ int ReplaceWords(MTavruneDoc& doc, const WordCollection& words) {
 
 bool ExportText(MTavruneDoc& doc, const std::string& path) {
   UserPrompt& prompt = doc.App().Prompt();
-  bool saved = false;
+  FileStatus saved;
   {
     const WaitCursor wait(prompt);
     saved = doc.MasterWords().SaveText(path, false);
   }
-  if (!saved) prompt.ShowMessage(text::kSaveFailed, {path});
-  return saved;
+  if (!saved.ok()) ShowFileError(prompt, text::kSaveFailed, path, saved);
+  return saved.ok();
 }
 
 bool TakeMissedWords(MTavruneDoc& doc) {

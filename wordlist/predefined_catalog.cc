@@ -1,11 +1,13 @@
 #include "wordlist/predefined_catalog.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <map>
+#include <optional>
 #include <utility>
 
+#include "engine/file_io.h"
 #include "engine/text_encoding.h"
 #include "resources/string_table.h"
 
@@ -37,15 +39,14 @@ bool IsComment(const std::vector<std::string_view>& tokens) {
 // one: the rest of a longer line is passed over and the line marked.
 class LineReader {
  public:
-  explicit LineReader(std::istream& in) : buffer_(in.rdbuf()) {}
+  explicit LineReader(std::streambuf& in) : buffer_(in) {}
 
   bool Next(std::string& line, bool& overlong) {
     line.clear();
     overlong = false;
-    if (buffer_ == nullptr) return false;
     bool any = false;
     for (;;) {
-      const int c = buffer_->sbumpc();
+      const int c = buffer_.sbumpc();
       if (c == std::char_traits<char>::eof()) return any;
       any = true;
       if (c == '\n') break;
@@ -64,23 +65,30 @@ class LineReader {
   }
 
  private:
-  std::streambuf* buffer_;
+  std::streambuf& buffer_;
   bool first_line_ = true;
 };
 
-enum class OpenResult { kOpened, kMissing, kUnreadable };
+// Catalogue files are a few kilobytes; this is far beyond any.
+constexpr uint64_t kMaxCatalogFileBytes = uint64_t{16} << 20;
 
-OpenResult OpenCatalogFile(const std::string& path, std::ifstream& file) {
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (!std::filesystem::exists(status)) return OpenResult::kMissing;
-  if (!std::filesystem::is_regular_file(status)) return OpenResult::kUnreadable;
-  file.open(path, std::ios::binary);
-  return file.is_open() ? OpenResult::kOpened : OpenResult::kUnreadable;
+// A catalogue file opened for reading, or nullopt once the failure is shown:
+// a missing file as 40003, any other as 40004.
+std::optional<FileInputBuffer> OpenCatalogFile(const std::string& path, UserPrompt& prompt) {
+  InputFile file;
+  if (const FileStatus opened = file.Open(path, true); !opened.ok()) {
+    ShowFileError(prompt, opened.error() == ENOENT ? kProgramFileMissingText : kCannotOpenFileText,
+                  path, opened);
+    return std::nullopt;
+  }
+  return std::optional<FileInputBuffer>(std::in_place, std::move(file), kMaxCatalogFileBytes);
 }
 
-void ReportOpenFailure(OpenResult result, UserPrompt& prompt) {
-  prompt.ShowMessage(result == OpenResult::kMissing ? kProgramFileMissingText : kCannotOpenFileText);
+// After the last line: false, with 40004 shown, when reading failed.
+bool ReadWhole(const FileInputBuffer& file, const std::string& path, UserPrompt& prompt) {
+  if (file.status().ok()) return true;
+  ShowFileError(prompt, kCannotOpenFileText, path, file.status());
+  return false;
 }
 
 // One name for every way of writing the path of a file, so that an include
@@ -176,17 +184,13 @@ class PredefinedCatalog::CategoryReader {
       : catalog_(catalog), allowance_(line_allowance) {}
 
   std::unique_ptr<CategoryRead> Read(const std::string& path) {
-    std::ifstream file;
-    const OpenResult opened = OpenCatalogFile(path, file);
-    if (opened != OpenResult::kOpened) {
-      ReportOpenFailure(opened, catalog_.prompt_);
-      return nullptr;
-    }
+    std::optional<FileInputBuffer> file = OpenCatalogFile(path, catalog_.prompt_);
+    if (!file) return nullptr;
     read_ = std::make_unique<CategoryRead>();
     const std::string identity = FileIdentity(path);
     read_->files.push_back(FileStamp::Of(identity));
     open_files_.push_back(identity);
-    LineReader reader(file);
+    LineReader reader(*file);
     std::string line;
     bool overlong = false;
 
@@ -202,7 +206,7 @@ class PredefinedCatalog::CategoryReader {
     }
     if (!length || *length < 0 || *length > ListValidity::kMaxLength) {
       read_->node = std::make_unique<CategoryNode>(0);
-      return Finish();
+      return Finish(*file, path);
     }
     read_->node = std::make_unique<CategoryNode>(*length);
     CategoryNode& category = *read_->node;
@@ -232,7 +236,7 @@ class PredefinedCatalog::CategoryReader {
       }
       subcategory = category.AddSubcategory(tokens[0]);
     }
-    return Finish();
+    return Finish(*file, path);
   }
 
  private:
@@ -243,7 +247,9 @@ class PredefinedCatalog::CategoryReader {
     std::vector<std::string> lines;  // an overlong line is kept empty
   };
 
-  std::unique_ptr<CategoryRead> Finish() {
+  // The read, or null (40004 shown) when the file failed to read.
+  std::unique_ptr<CategoryRead> Finish(const FileInputBuffer& file, const std::string& path) {
+    if (!ReadWhole(file, path, catalog_.prompt_)) return nullptr;
     read_->lines = lines_;
     return std::move(read_);
   }
@@ -310,23 +316,21 @@ class PredefinedCatalog::CategoryReader {
     std::unique_ptr<Included>& entry = included_[key];
     const std::optional<std::string> path = CatalogPath(catalog_.folder_, name);
     if (!path) return nullptr;
-    std::ifstream file;
-    const OpenResult opened = OpenCatalogFile(*path, file);
-    if (opened != OpenResult::kOpened) {
-      ReportOpenFailure(opened, catalog_.prompt_);
-      return nullptr;
-    }
-    entry = std::make_unique<Included>();
-    entry->identity = FileIdentity(*path);
-    read_->files.push_back(FileStamp::Of(entry->identity));
+    std::optional<FileInputBuffer> file = OpenCatalogFile(*path, catalog_.prompt_);
+    if (!file) return nullptr;
+    auto included = std::make_unique<Included>();
     // Lines past what is left of the allowance could never be taken.
-    LineReader reader(file);
+    LineReader reader(*file);
     std::string line;
     bool overlong = false;
-    while (static_cast<int>(entry->lines.size()) < allowance_ - lines_ &&
+    while (static_cast<int>(included->lines.size()) < allowance_ - lines_ &&
            reader.Next(line, overlong)) {
-      entry->lines.push_back(overlong ? std::string() : line);
+      included->lines.push_back(overlong ? std::string() : line);
     }
+    if (!ReadWhole(*file, *path, catalog_.prompt_)) return nullptr;
+    included->identity = FileIdentity(*path);
+    read_->files.push_back(FileStamp::Of(included->identity));
+    entry = std::move(included);
     return entry.get();
   }
 
@@ -376,13 +380,10 @@ void PredefinedCatalog::Clear() {
 bool PredefinedCatalog::Load(std::string_view program_folder) {
   Clear();
   folder_ = std::string(program_folder) + std::string(kFolderName) + "/";
-  std::ifstream file;
-  const OpenResult opened = OpenCatalogFile(folder_ + std::string(kMasterFile), file);
-  if (opened != OpenResult::kOpened) {
-    ReportOpenFailure(opened, prompt_);
-    return false;
-  }
-  LineReader reader(file);
+  const std::string path = folder_ + std::string(kMasterFile);
+  std::optional<FileInputBuffer> file = OpenCatalogFile(path, prompt_);
+  if (!file) return false;
+  LineReader reader(*file);
   std::string line;
   bool overlong = false;
   while (reader.Next(line, overlong)) {
@@ -397,6 +398,10 @@ bool PredefinedCatalog::Load(std::string_view program_folder) {
     category_names_.Append(tokens[0]);
     category_files_.Append(tokens[1]);
     lexicon_flags_ += tokens[2].front();
+  }
+  if (!ReadWhole(*file, path, prompt_)) {
+    Clear();
+    return false;
   }
   categories_.resize(static_cast<size_t>(category_names_.Count()));
   lines_charged_.assign(categories_.size(), 0);

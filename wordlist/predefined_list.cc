@@ -10,6 +10,7 @@
 #include "engine/generators.h"
 #include "engine/probability.h"
 #include "engine/word_walk.h"
+#include "resources/string_table.h"
 #include "search/conditions.h"
 #include "search/search_condition.h"
 #include "wordlist/alphagram_key.h"
@@ -388,8 +389,8 @@ class WordFileList : public PredefinedList {
   bool IsValid() const override { return !path_.empty(); }
   int Generate(const Lexicon& lexicon, WordCollection& out, UserPrompt& prompt) const override {
     WordCollection loaded = ScratchCollection();
-    if (!loaded.LoadText(path_, false)) {
-      prompt.ShowMessage(40004);
+    if (const FileStatus read = loaded.LoadText(path_, false); !read.ok()) {
+      ShowFileError(prompt, kCannotOpenFileText, path_, read);
       return 0;
     }
     // The file is outside text: only what could be a list word is kept.

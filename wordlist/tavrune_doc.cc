@@ -113,9 +113,12 @@ bool MTavruneDoc::NewDocument() {
 
 bool MTavruneDoc::OpenDocument(const std::string& path) {
   if (!SaveModified()) return false;
+  // Taken first: a change while the file is read is then noticed too.
+  const std::optional<FileStamp> stamp = StampOf(path);
   const bool opened = OnOpenDocument(path);
   if (opened) {
     path_ = path;
+    stamp_ = stamp;
   } else {
     // Untitled, so a later Save cannot put an empty list over the file.
     path_.clear();
@@ -128,14 +131,30 @@ bool MTavruneDoc::OpenDocument(const std::string& path) {
 
 bool MTavruneDoc::SaveDocument() {
   if (path_.empty()) return SaveWithChooser();
-  return OnSaveDocument(path_);
+  return SaveTo(path_);
 }
 
 bool MTavruneDoc::SaveDocumentAs(const std::string& path) {
-  if (!OnSaveDocument(path)) return false;
-  path_ = path;
+  if (!SaveTo(path)) return false;
   NotifyTitleChanged();
   return true;
+}
+
+bool MTavruneDoc::SaveTo(const std::string& path) {
+  if (path == path_ && ChangedSinceStamped() &&
+      app_.Prompt().AskYesNo(text::kChangedOnDisk, {path}) != UserPrompt::Answer::kYes) {
+    return false;
+  }
+  if (!OnSaveDocument(path)) return false;
+  stamp_ = StampOf(path);
+  path_ = path;
+  return true;
+}
+
+bool MTavruneDoc::ChangedSinceStamped() const {
+  // A file removed meanwhile loses nothing when it is written again.
+  const std::optional<FileStamp> now = StampOf(path_);
+  return now.has_value() && now != stamp_;
 }
 
 bool MTavruneDoc::SaveDocumentAs() { return SaveWithChooser(); }
@@ -185,9 +204,10 @@ bool MTavruneDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool MTavruneDoc::OnSaveDocument(const std::string& path) {
-  if (!SaveWordListFile(path, description_, notes_, settings_, master_, entries_.cursor(),
-                        &entries_)) {
-    app_.Prompt().ShowMessage(text::kSaveFailed, {path});
+  const FileStatus saved = SaveWordListFile(path, description_, notes_, settings_, master_,
+                                            entries_.cursor(), &entries_);
+  if (!saved.ok()) {
+    ShowFileError(app_.Prompt(), text::kSaveFailed, path, saved);
     return false;
   }
   modified_ = false;
@@ -292,7 +312,7 @@ bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* targ
   if (apply && progress.settings_read) ApplySettings(file.settings, file.has_build_limits);
   switch (progress.result) {
     case WordListReadResult::kCannotOpen:
-      prompt.ShowMessage(text::kCannotOpenFile);
+      ShowFileError(prompt, text::kCannotOpenFile, path, progress.file_status);
       return false;
     case WordListReadResult::kNotWordList:
       prompt.ShowMessage(text::kNotWordListFile, {path});

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/file_io.h"
 #include "engine/lexicon.h"
 #include "engine/probability.h"
 #include "engine/random_source.h"
@@ -98,7 +99,10 @@ class MTavruneDoc {
   bool OpenDocument(const std::string& path);
   // Save: to the list's file, or as a new file for an untitled list.
   bool SaveDocument();
-  // Save As: to `path`, which becomes the list's file on success.
+  // Save As: to `path`, which becomes the list's file on success. When
+  // that is the list's own file and another program changed it since it
+  // was opened or saved (its size or time differ), the user is asked
+  // first (40130); No saves nothing and gives false.
   bool SaveDocumentAs(const std::string& path);
   // Save As with the name from the chooser.
   bool SaveDocumentAs();
@@ -314,12 +318,18 @@ class MTavruneDoc {
   void ApplySettings(const ListSettings& settings, bool with_build_limits);
   void NotifyTitleChanged();
   bool SaveWithChooser();
+  // Saves and makes `path` the list's file, asking first when that is
+  // the list's file and another program changed it.
+  bool SaveTo(const std::string& path);
+  bool ChangedSinceStamped() const;
 
   ApplicationState& app_;
   RandomEngine& random_;
   std::vector<DocumentObserver*> observers_;
   SavePathChooser choose_save_path_;
   std::string path_;
+  // The file's size and time as this document last read or wrote it.
+  std::optional<FileStamp> stamp_;
   bool modified_ = false;
 
   WordCollection master_;

@@ -1,8 +1,6 @@
 #include "wordlist/text_tokens.h"
 
-#include <istream>
-#include <iterator>
-#include <string>
+#include <utility>
 
 #include "engine/text_encoding.h"
 
@@ -31,45 +29,53 @@ bool ToListWord(std::string& token) {
 
 }  // namespace
 
-TextTokenCount ForEachWordToken(std::istream& in,
-                                const std::function<void(std::string_view word)>& take) {
-  TextTokenCount count;
-  std::string token;
-  bool first_token = true;
-  const auto end_token = [&] {
-    if (first_token && token.starts_with(kUtf8ByteOrderMark)) {
-      token.erase(0, kUtf8ByteOrderMark.size());
-    }
-    first_token = false;
-    if (token.empty()) return;
-    if (ToListWord(token)) {
-      ++count.accepted;
-      take(token);
-    } else {
-      ++count.rejected;
-    }
-    token.clear();
-  };
-  for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
-    const char c = *it;
-    if (IsBlank(c)) {
-      end_token();
-      continue;
-    }
-    token.push_back(c);
-    if (token.size() == kMaxTokenLength) end_token();
+void WordTokenizer::EndToken() {
+  if (first_token_ && token_.starts_with(kUtf8ByteOrderMark)) {
+    token_.erase(0, kUtf8ByteOrderMark.size());
   }
-  end_token();
-  return count;
+  first_token_ = false;
+  if (token_.empty()) return;
+  if (ToListWord(token_)) {
+    ++count_.accepted;
+    take_(token_);
+  } else {
+    ++count_.rejected;
+  }
+  token_.clear();
 }
 
-TextTokenCount ReadWordTokens(std::istream& in, WordCollection& out) {
-  int inserted = 0;
-  TextTokenCount count = ForEachWordToken(in, [&](std::string_view word) {
-    if (out.Insert(word) >= 0) ++inserted;
-  });
-  count.accepted = inserted;
-  return count;
+void WordTokenizer::Feed(std::string_view text) {
+  for (const char c : text) {
+    if (IsBlank(c)) {
+      EndToken();
+      continue;
+    }
+    token_.push_back(c);
+    if (token_.size() == kMaxTokenLength) EndToken();
+  }
+}
+
+TextTokenCount WordTokenizer::Finish() {
+  EndToken();
+  return count_;
+}
+
+TextTokenCount ForEachWordToken(std::string_view text, const WordTokenizer::Take& take) {
+  WordTokenizer tokens(take);
+  tokens.Feed(text);
+  return tokens.Finish();
+}
+
+FileStatus ForEachWordTokenInFile(const std::string& path, bool regular_only,
+                                  const WordTokenizer::Take& take, TextTokenCount& count) {
+  WordTokenizer tokens(take);
+  const FileStatus status =
+      ReadFileChunks(path, kMaxWordListBytes, regular_only, [&](std::string_view piece) {
+        tokens.Feed(piece);
+        return true;
+      });
+  count = tokens.Finish();
+  return status;
 }
 
 }  // namespace tavrune

@@ -2,10 +2,10 @@
 #define TAVRUNE_WORDLIST_TEXT_TOKENS_H_
 
 #include <functional>
-#include <iosfwd>
+#include <string>
 #include <string_view>
 
-#include "engine/word_collection.h"
+#include "engine/file_io.h"
 
 namespace tavrune {
 
@@ -14,17 +14,39 @@ struct TextTokenCount {
   int rejected = 0;
 };
 
-// Reads the words of a plain-text file as the text import takes them:
-// tokens separated by white space, a run of more than 100 characters read as
-// several tokens of up to 100. A token of 1 to 15 letters and '?' is
-// upper-cased and inserted into `out`, in file order; any other token is
-// counted as rejected. Tokens that no longer fit in `out` are dropped.
-TextTokenCount ReadWordTokens(std::istream& in, WordCollection& out);
+// The words of plain text as the imports and compile take them: tokens
+// separated by white space (blanks, tabs, the line ends of any system), a
+// leading byte-order mark dropped, a run of more than 100 characters read
+// as several tokens of up to 100. A token of 1 to 15 letters and '?' is
+// upper-cased and handed over in text order; any other is counted as
+// rejected. Fed piece by piece, so a file is never held whole.
+class WordTokenizer {
+ public:
+  // The view lasts for the call.
+  using Take = std::function<void(std::string_view word)>;
 
-// The same tokens handed to `take` one by one, upper-cased, in file order;
-// the view lasts for the call. `accepted` counts the tokens handed over.
-TextTokenCount ForEachWordToken(std::istream& in,
-                                const std::function<void(std::string_view word)>& take);
+  explicit WordTokenizer(Take take) : take_(std::move(take)) {}
+  void Feed(std::string_view text);
+  // Ends the last token; the counts over all the text fed.
+  TextTokenCount Finish();
+
+ private:
+  void EndToken();
+
+  Take take_;
+  std::string token_;
+  bool first_token_ = true;
+  TextTokenCount count_;
+};
+
+// The tokens of `text`.
+TextTokenCount ForEachWordToken(std::string_view text, const WordTokenizer::Take& take);
+
+// The tokens of the file at `path`, at most kMaxWordListBytes of it; see
+// InputFile::Open for `regular_only`. `count` covers what was read, also
+// when reading failed.
+FileStatus ForEachWordTokenInFile(const std::string& path, bool regular_only,
+                                  const WordTokenizer::Take& take, TextTokenCount& count);
 
 }  // namespace tavrune
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <fstream>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -11,7 +10,6 @@
 #include <vector>
 
 #include "engine/byte_order.h"
-#include "engine/lexicon_builder.h"
 
 namespace tavrune {
 namespace {
@@ -53,10 +51,10 @@ bool AllListWords(const WordCollection& words) {
 }
 
 // One archive block into an empty collection kept in file order.
-bool ReadWordBlock(std::istream& in, WordCollection& words) {
+bool ReadWordBlock(std::istream& in, WordCollection& words, int* left_out = nullptr) {
   words.Clear();
   words.SetSortMode(false, SortKey::kAlphabetical, false);
-  return words.ReadArchive(in, kWordListKey) && AllListWords(words);
+  return words.ReadArchive(in, kWordListKey, left_out) && AllListWords(words);
 }
 
 void PutInt32(std::ostream& out, int64_t value) {
@@ -131,7 +129,10 @@ WordListReadProgress ReadWordList(std::istream& in, bool with_presentation, Word
   file.settings = Normalized(std::move(settings));
   progress.settings_read = true;
 
-  if (!ReadWordBlock(in, file.words) || !ReadInt32(in, file.current_index)) return progress;
+  if (!ReadWordBlock(in, file.words, &file.words_left_out) ||
+      !ReadInt32(in, file.current_index)) {
+    return progress;
+  }
   file.has_presentation = with_presentation && file.settings.sort_type == SortType::kRandom;
   if (file.has_presentation && !ReadWordBlock(in, file.presentation)) return progress;
   progress.result = WordListReadResult::kOk;
@@ -140,9 +141,18 @@ WordListReadProgress ReadWordList(std::istream& in, bool with_presentation, Word
 
 WordListReadProgress ReadWordListFile(const std::string& path, bool with_presentation,
                                       WordListFile& file) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  return ReadWordList(in, with_presentation, file);
+  WordListReadProgress progress;
+  InputFile input;
+  progress.file_status = input.Open(path, true);
+  if (!progress.file_status.ok()) return progress;
+  FileInputBuffer buffer(std::move(input), kMaxWordListBytes);
+  std::istream in(&buffer);
+  progress = ReadWordList(in, with_presentation, file);
+  if (!buffer.status().ok()) {
+    progress.result = WordListReadResult::kCannotOpen;
+    progress.file_status = buffer.status();
+  }
+  return progress;
 }
 
 bool WriteWordList(std::ostream& out, std::string_view description, std::string_view notes,
@@ -171,15 +181,15 @@ bool WriteWordList(std::ostream& out, std::string_view description, std::string_
   return out.good();
 }
 
-bool SaveWordListFile(const std::string& path, std::string_view description, std::string_view notes,
-                      const ListSettings& settings, const WordCollection& words,
-                      int32_t current_index, const WordCollection* presentation) {
+FileStatus SaveWordListFile(const std::string& path, std::string_view description,
+                            std::string_view notes, const ListSettings& settings,
+                            const WordCollection& words, int32_t current_index,
+                            const WordCollection* presentation) {
   std::ostringstream out(std::ios::binary);
   if (!WriteWordList(out, description, notes, settings, words, current_index, presentation)) {
-    return false;
+    return FileStatus::Refused("a word is too long for a word-list file");
   }
-  const std::string bytes = std::move(out).str();
-  return WriteFileAtomically(path, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  return WriteFileAtomically(path, std::move(out).str());
 }
 
 }  // namespace tavrune

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/file_io.h"
 #include "engine/word_collection.h"
 #include "wordlist/list_settings.h"
 
@@ -40,13 +41,15 @@ struct WordListFile {
   // Only read when asked for and the sort type is Random.
   bool has_presentation = false;
   WordCollection presentation;
+  // Words of the file beyond what a collection holds, dropped.
+  int words_left_out = 0;
 
   WordListFile();
 };
 
 enum class WordListReadResult {
   kOk,
-  kCannotOpen,   // the file cannot be opened for reading
+  kCannotOpen,   // the file cannot be opened or read
   kNotWordList,  // the first four bytes are not the magic
   kDamaged,      // short, or holding what no writer produces
 };
@@ -56,6 +59,8 @@ struct WordListReadProgress {
   WordListReadResult result = WordListReadResult::kCannotOpen;
   // The settings block (fields up to the reserved bytes) was read whole.
   bool settings_read = false;
+  // Why the file could not be opened or read (kCannotOpen).
+  FileStatus file_status;
 };
 
 // Reads a word-list file into `file` (whose settings keep their values where
@@ -69,6 +74,8 @@ struct WordListReadProgress {
 // more is allocated than the file has shown to hold. Numbers are brought
 // into their dialog ranges and the stem to its letters.
 WordListReadProgress ReadWordList(std::istream& in, bool with_presentation, WordListFile& file);
+// The same from a regular file of at most kMaxWordListBytes; a read error
+// is kCannotOpen, whatever was read before it.
 WordListReadProgress ReadWordListFile(const std::string& path, bool with_presentation,
                                       WordListFile& file);
 
@@ -80,12 +87,12 @@ bool WriteWordList(std::ostream& out, std::string_view description, std::string_
                    const ListSettings& settings, const WordCollection& words, int32_t current_index,
                    const WordCollection* presentation);
 
-// The same into a file, through a temporary file in the same folder that
-// replaces the old file only when every byte is written; a failure leaves
-// the old file as it was.
-bool SaveWordListFile(const std::string& path, std::string_view description, std::string_view notes,
-                      const ListSettings& settings, const WordCollection& words,
-                      int32_t current_index, const WordCollection* presentation);
+// The same into a file with WriteFileAtomically. A word the archive cannot
+// hold fails before the file is touched.
+FileStatus SaveWordListFile(const std::string& path, std::string_view description,
+                            std::string_view notes, const ListSettings& settings,
+                            const WordCollection& words, int32_t current_index,
+                            const WordCollection* presentation);
 
 // A word a list may hold: 1 to 15 characters of A-Z and '?'.
 bool IsListWord(std::string_view word);

@@ -15,7 +15,7 @@ inline constexpr int kNoAnswerBefore = 40018;
 inline constexpr int kRebuilding = 40021;
 inline constexpr int kArrangingAnagrams = 40022;
 inline constexpr int kCorruptFile = 40024;
-inline constexpr int kSaveFailed = 40025;
+inline constexpr int kSaveFailed = kSaveFailedText;
 inline constexpr int kWordsNotImported = 40027;
 inline constexpr int kWordNotImported = 40028;
 inline constexpr int kMerging = 40029;
@@ -29,6 +29,8 @@ inline constexpr int kListInvalidForDictionary = 40080;
 inline constexpr int kMergeLimit = 40087;
 // "%1% complete" under the progress of a long pass.
 inline constexpr int kPercentComplete = 40088;
+// Asked before a save replaces a file another program changed.
+inline constexpr int kChangedOnDisk = 40130;
 // A Random list's stored order that is not an order of its entries.
 inline constexpr int kStoredOrderIgnored = 40140;
 

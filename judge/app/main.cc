@@ -12,6 +12,7 @@
 #include "judge/judge_session.h"
 #include "judge/ui/judge_icons.h"
 #include "judge/ui/judge_message_box.h"
+#include "platform/data_folder.h"
 #include "platform/ui/dialog_look.h"
 #include "platform/ui/qt_settings.h"
 
@@ -26,8 +27,15 @@ int main(int argc, char* argv[]) {
   tavrune::QtSettings settings(QStringLiteral("Kestrelle"),
                                QString::fromUtf8(tavrune::kJudgeProgramName));
   tavrune::JudgePrompt prompt;
+  const tavrune::DataFolder data =
+      tavrune::FindDataFolder(QCoreApplication::applicationDirPath().toStdString());
+  if (!data.has_lexicons) {
+    prompt.ShowMessage(tavrune::kNoLexiconsInFoldersMessage, {tavrune::LexiconFoldersTried(data)},
+                       tavrune::UserPrompt::Icon::kError);
+    return 1;
+  }
   tavrune::JudgeSession session(settings, prompt, QDir::homePath().toStdString());
-  if (!session.Start(QCoreApplication::applicationDirPath().toStdString())) return 1;
+  if (!session.Start(data.folder)) return 1;
 
   {
     tavrune::LexiconChoiceDialog choice(session.PresentLexicons(), session.Choice());

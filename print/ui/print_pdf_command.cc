@@ -100,7 +100,7 @@ void PrepareForPrintPdf() {
   qt_default_handler = qInstallMessageHandler(KeepQtQuiet);
 }
 
-int RunPrintPdfCommand(const std::vector<std::string>& args, const std::string& program_folder,
+int RunPrintPdfCommand(const std::vector<std::string>& args, const DataFolder& data,
                        const Settings& settings, std::ostream& err) {
   StreamPrompt prompt(err);
   if (args.size() != 3 || !IsPrintPdfCommand(args)) {
@@ -110,8 +110,13 @@ int RunPrintPdfCommand(const std::vector<std::string>& args, const std::string& 
   const std::string& out = args[1];
   const std::string& list = args[2];
 
+  if (!data.has_lexicons) {
+    prompt.ShowMessage(kNoLexiconsInFoldersText, {LexiconFoldersTried(data, " or ")},
+                       UserPrompt::Icon::kError);
+    return 1;
+  }
   ReadThroughSettings store(settings);
-  ApplicationState app(program_folder, store, prompt);
+  ApplicationState app(data.folder, store, prompt);
   if (!app.DiscoverLexicons()) return 1;
   app.ReadSettings();
   if (app.NeedsDictionaryChoice()) app.ChooseDictionary(Index(app.PreselectedDictionary()));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/data_folder.h"
 #include "platform/settings.h"
 
 namespace tavrune {
@@ -26,8 +27,9 @@ void PrepareForPrintPdf();
 // user's settings and the lexicons the list needs (the preselected one when
 // none was ever chosen), opens the list and prints every page. Returns the
 // exit status; every failure is one line on `err`. Needs a QApplication.
-// The settings are only read: nothing of this run is stored.
-int RunPrintPdfCommand(const std::vector<std::string>& args, const std::string& program_folder,
+// The settings are only read: nothing of this run is stored. The lexicons
+// and the rest of the program's data come from `data`.
+int RunPrintPdfCommand(const std::vector<std::string>& args, const DataFolder& data,
                        const Settings& settings, std::ostream& err);
 
 }  // namespace tavrune

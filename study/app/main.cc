@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/data_folder.h"
 #include "platform/ui/dialog_look.h"
 #include "platform/ui/qt_settings.h"
 #include "platform/ui/qt_user_prompt.h"
 #include "print/ui/print_pdf_command.h"
+#include "resources/string_table.h"
 #include "study/program_info.h"
 #include "study/ui/single_instance.h"
 #include "study/ui/startup_banner.h"
@@ -28,11 +30,12 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Kestrelle"));
   QApplication::setApplicationName(QString::fromUtf8(tavrune::kStudyProgramName));
   QApplication::setApplicationVersion(QString::fromUtf8(tavrune::kStudyVersion));
+  const tavrune::DataFolder data =
+      tavrune::FindDataFolder(QCoreApplication::applicationDirPath().toStdString());
   if (print_pdf) {
     const tavrune::QtSettings settings(QStringLiteral("Kestrelle"),
                                        QString::fromUtf8(tavrune::kStudyProgramName));
-    return tavrune::RunPrintPdfCommand(args, QCoreApplication::applicationDirPath().toStdString(),
-                                       settings, std::cerr);
+    return tavrune::RunPrintPdfCommand(args, data, settings, std::cerr);
   }
   QApplication::setWindowIcon(tavrune::StudyIcon(QStringLiteral("tavrune")));
   tavrune::UseGreyDialogs(application);
@@ -48,6 +51,11 @@ int main(int argc, char* argv[]) {
   if (!instance.Claim(file)) return 0;
 
   tavrune::QtUserPrompt prompt(QString::fromUtf8(tavrune::kStudyProgramName));
+  if (!data.has_lexicons) {
+    prompt.ShowMessage(tavrune::kNoLexiconsInFoldersText, {tavrune::LexiconFoldersTried(data)},
+                       tavrune::UserPrompt::Icon::kError);
+    return 1;
+  }
   int result = 1;
   {
     std::unique_ptr<tavrune::StartupBanner> banner;
@@ -64,8 +72,7 @@ int main(int argc, char* argv[]) {
       QObject::connect(&instance, &tavrune::SingleInstance::activationRequested, &frame,
                        [&frame](const QString& path) { frame.Activate(path); });
     };
-    tavrune::StudyProgram program(QCoreApplication::applicationDirPath().toStdString(), settings,
-                                  prompt, std::move(hooks));
+    tavrune::StudyProgram program(data.folder, settings, prompt, std::move(hooks));
     if (program.Start(file.toStdString())) result = QApplication::exec();
     prompt.SetStatusSink(nullptr);
     prompt.SetParent(nullptr);

@@ -47,7 +47,7 @@ void MMainFrame::ChangeDictionary() {
   const DictionaryChange change = tavrune::ChangeDictionary(app, dialog.Choices());
   if (change.source_changed) {
     context_.catalog.SetLexicon(app.Source(), &app.CurrentLexicon());
-    context_.catalog.Load(app.ProgramFolder());
+    context_.catalog.Load(app.DataFolderPath());
   }
   context_.doc.DictionaryChanged();
   UpdatePanes();
@@ -78,7 +78,7 @@ HelpWindow& MMainFrame::Help() {
   auto* help = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
   if (help == nullptr) {
     help = new HelpWindow(
-        QString::fromStdString(context_.app.ProgramFolder()) + QStringLiteral("docs/manual.html"),
+        QString::fromStdString(context_.app.DataFolderPath()) + QStringLiteral("docs/manual.html"),
         owner);
   }
   return *help;

@@ -31,13 +31,13 @@ int ChooseWithDialog(const DictionaryOffer& offer) {
 
 }  // namespace
 
-StudyProgram::StudyProgram(std::string program_folder, Settings& settings, UserPrompt& prompt,
+StudyProgram::StudyProgram(std::string data_folder, Settings& settings, UserPrompt& prompt,
                            Hooks hooks)
     : prompt_(prompt),
       hooks_(std::move(hooks)),
       random_(static_cast<RandomEngine::result_type>(
           std::chrono::system_clock::now().time_since_epoch().count())),
-      app_(std::move(program_folder), settings, prompt),
+      app_(std::move(data_folder), settings, prompt),
       cardbox_(CardboxPathOf(hooks_), ClockOf(hooks_), static_cast<uint32_t>(random_()), prompt),
       catalog_(prompt) {
   if (!hooks_.choose_dictionary) hooks_.choose_dictionary = ChooseWithDialog;
@@ -62,7 +62,7 @@ bool StudyProgram::Start(const std::string& file) {
 
   catalog_.SetLexicon(app_.Source(), &app_.CurrentLexicon());
   doc_ = std::make_unique<MTavruneDoc>(app_, random_);
-  catalog_.Load(app_.ProgramFolder());
+  catalog_.Load(app_.DataFolderPath());
 
   frame_ =
       std::make_unique<MMainFrame>(StudyContext{app_, *doc_, catalog_, prompt_, random_, cardbox_});
@@ -72,7 +72,7 @@ bool StudyProgram::Start(const std::string& file) {
   if (!file.empty()) frame_->OpenFile(file);
 
   if (app_.ShowWelcome()) {
-    app_.SetShowWelcome(!hooks_.show_welcome(LoadTips(app_.ProgramFolder(), prompt_, random_)));
+    app_.SetShowWelcome(!hooks_.show_welcome(LoadTips(app_.DataFolderPath(), prompt_, random_)));
   }
   if (file.empty() && hooks_.new_list_flow) frame_->Run(Command::kNewPredefinedList);
   // Once the event loop runs, so the window and the first list never wait

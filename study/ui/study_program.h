@@ -42,7 +42,7 @@ class StudyProgram {
     CardboxClock clock;
   };
 
-  StudyProgram(std::string program_folder, Settings& settings, UserPrompt& prompt, Hooks hooks);
+  StudyProgram(std::string data_folder, Settings& settings, UserPrompt& prompt, Hooks hooks);
   // The window goes before the document it shows.
   ~StudyProgram();
   StudyProgram(const StudyProgram&) = delete;

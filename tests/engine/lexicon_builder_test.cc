@@ -10,6 +10,7 @@
 
 #include "engine/lexicon.h"
 #include "engine/word_walk.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace tavrune {
@@ -65,8 +66,7 @@ TEST(LexiconBuilderTest, NormalisesRejectsAndDropsDuplicates) {
   EXPECT_FALSE(builder.AddWord("R2D2"));
   EXPECT_FALSE(builder.AddWord(""));
   EXPECT_EQ(builder.RejectedCount(), 5u);
-  EXPECT_EQ(AllWords(Load(builder)),
-            (std::vector<std::string>{"ABCDEFGHIJKLMNO", "QI", "ZEBRA"}));
+  EXPECT_EQ(AllWords(Load(builder)), (std::vector<std::string>{"ABCDEFGHIJKLMNO", "QI", "ZEBRA"}));
 }
 
 TEST(LexiconBuilderTest, SharesEqualSuffixLists) {
@@ -110,10 +110,15 @@ TEST(LexiconBuilderTest, FailedWriteKeepsTheOldFile) {
   const std::string path = dir.File("x.TVD");
   ASSERT_TRUE(builder.WriteFile(path));
   EXPECT_FALSE(builder.WriteFile(dir.File("no/such/folder/x.TVD")));
-  std::filesystem::create_directory(path + ".tmp");  // the temporary cannot be made
+  // A leftover of the temporary name once used is passed over.
+  std::filesystem::create_directory(path + ".tmp");
   LexiconBuilder other;
   other.AddWord("NEW");
-  EXPECT_FALSE(other.WriteFile(path));
+  {
+    testing::FileFaults faults;
+    faults.FailWritesAfter(10, ENOSPC);
+    EXPECT_EQ(other.WriteFile(path).error(), ENOSPC);
+  }
   Lexicon lexicon;
   ASSERT_TRUE(lexicon.LoadFile(path));
   EXPECT_TRUE(lexicon.Contains("OLD"));

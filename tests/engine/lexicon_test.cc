@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <random>
+#include <string>
 #include <vector>
 
+#include "engine/generators.h"
+#include "engine/word_collection.h"
+#include "engine/word_walk.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace tavrune {
@@ -24,8 +31,8 @@ std::vector<uint8_t> RawFile(const std::vector<uint32_t>& edges, uint32_t edge_o
   std::vector<uint8_t> bytes(edge_offset + edges.size() * 4, 0xEE);
   header.ToBytes(std::span<uint8_t, 64>(bytes.data(), 64));
   for (size_t i = 0; i < edges.size(); ++i) std::memcpy(&bytes[edge_offset + i * 4], &edges[i], 4);
-  testing::KeepFuzzSeed("lexicon_fuzz",
-                        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  testing::KeepFuzzSeed(
+      "lexicon_fuzz", std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   return bytes;
 }
 
@@ -97,6 +104,29 @@ TEST(LexiconLoadTest, LoadsFromAnOpenFileAndByName) {
   EXPECT_EQ(by_name.EdgeCount(), 0u);
 }
 
+// A file that cannot be read is told apart from a damaged one, by reason.
+TEST(LexiconLoadTest, ReadErrorsAreToldApartFromDamage) {
+  testing::TempFolder dir;
+  const std::string path = dir.File("x.TVD");
+  testing::WriteBytes(path, RawFile({0, 2, kOnlyA}));
+  Lexicon lexicon;
+  FileStatus status;
+  EXPECT_FALSE(lexicon.LoadFile(dir.path(), &status));
+  EXPECT_EQ(status.error(), EISDIR);
+  EXPECT_FALSE(lexicon.LoadFile(dir.File("missing.TVD"), &status));
+  EXPECT_EQ(status.error(), ENOENT);
+  {
+    testing::FileFaults faults;
+    faults.FailReads(EIO);
+    EXPECT_FALSE(lexicon.LoadFile(path, &status));
+    EXPECT_EQ(status.error(), EIO);
+  }
+  testing::WriteBytes(dir.File("short.TVD"), std::vector<uint8_t>(40, 0));
+  EXPECT_FALSE(lexicon.LoadFile(dir.File("short.TVD"), &status));
+  EXPECT_TRUE(status.ok());
+  EXPECT_FALSE(lexicon.IsLoaded());
+}
+
 TEST(LexiconLoadTest, RefusesDamagedFilesAndIsLeftEmpty) {
   struct Case {
     const char* what;
@@ -149,15 +179,82 @@ TEST(LexiconLoadTest, DepthLimit) {
   EXPECT_FALSE(lexicon.LoadBytes(RawFile(chain(kMaxGraphDepth + 1))));
 }
 
+std::vector<std::string> AllWords(const Lexicon& lexicon) {
+  std::vector<std::string> words;
+  VisitWords(lexicon, [&](std::string_view w) { words.emplace_back(w); });
+  return words;
+}
+
+std::vector<std::string> Matches(const Lexicon& lexicon, std::string_view pattern) {
+  WordCollection found;
+  PatternMatches(lexicon, pattern, found);
+  return std::vector<std::string>(found.begin(), found.end());
+}
+
+// Any file of the layout must work, whatever order its lists are in: every
+// route that stops at the first later letter must still find every word.
+TEST(LexiconSortTest, ListsInReverseOrderFindEveryWord) {
+  std::mt19937 random(7);
+  std::vector<std::string> words;
+  LexiconBuilder builder;
+  for (int i = 0; i < 504; ++i) {
+    std::string w(3 + random() % 5, 'A');
+    for (char& c : w) c = static_cast<char>('A' + random() % 8);
+    if (builder.AddWord(w)) words.push_back(w);
+  }
+  const std::vector<uint8_t> bytes = builder.Build();
+  std::vector<uint32_t> edges((bytes.size() - 64) / 4);
+  std::memcpy(edges.data(), bytes.data() + 64, edges.size() * 4);
+  for (size_t start = 2, i = 2; i < edges.size(); ++i) {
+    if (!edge::IsLast(edges[i])) continue;
+    edges[i] &= ~edge::kLast;
+    std::reverse(edges.begin() + start, edges.begin() + i + 1);
+    edges[i] |= edge::kLast;
+    start = i + 1;
+  }
+  Lexicon sorted;
+  ASSERT_TRUE(sorted.LoadBytes(bytes));
+  Lexicon reversed;
+  ASSERT_TRUE(reversed.LoadBytes(RawFile(edges)));
+  for (const std::string& w : words) {
+    EXPECT_TRUE(reversed.Contains(w)) << w;
+    EXPECT_EQ(reversed.HookLine(w), sorted.HookLine(w)) << w;
+  }
+  EXPECT_EQ(AllWords(reversed), AllWords(sorted));
+  for (const char* pattern : {"AB*", "?C??", "*H", "[A-C]*D*"}) {
+    EXPECT_EQ(Matches(reversed, pattern), Matches(sorted, pattern)) << pattern;
+  }
+}
+
+// A list may be the tail of a longer one; both come out alphabetical.
+TEST(LexiconSortTest, ListsSharingATailAreSortedApart) {
+  // Root: D -> [Y C A], B (a word) -> [C A], the tail of D's list.
+  const std::vector<uint32_t> edges = {
+      0,
+      2,
+      edge::Make('D', 4, false, false),
+      edge::Make('B', 5, true, true),
+      edge::Make('Y', 0, true, false),
+      edge::Make('C', 0, true, false),
+      edge::Make('A', 0, true, true),
+  };
+  Lexicon lexicon;
+  ASSERT_TRUE(lexicon.LoadBytes(RawFile(edges)));
+  EXPECT_EQ(AllWords(lexicon), (std::vector<std::string>{"B", "BA", "BC", "DA", "DC", "DY"}));
+  for (const char* w : {"B", "BA", "BC", "DA", "DC", "DY"}) EXPECT_TRUE(lexicon.Contains(w)) << w;
+  EXPECT_FALSE(lexicon.Contains("BY"));
+  EXPECT_EQ(lexicon.FrontHooks("A"), "BD");
+}
+
 TEST(LexiconContainsTest, Lookups) {
   const Lexicon lexicon = MakeLexicon({"CAT", "CATS", "SCAT", "CATTLE", "A"});
   EXPECT_TRUE(lexicon.Contains("CAT"));
   EXPECT_TRUE(lexicon.Contains("A"));
   EXPECT_TRUE(lexicon.Contains("CATTLE"));
   EXPECT_FALSE(lexicon.Contains(""));
-  EXPECT_FALSE(lexicon.Contains("CATT"));    // prefix of a word only
-  EXPECT_FALSE(lexicon.Contains("CATSS"));   // runs past the graph
-  EXPECT_FALSE(lexicon.Contains("cat"));     // blanks never match
+  EXPECT_FALSE(lexicon.Contains("CATT"));   // prefix of a word only
+  EXPECT_FALSE(lexicon.Contains("CATSS"));  // runs past the graph
+  EXPECT_FALSE(lexicon.Contains("cat"));    // blanks never match
   EXPECT_FALSE(lexicon.Contains("CA?"));
   EXPECT_FALSE(lexicon.Contains(std::string(200, 'C')));
 }
@@ -188,7 +285,8 @@ TEST(LexiconHeaderTest, TextsAreBoundedAndFormatted) {
 
   std::vector<uint8_t> round(64);
   header.ToBytes(std::span<uint8_t, 64>(round.data(), 64));
-  const LexiconHeader back = LexiconHeader::FromBytes(std::span<const uint8_t, 64>(round.data(), 64));
+  const LexiconHeader back =
+      LexiconHeader::FromBytes(std::span<const uint8_t, 64>(round.data(), 64));
   EXPECT_EQ(DescriptionLine(back), DescriptionLine(header));
 }
 

@@ -77,7 +77,7 @@ TEST_F(ApplicationStateTest, DiscoveryFillsPresenceHeadersAndAllSourcesPresent) 
   EXPECT_FALSE(app_.LexiconPresent(-1));
   EXPECT_EQ(app_.Header(LexiconId::kFR).Name(), "&French");
   EXPECT_FALSE(app_.AllSourcesPresent());
-  EXPECT_EQ(app_.ProgramFolder(), folder_.path() + "/");
+  EXPECT_EQ(app_.DataFolderPath(), folder_.path() + "/");
 
   WriteLexicon(LexiconId::kUKNA);
   ASSERT_TRUE(app_.DiscoverLexicons());

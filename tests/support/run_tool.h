@@ -23,11 +23,11 @@ inline ToolClock TickingClock() {
 }
 
 inline ToolResult RunTool(const std::vector<std::string>& args, const std::string& input = "",
-                          ToolClock clock = {}) {
+                          ToolClock clock = {}, DataFolder data = {}) {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunLexiconTool(args, in, out, err, std::move(clock));
+  const int status = RunLexiconTool(args, in, out, err, std::move(clock), std::move(data));
   return {status, out.str(), err.str()};
 }
 

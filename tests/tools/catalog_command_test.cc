@@ -61,6 +61,26 @@ TEST_F(CatalogCommandTest, BadInput) {
   }
 }
 
+// A catalogue file that cannot be read is one line and status 2; what could
+// be read is still listed.
+TEST_F(CatalogCommandTest, UnreadableFilesAreOneLineAndStatusTwo) {
+  const std::string two = dir_.File("PgmLists/2Letter.txt");
+  const std::string master = dir_.File("PgmLists/Master.txt");
+  std::filesystem::remove(two);
+  std::filesystem::create_directory(two);
+  std::string out, err;
+  EXPECT_EQ(Run({"catalog", dir_.File("PgmLists"), lexicon_}, &out, &err), 2);
+  EXPECT_EQ(out, "French.Courts.Tous\n");
+  EXPECT_EQ(err, "tavrune-lexicon: cannot read '" + two + "': Is a directory\n");
+  std::filesystem::remove(master);
+  EXPECT_EQ(Run({"catalog", dir_.File("PgmLists"), lexicon_}, &out, &err), 2);
+  EXPECT_EQ(err, "tavrune-lexicon: cannot read '" + master + "': No such file or directory\n");
+  std::filesystem::create_directory(master);
+  EXPECT_EQ(Run({"catalog", dir_.File("PgmLists"), lexicon_}, &out, &err), 2);
+  EXPECT_EQ(err, "tavrune-lexicon: cannot read '" + master + "': Is a directory\n");
+  EXPECT_EQ(out, "");
+}
+
 // The shipped lists named for inner hooks hold words that are no shorter word
 // plus a hook, whether or not they take hooks themselves.
 TEST(ShippedCatalogNamesTest, NoInnerHooksListsHoldWhatTheirNameSays) {

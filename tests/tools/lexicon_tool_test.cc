@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/file_io.h"
 #include "tests/support/fixed_time.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/run_tool.h"
@@ -19,7 +20,7 @@ using Result = testing::ToolResult;
 class LexiconToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::ofstream(words_) << "cat\r\nCATS\nscat\n\n  dog  \nqi\nza\nR2D2\nice cream\n";
+    std::ofstream(words_) << "cat\r\nCATS\nscat\n\n  dog  \nqi\nza\nR2D2\nice-cream\n";
     const Result r =
         RunTool({"compile", "--name", "Small", "--description", "tiny list", words_, lexicon_});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -216,6 +217,90 @@ TEST_F(LexiconToolTest, CompileRefusesWhatWouldLoseAFile) {
   });
   EXPECT_EQ(RunTool({"info", lexicon_}).out.substr(0, 33), std::string(31, 'N') + ", ");
   EXPECT_EQ(RunTool({"words", notes}).status, 0);
+}
+
+// Word lists are read as the imports read text: a byte-order mark, any line
+// ends and several words a line.
+TEST_F(LexiconToolTest, CompileReadsTextAsTheImportsDo) {
+  const std::string marked = dir_.File("marked.txt");
+  std::ofstream(marked) << "\xEF\xBB\xBF"
+                           "cat\rza qi\r";
+  Result r = RunTool({"compile", marked, dir_.File("marked.TVD")});
+  EXPECT_EQ(r.out, "3 words written, 0 rejected\n");
+  EXPECT_EQ(RunTool({"words", dir_.File("marked.TVD")}).out, "CAT\nQI\nZA\n");
+  // A '?' is a list word but no lexicon word.
+  std::ofstream(marked) << "aa\nq?\n";
+  EXPECT_EQ(RunTool({"compile", marked, dir_.File("marked.TVD")}).out,
+            "1 words written, 1 rejected\n");
+}
+
+TEST_F(LexiconToolTest, FileErrorsNameTheFileAndTheReason) {
+  const std::string out = dir_.File("out.TVD");
+  const std::string nowhere = dir_.File("no/folder/x.TVD");
+  const std::string missing = dir_.File("missing.TVD");
+  ExpectCommandLines({
+      {{"compile", dir_.path(), out},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: cannot read '" + dir_.path() + "': Is a directory"},
+      {{"compile", "/proc/self/mem", out},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: cannot read '/proc/self/mem': Input/output error"},
+      // Refused at the first bytes, not after reading without end.
+      {{"compile", "/dev/zero", out},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: WORDS.txt '/dev/zero' is not a text file (it holds NUL bytes)"},
+      {{"compile", words_, nowhere},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: cannot write '" + nowhere + "': No such file or directory"},
+      {{"compile", "--force", words_, dir_.path()},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: cannot write '" + dir_.path() + "': Is a directory"},
+      {{"info", missing},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: cannot read '" + missing + "': No such file or directory"},
+      {{"list", "make", dir_.path(), dir_.File("x.tvr")},
+       "",
+       2,
+       "",
+       "tavrune-lexicon: cannot read '" + dir_.path() + "': Is a directory"},
+  });
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// judge LEX < FOLDER and the like: the failing read is an error, never an
+// empty play or the end of a batch.
+TEST_F(LexiconToolTest, UnreadableStandardInputIsAnError) {
+  for (const std::string command : {"judge", "contains", "hooks"}) {
+    InputFile folder;
+    ASSERT_TRUE(folder.Open(dir_.path(), false));
+    FileInputBuffer buffer(std::move(folder), kMaxWordListBytes);
+    std::istream in(&buffer);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunLexiconTool({command, lexicon_}, in, out, err), 2) << command;
+    EXPECT_EQ(err.str(), "tavrune-lexicon: cannot read standard input: Is a directory\n");
+  }
+}
+
+TEST_F(LexiconToolTest, InfoShowsNoControlCharacters) {
+  const std::string odd = dir_.File("odd.TVD");
+  ASSERT_EQ(RunTool({"compile", "--name", "\x1b[2JRed\x07", "--description",
+                     "caf\xc3\xa9 \xc2\x9b\xff", words_, odd})
+                .status,
+            0);
+  EXPECT_EQ(RunTool({"info", odd}).out, "?[2JRed?, caf\xc3\xa9 ???, 6 words\n17 edges\n");
 }
 
 TEST_F(LexiconToolTest, RacksCheckTheDialogsRangesAndSayWhenTheyFallShort) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -93,9 +94,56 @@ TEST_F(ListCommandTest, BadArguments) {
     EXPECT_EQ(r.status, 2) << args.size();
     EXPECT_TRUE(r.err.starts_with("tavrune-lexicon: ")) << r.err;
   }
-  const Result r = RunTool({"list", "make", words_, dir_.File("no/folder/list.tvr")});
+  const std::string nowhere = dir_.File("no/folder/list.tvr");
+  Result r = RunTool({"list", "make", words_, nowhere});
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("Saving to file"), std::string::npos);
+  EXPECT_EQ(r.err, "tavrune-lexicon: cannot write '" + nowhere + "': No such file or directory\n");
+  r = RunTool({"list", "show", dir_.path()});
+  EXPECT_EQ(r.err, "tavrune-lexicon: cannot read '" + dir_.path() + "': Is a directory\n");
+}
+
+// The n-th distinct five-letter word.
+std::string Nth(int n) {
+  std::string word = "AAAAA";
+  for (int p = 4; p >= 0; --p, n /= 26)
+    word[static_cast<size_t>(p)] = static_cast<char>('A' + n % 26);
+  return word;
+}
+
+// Duplicates are dropped before the 64,000 words a list holds are counted,
+// and the words left out are told, with status 1.
+TEST_F(ListCommandTest, MakeAndShowTellTheWordsBeyondTheLimit) {
+  std::string twice;
+  for (int i = 0; i < 50'000; ++i) twice += Nth(i) + " " + Nth(i) + "\n";
+  std::ofstream(words_) << twice;
+  Result r = RunTool({"list", "make", words_, list_});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "50000 words written, 0 rejected\n");
+
+  std::string many;
+  for (int i = 0; i < 100'000; ++i) many += Nth(i % 2 == 0 ? i / 2 : 50'000 + i / 2) + "\n";
+  std::ofstream(words_) << many << many;
+  r = RunTool({"list", "make", words_, list_});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "64000 words written, 0 rejected\n");
+  EXPECT_EQ(r.err, "tavrune-lexicon: 36000 words left out: a list holds at most 64,000\n");
+
+  // The same words three times over in one file's master block.
+  std::ifstream in(list_, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  const std::string count(std::string(20, '\0') + std::string("\x00\xFA\x00\x00", 4));
+  const size_t at = bytes.find(count);
+  ASSERT_NE(at, std::string::npos);
+  const size_t records = at + count.size();
+  const std::string block = bytes.substr(records, bytes.size() - 4 - records);
+  bytes.insert(records, block + block);
+  bytes[at + 21] = static_cast<char>(0xEE);  // 192,000
+  bytes[at + 22] = 0x02;
+  std::ofstream(list_, std::ios::binary | std::ios::trunc) << bytes;
+  r = RunTool({"list", "show", list_});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "tavrune-lexicon: 128000 words left out: a list holds at most 64,000\n");
+  EXPECT_NE(r.out.find(Nth(81'999) + "\n"), std::string::npos);
 }
 
 }  // namespace

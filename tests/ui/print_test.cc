@@ -262,7 +262,8 @@ class PrintPdfCommandTest : public ::testing::Test {
 
   int Run(const std::vector<std::string>& args) {
     std::ostringstream err;
-    const int status = RunPrintPdfCommand(args, folder_.path(), settings_, err);
+    const int status =
+        RunPrintPdfCommand(args, FindDataFolder(folder_.path(), nullptr), settings_, err);
     err_ = err.str();
     return status;
   }
@@ -323,6 +324,21 @@ TEST_F(PrintPdfCommandTest, FailuresAreOneLineNamingTheFile) {
   }
   qInstallMessageHandler(previous);
   EXPECT_EQ(qt_warnings, 0);
+}
+
+TEST_F(PrintPdfCommandTest, WithoutLexiconsItNamesTheFoldersTriedOnOneLine) {
+  SaveList();
+  std::ostringstream err;
+  const DataFolder none = FindDataFolder(folder_.File("bin"), nullptr);
+  const std::string pdf = folder_.File("q.pdf");
+  EXPECT_EQ(RunPrintPdfCommand({kPrintPdfOption, pdf, folder_.File("q.tvr")}, none, settings_, err),
+            1);
+  const std::string message = err.str();
+  EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+  EXPECT_NE(message.find(folder_.File("bin/Lexicons or ") + folder_.File("share/tavrune/Lexicons")),
+            std::string::npos)
+      << message;
+  EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 // A limit on file sizes fails the writes as a full disk does.

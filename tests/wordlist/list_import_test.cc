@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resources/string_table.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/fuzz_seed.h"
 #include "tests/wordlist/doc_fixture.h"
 #include "wordlist/wordlist_messages.h"
@@ -86,7 +87,9 @@ TEST_F(ImportTest, ImportingTheSameWordsAgainKeepsOneCopy) {
   MTavruneDoc& doc = MakeDoc();
   // The second file as another editor saves it: with a byte-order mark.
   const std::string path = WriteText("a.txt", "cat act CAT\ntoe");
-  const std::string marked = WriteText("b.txt", "\xEF\xBB\xBF" "cat\r\nact\r\n");
+  const std::string marked = WriteText("b.txt",
+                                       "\xEF\xBB\xBF"
+                                       "cat\r\nact\r\n");
   EXPECT_EQ(ImportTextFile(doc, path), 3);
   EXPECT_EQ(ImportTextFile(doc, path), 0);
   EXPECT_EQ(ImportTextFile(doc, marked), 0);
@@ -125,14 +128,38 @@ TEST_F(ImportTest, FiftyMegabytesOfBinaryWithOneLineAndNoLineEnd) {
   EXPECT_EQ(prompt_.messages[0].args, (Strings{std::to_string((50 << 20) / 100)}));
 }
 
+// Whatever fails, from opening to the last byte, is told with the file and
+// the reason (40004), and the list stays as it was.
 TEST_F(ImportTest, UnreadableTextFilesChangeNothing) {
   MTavruneDoc& doc = MakeList({"ACT"});
   doc.SetModifiedFlag(false);
-  for (const std::string& path : {folder_.File("missing.txt"), folder_.path()}) {
+  const std::string words = WriteText("words.txt", "cat dog toe");
+  const std::string big = WriteText("big.txt", "");
+  std::filesystem::resize_file(big, kMaxWordListBytes + 1);
+  struct Case {
+    std::string path;
+    std::string reason;
+    int failing_read = 0;
+  };
+  const std::vector<Case> cases = {
+      {folder_.File("missing.txt"), "No such file or directory"},
+      {folder_.path(), "Is a directory"},
+      {"/dev/zero", "not a regular file"},
+      {"/proc/self/mem", "Input/output error"},  // a regular file that cannot be read
+      {big, "the file is larger than 256 MB"},
+      {words, "Input/output error", EIO},
+  };
+  for (const Case& c : cases) {
     prompt_.Clear();
-    EXPECT_EQ(ImportTextFile(doc, path), 0) << path;
-    EXPECT_EQ(prompt_.MessageIds(), (std::vector<int>{text::kCannotOpenFile})) << path;
+    FileFaults faults;
+    if (c.failing_read != 0) faults.FailReads(c.failing_read);
+    EXPECT_EQ(ImportTextFile(doc, c.path), 0) << c.path;
+    EXPECT_EQ(prompt_.MessageIds(), (std::vector<int>{text::kCannotOpenFile})) << c.path;
+    ASSERT_EQ(prompt_.messages.size(), 1u);
+    EXPECT_EQ(prompt_.messages[0].args, (Strings{c.path, c.reason}));
   }
+  EXPECT_EQ(MessageText(text::kCannotOpenFile, {words, "Input/output error"}),
+            MessageText(text::kCannotOpenFile) + "\n\n" + words + ": Input/output error");
   EXPECT_EQ(Master(), (Strings{"ACT"}));
   EXPECT_FALSE(doc.IsModified());
   EXPECT_TRUE(views_.hints.empty());
@@ -256,7 +283,7 @@ TEST_F(ImportTest, FailedExportSaysWhereAndKeepsTheOldFile) {
   const std::string path = folder_.File("no/such/folder/out.txt");
   EXPECT_FALSE(ExportText(doc, path));
   EXPECT_EQ(prompt_.MessageIds(), (std::vector<int>{text::kSaveFailed}));
-  EXPECT_EQ(prompt_.messages[0].args, (Strings{path}));
+  EXPECT_EQ(prompt_.messages[0].args, (Strings{path, "No such file or directory"}));
   EXPECT_EQ(prompt_.wait_depth, 0);
 }
 

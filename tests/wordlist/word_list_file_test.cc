@@ -1,6 +1,7 @@
 #include "wordlist/word_list_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/file_faults.h"
 #include "tests/wordlist/doc_fixture.h"
 #include "wordlist/tavrune_doc.h"
 #include "wordlist/wordlist_messages.h"
@@ -355,23 +357,80 @@ TEST_F(WordListFileTest, FailedSaveLeavesTheOldFile) {
   ASSERT_TRUE(doc.SaveDocumentAs(path));
   const std::vector<uint8_t> old_bytes = ReadAll(path);
   doc.MergeWords(Words({"TOE"}));
-  // The temporary file cannot be made, so nothing is written.
-  std::filesystem::create_directory(path + ".tmp");
-  EXPECT_FALSE(doc.SaveDocument());
+  {
+    testing::FileFaults faults;
+    faults.FailWritesAfter(100, ENOSPC);
+    EXPECT_FALSE(doc.SaveDocument());
+  }
   EXPECT_EQ(prompt_.MessageIds(), (std::vector<int>{wordlist_text::kSaveFailed}));
-  EXPECT_EQ(prompt_.messages[0].args, (Strings{path}));
+  EXPECT_EQ(prompt_.messages[0].args, (Strings{path, "No space left on device"}));
   EXPECT_TRUE(doc.IsModified());
   EXPECT_EQ(ReadAll(path), old_bytes);
 
   // New on a list whose save failed goes no further.
   prompt_.Script({UserPrompt::Answer::kYes});
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   EXPECT_FALSE(doc.NewDocument());
+  EXPECT_EQ(prompt_.messages.back().args, (Strings{path, "the file is read-only"}));
   EXPECT_EQ(doc.EntryCount(), 3);
+  EXPECT_EQ(ReadAll(path), old_bytes);
 }
 
+// A file that cannot be read is a read error (40004 with the reason), not
+// a damaged one, and leaves an empty list.
 TEST_F(WordListFileTest, UnreadableFile) {
-  EXPECT_FALSE(OpenFresh(folder_.File("missing.tvr")));
-  EXPECT_EQ(prompt_.MessageIds(), (std::vector<int>{wordlist_text::kCannotOpenFile}));
+  const std::string path = Write(FileBytes().Header(31).Int32(0).Int32(0));
+  struct Case {
+    std::string path;
+    std::string reason;
+    int failing_read = 0;
+  };
+  for (const Case& c : std::vector<Case>{{folder_.File("missing.tvr"), "No such file or directory"},
+                                         {folder_.path(), "Is a directory"},
+                                         {path, "Input/output error", EIO}}) {
+    MakeList({"CAT"}).SetModifiedFlag(false);
+    testing::FileFaults faults;
+    if (c.failing_read != 0) faults.FailReads(c.failing_read);
+    EXPECT_FALSE(doc_->OpenDocument(c.path));
+    EXPECT_EQ(prompt_.MessageIds(), (std::vector<int>{wordlist_text::kCannotOpenFile})) << c.path;
+    EXPECT_EQ(prompt_.messages[0].args, (Strings{c.path, c.reason}));
+    EXPECT_EQ(doc_->EntryCount(), 0);
+  }
+}
+
+// Another program (or another copy of this one) changed the list since it
+// was opened: Save asks before overwriting it.
+TEST_F(WordListFileTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
+  MTavruneDoc& doc = MakeList({"ACT", "CAT"});
+  const std::string path = folder_.File("shared.tvr");
+  ASSERT_TRUE(doc.SaveDocumentAs(path));
+  doc.MergeWords(Words({"TOE"}));
+  ASSERT_TRUE(doc.SaveDocument());  // its own save is no change
+  EXPECT_TRUE(prompt_.questions.empty());
+
+  std::ofstream(path, std::ios::binary | std::ios::app) << "by someone else";
+  const std::vector<uint8_t> theirs = ReadAll(path);
+  doc.MergeWords(Words({"OE"}));
+  prompt_.Script({UserPrompt::Answer::kNo});
+  EXPECT_FALSE(doc.SaveDocument());
+  EXPECT_EQ(prompt_.QuestionIds(), (std::vector<int>{wordlist_text::kChangedOnDisk}));
+  EXPECT_EQ(prompt_.questions[0].args, (Strings{path}));
+  EXPECT_EQ(ReadAll(path), theirs);
+  EXPECT_TRUE(doc.IsModified());
+
+  prompt_.Script({UserPrompt::Answer::kYes});
+  EXPECT_TRUE(doc.SaveDocument());
+  EXPECT_NE(ReadAll(path), theirs);
+  // Removed meanwhile: nothing to lose, no question.
+  std::filesystem::remove(path);
+  doc.SetModifiedFlag();
+  EXPECT_TRUE(doc.SaveDocument());
+  EXPECT_EQ(prompt_.questions.size(), 2u);
+  // Opened again, it is as this document last saw it.
+  ASSERT_TRUE(OpenFresh(path));
+  std::ofstream(path, std::ios::binary | std::ios::app) << "again";
+  prompt_.Script({UserPrompt::Answer::kNo});
+  EXPECT_FALSE(doc_->SaveDocument());
 }
 
 }  // namespace
