@@ -3,13 +3,11 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include "cardbox/schedule.h"
 #include "cardbox/sqlite_db.h"
-#include "engine/lexicon_builder.h"
+#include "engine/file_io.h"
 
 namespace tavrune {
 namespace {
@@ -159,10 +157,9 @@ CardboxStatus WriteQuizFile(const std::string& path, const std::vector<Card>& ca
   if (!out.Exec("COMMIT")) return failed();
   const std::vector<uint8_t> bytes = out.Serialize();
   if (bytes.empty()) return failed();
-  errno = 0;
-  if (!WriteFileAtomically(path, bytes)) {
-    return {CardboxError::kFailed, path, errno != 0 ? std::strerror(errno) : "write failed"};
-  }
+  const FileStatus written = WriteFileAtomically(
+      path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!written) return {CardboxError::kFailed, path, written.reason()};
   return {};
 }
 

@@ -71,7 +71,7 @@ std::string PrintableText(std::string_view text) {
   std::string printable;
   for (size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
-    const size_t length = c >= 0x20 && c < 0x7F ? 1 : Utf8Length(text, i);
+    const size_t length = c >= 0x20 && c < 0x7F ? 1 : Utf8SequenceLength(text, i);
     // U+0080 to U+009F are control characters too.
     if (length == 0 ||
         (length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0)) {
@@ -172,8 +172,6 @@ int FailReading(std::ostream& err, const std::string& path, const FileStatus& st
 
 int FailWriting(std::ostream& err, const std::string& path, const FileStatus& status) {
   return Fail(err, "cannot write '" + path + "': " + status.reason());
-}
-
 }
 
 std::optional<long long> ParseInteger(std::string_view text) {

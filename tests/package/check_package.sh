@@ -41,7 +41,7 @@ for path in /usr/bin/{Tavrune,TavruneWordJudge,tavrune-lexicon} \
   /usr/share/man/man1/{Tavrune,TavruneWordJudge,tavrune-lexicon}.1.gz \
   /usr/share/bash-completion/completions/tavrune-lexicon \
   /usr/share/metainfo/org.kestrelle.tavrune.metainfo.xml \
-  /usr/share/doc/tavrune/{copyright,changelog.gz,manual.html}; do
+  /usr/share/doc/tavrune/{copyright,changelog.gz,manual.html,wordnet-license.txt}; do
   grep -qxF "$path" "$work/list" || fail "the package lacks $path"
 done
 outside=$(grep -vE '^/usr/(bin|share)/' "$work/list" | grep -vxE '/|/usr/')
