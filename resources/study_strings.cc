@@ -97,7 +97,7 @@ constexpr StringEntry kStrings[] = {
     {40209, "%1 right: box %2, due again at %3"},
     {40210, "%1 missed: box %2, due again at %3"},
     {40211, "Cardbox, %1: the %2 questions due at %3. The next are due at %4."},
-    {40212, "Cardbox, %1: the %2 questions due at %3. No others wait in the cardbox."},
+    {40212, "Cardbox, %1: the %2 questions due at %3. No other %1 questions wait in the cardbox."},
     {40213, "Cardbox, %1: %2 of the %3 questions due at %4. The other %5 are due now too."},
     {40214, "Nothing of %1 is due in the cardbox; the next questions are due at %2."},
     {40215, "The cardbox holds no questions of %1.\nAdd a list to it with Cardbox > Add List to Cardbox."},

@@ -32,7 +32,7 @@ void CardboxChart::SetValues(std::vector<int64_t> values, QStringList labels, in
 
 QSize CardboxChart::sizeHint() const {
   const QFontMetrics metrics = fontMetrics();
-  return {metrics.averageCharWidth() * 70, metrics.height() * 11};
+  return {metrics.averageCharWidth() * 90, metrics.height() * 12};
 }
 
 QSize CardboxChart::minimumSizeHint() const {
@@ -57,10 +57,14 @@ void CardboxChart::paintEvent(QPaintEvent*) {
   const int64_t maximum = values_.empty() ? 0 : *std::max_element(values_.begin(), values_.end());
   const int64_t step = AxisStep(maximum, kTicks);
   const int64_t top_value = std::max<int64_t>(step * ((maximum + step - 1) / step), step);
-  const QString widest = QString::number(top_value);
-  const QRect plot(metrics.horizontalAdvance(widest) + 2 * gap, line + line / 2,
-                   width() - metrics.horizontalAdvance(widest) - 3 * gap,
-                   height() - 3 * line - line / 2);
+  double label_width = 0;
+  for (const QString& label : labels_) {
+    label_width = std::max<double>(label_width, metrics.horizontalAdvance(label) + gap);
+  }
+  // Room on the left for the widest value, on the right for half a label.
+  const int left = metrics.horizontalAdvance(QString::number(top_value)) + 2 * gap;
+  const int right = std::max(gap, static_cast<int>(label_width / 2));
+  const QRect plot(left, line + line / 2, width() - left - right, height() - 3 * line - line / 2);
   if (plot.width() <= 0 || plot.height() <= 0) return;
   auto y_of = [&](int64_t value) {
     return plot.bottom() - static_cast<double>(value) * plot.height() / top_value;
@@ -78,10 +82,6 @@ void CardboxChart::paintEvent(QPaintEvent*) {
   if (values_.empty()) return;
 
   const double slot = static_cast<double>(plot.width()) / static_cast<double>(values_.size());
-  double label_width = 0;
-  for (const QString& label : labels_) {
-    label_width = std::max<double>(label_width, metrics.horizontalAdvance(label) + gap);
-  }
   const int stride = LabelStride(label_width, slot);
   for (size_t i = 0; i < values_.size(); ++i) {
     const double x = plot.left() + slot * static_cast<double>(i);

@@ -66,8 +66,8 @@ TEST_F(CardboxStudyTest, ADueSessionTakesTheLongestDueAndSaysWhatIsLeft) {
 
   now_ += kDay;
   EXPECT_EQ(Session(hooks_, 100).description,
-            "Cardbox, UKNA Hooks: the 3 questions due at 2026-03-15 10:00. No others wait in the "
-            "cardbox.");
+            "Cardbox, UKNA Hooks: the 3 questions due at 2026-03-15 10:00. No other UKNA Hooks "
+            "questions wait in the cardbox.");
 }
 
 TEST_F(CardboxStudyTest, NothingDueSaysWhenTheNextCardsAreOrThatThereAreNone) {
