@@ -27,16 +27,20 @@ void ShowStatus(UserPrompt& prompt, const CardboxNote& note) {
   prompt.SetStatusText(note.id, note.args);
 }
 
+// Reports a failure; true when there was one.
+bool Failed(const CardboxStatus& status, UserPrompt& prompt) {
+  if (status.ok()) return false;
+  ReportCardboxStatus(status, prompt);
+  return true;
+}
+
 }  // namespace
 
 void MMainFrame::ShowCardsDue() {
   Cardbox* cardbox = context_.cardbox.GetIfPresent();
   if (cardbox == nullptr) return;
   DueSummary summary;
-  if (const CardboxStatus status = cardbox->Summary({}, &summary); !status.ok()) {
-    ReportCardboxStatus(status, context_.prompt);
-    return;
-  }
+  if (Failed(cardbox->Summary({}, &summary), context_.prompt)) return;
   if (const CardboxNote note = DueAtStartNote(summary.due_now); note.id != 0) {
     ShowStatus(context_.prompt, note);
   }
@@ -64,10 +68,7 @@ void MMainFrame::AddListToCardbox() {
     WaitCursor wait(prompt);
     status = cardbox->Add(*deck, std::vector<std::string>(entries.begin(), entries.end()), &counts);
   }
-  if (!status.ok()) {
-    ReportCardboxStatus(status, prompt);
-    return;
-  }
+  if (Failed(status, prompt)) return;
   Tell(prompt, {cardbox_text::kAdded,
                 {DeckTitle(*deck), std::to_string(counts.added), std::to_string(counts.already),
                  std::to_string(counts.skipped)}});
@@ -85,10 +86,7 @@ void MMainFrame::StudyDueWords() {
   std::optional<Deck> due_deck;
   for (CardKind kind : kinds) {
     DueSummary summary;
-    if (const CardboxStatus status = cardbox->Summary({lexicon, kind}, &summary); !status.ok()) {
-      ReportCardboxStatus(status, prompt);
-      return;
-    }
+    if (Failed(cardbox->Summary({lexicon, kind}, &summary), prompt)) return;
     if (summary.due_now > 0) {
       due_deck = Deck{lexicon, kind};
       break;
@@ -96,22 +94,16 @@ void MMainFrame::StudyDueWords() {
   }
   if (!due_deck) {
     DueSummary summary;
-    if (const CardboxStatus status = cardbox->Summary({lexicon, std::nullopt}, &summary);
-        !status.ok()) {
-      ReportCardboxStatus(status, prompt);
-      return;
-    }
+    if (Failed(cardbox->Summary({lexicon, std::nullopt}, &summary), prompt)) return;
     Tell(prompt, NothingDueNote(lexicon, summary));
     return;
   }
 
   Settings& settings = context_.app.GetSettings();
   DueSession session;
-  if (const CardboxStatus status = PrepareDueSession(
-          *cardbox, *due_deck, ReadSetting(settings, setting::cardbox::kQuestionsPerSession),
-          ReadSetting(settings, setting::cardbox::kBoxZeroFirst) != 0, &session);
-      !status.ok()) {
-    ReportCardboxStatus(status, prompt);
+  const int limit = ReadSetting(settings, setting::cardbox::kQuestionsPerSession);
+  const bool box_zero_first = ReadSetting(settings, setting::cardbox::kBoxZeroFirst) != 0;
+  if (Failed(PrepareDueSession(*cardbox, *due_deck, limit, box_zero_first, &session), prompt)) {
     return;
   }
   MTavruneDoc& doc = context_.doc;
@@ -145,10 +137,7 @@ void MMainFrame::SpreadBacklog() {
   if (cardbox == nullptr) return;
   const CardFilter filter{CardboxLexiconName(context_.app.Source()), std::nullopt};
   DueSummary before;
-  if (const CardboxStatus status = cardbox->Summary(filter, &before); !status.ok()) {
-    ReportCardboxStatus(status, prompt);
-    return;
-  }
+  if (Failed(cardbox->Summary(filter, &before), prompt)) return;
   SpreadBacklogDialog dialog(before.due_now, prompt, this);
   if (dialog.exec() != QDialog::Accepted) return;
   int64_t moved = 0;
@@ -165,9 +154,8 @@ void MMainFrame::SpreadBacklog() {
       status = cardbox->ShiftToBacklog(filter, dialog.Number(), &due_now);
     }
   }
-  if (!status.ok()) {
-    ReportCardboxStatus(status, prompt);
-  } else if (dialog.Spreads()) {
+  if (Failed(status, prompt)) return;
+  if (dialog.Spreads()) {
     Tell(prompt, {cardbox_text::kSpread, {std::to_string(moved), std::to_string(due_now)}});
   } else {
     Tell(prompt, {cardbox_text::kShifted, {std::to_string(due_now)}});
@@ -178,10 +166,7 @@ void MMainFrame::UndoLastGrade() {
   Cardbox* cardbox = context_.cardbox.Get();
   if (cardbox == nullptr) return;
   std::optional<Card> card;
-  if (const CardboxStatus status = cardbox->UndoLastGrade(&card); !status.ok()) {
-    ReportCardboxStatus(status, context_.prompt);
-    return;
-  }
+  if (Failed(cardbox->UndoLastGrade(&card), context_.prompt)) return;
   if (card) {
     ShowStatus(context_.prompt, UndoneNote(card));
   } else {
@@ -214,10 +199,7 @@ void MMainFrame::ImportCardbox() {
                           &cards, &read);
     if (status.ok()) status = cardbox->Insert(cards, &added);
   }
-  if (!status.ok()) {
-    ReportCardboxStatus(status, prompt);
-    return;
-  }
+  if (Failed(status, prompt)) return;
   Tell(prompt, {cardbox_text::kImported,
                 {name, std::to_string(added.added), std::to_string(added.already),
                  std::to_string(read.not_in_cardbox), std::to_string(read.skipped)}});
@@ -233,10 +215,7 @@ void MMainFrame::ExportCardbox() {
   Cardbox* cardbox = context_.cardbox.Get();
   if (cardbox == nullptr) return;
   std::vector<Card> cards;
-  if (const CardboxStatus status = cardbox->DeckCards(*deck, &cards); !status.ok()) {
-    ReportCardboxStatus(status, prompt);
-    return;
-  }
+  if (Failed(cardbox->DeckCards(*deck, &cards), prompt)) return;
   if (cards.empty()) {
     Tell(prompt, {cardbox_text::kEmptyDeck, {DeckTitle(*deck)}});
     return;
@@ -248,10 +227,7 @@ void MMainFrame::ExportCardbox() {
     WaitCursor wait(prompt);
     status = WriteQuizFile(*path, cards);
   }
-  if (!status.ok()) {
-    ReportCardboxStatus(status, prompt);
-    return;
-  }
+  if (Failed(status, prompt)) return;
   Tell(prompt, {cardbox_text::kExported, {std::to_string(cards.size()), DeckTitle(*deck), *path}});
 }
 
@@ -260,10 +236,7 @@ void MMainFrame::CardboxOptions() {
   if (cardbox == nullptr) return;
   Settings& settings = context_.app.GetSettings();
   tavrune::CardboxOptions options;
-  if (const CardboxStatus status = cardbox->ReadSchedule(&options.schedule); !status.ok()) {
-    ReportCardboxStatus(status, context_.prompt);
-    return;
-  }
+  if (Failed(cardbox->ReadSchedule(&options.schedule), context_.prompt)) return;
   options.questions_per_session = ReadSetting(settings, setting::cardbox::kQuestionsPerSession);
   options.box_zero_first = ReadSetting(settings, setting::cardbox::kBoxZeroFirst) != 0;
   CardboxOptionsDialog dialog(options, context_.prompt, this);
@@ -272,9 +245,7 @@ void MMainFrame::CardboxOptions() {
   WriteSetting(settings, setting::cardbox::kQuestionsPerSession, chosen.questions_per_session);
   WriteSetting(settings, setting::cardbox::kBoxZeroFirst, chosen.box_zero_first ? 1 : 0);
   if (chosen.schedule != options.schedule) {
-    if (const CardboxStatus status = cardbox->WriteSchedule(chosen.schedule); !status.ok()) {
-      ReportCardboxStatus(status, context_.prompt);
-    }
+    Failed(cardbox->WriteSchedule(chosen.schedule), context_.prompt);
   }
 }
 
@@ -284,10 +255,7 @@ void MMainFrame::GradeVerified(const QString& entry, bool right) {
   if (cardbox == nullptr) return;
   const std::string word = entry.toLatin1().toStdString();
   std::optional<Card> card;
-  if (const CardboxStatus status = cardbox->Grade(*deck, word, right, &card); !status.ok()) {
-    ReportCardboxStatus(status, context_.prompt);
-    return;
-  }
+  if (Failed(cardbox->Grade(*deck, word, right, &card), context_.prompt)) return;
   if (card) ShowStatus(context_.prompt, GradedNote(word, *card, right));
 }
 
