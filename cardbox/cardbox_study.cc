@@ -7,42 +7,12 @@
 
 namespace tavrune {
 
-std::optional<CardKind> CardKindOfList(ListType type) {
-  switch (type) {
-    case ListType::kAnagrams:
-      return CardKind::kAnagrams;
-    case ListType::kHooks:
-      return CardKind::kHooks;
-    case ListType::kAnagramsAndHooks:
-      return CardKind::kAnagramsAndHooks;
-    case ListType::kBuild:
-      return CardKind::kBuild;
-    case ListType::kList:
-      break;
-  }
-  return std::nullopt;
-}
-
-ListType ListTypeOfCard(CardKind kind) {
-  switch (kind) {
-    case CardKind::kAnagrams:
-      return ListType::kAnagrams;
-    case CardKind::kHooks:
-      return ListType::kHooks;
-    case CardKind::kAnagramsAndHooks:
-      return ListType::kAnagramsAndHooks;
-    case CardKind::kBuild:
-      return ListType::kBuild;
-  }
-  return ListType::kAnagrams;
-}
-
 std::string CardboxLexiconName(LexiconId id) {
   return std::filesystem::path(LexiconFileName(id)).stem().string();
 }
 
 std::string DeckTitle(const Deck& deck) {
-  return deck.lexicon + ' ' + std::string(ListTypeName(ListTypeOfCard(deck.kind)));
+  return deck.lexicon + ' ' + std::string(CardKindTitle(deck.kind));
 }
 
 CardboxStatus PrepareDueSession(Cardbox& cardbox, const Deck& deck, int64_t limit,

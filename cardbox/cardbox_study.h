@@ -10,7 +10,6 @@
 #include "cardbox/card.h"
 #include "cardbox/cardbox.h"
 #include "engine/lexicon_id.h"
-#include "wordlist/list_settings.h"
 
 namespace tavrune {
 
@@ -47,10 +46,6 @@ struct CardboxNote {
   friend bool operator==(const CardboxNote&, const CardboxNote&) = default;
 };
 
-// The kind of card a list's entries make; nothing for a plain List, which
-// has no quiz.
-std::optional<CardKind> CardKindOfList(ListType type);
-ListType ListTypeOfCard(CardKind kind);
 // The name a lexicon's cards carry: its file's name without the extension,
 // as the command line names it ("UKNA").
 std::string CardboxLexiconName(LexiconId id);

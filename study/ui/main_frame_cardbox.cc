@@ -10,6 +10,7 @@
 #include "cardbox/ui/cardbox_statistics_dialog.h"
 #include "cardbox/ui/spread_backlog_dialog.h"
 #include "cardbox/zyzzyva_quiz_file.h"
+#include "study/cardbox_kinds.h"
 #include "study/settings_table.h"
 #include "study/ui/main_frame.h"
 #include "study/ui/tavrune_view.h"

@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "cardbox/cardbox_study.h"
 #include "cardbox/zyzzyva_quiz_file.h"
 #include "engine/probability.h"
 #include "resources/string_table.h"
@@ -269,8 +268,8 @@ std::optional<std::string> MMainFrame::RunFileDialog(FileDialogKind kind, const 
       QFileDialog dialog(this, tr("Export Cardbox"), folder, tr("Zyzzyva Quiz Files (*.db)"));
       dialog.setAcceptMode(QFileDialog::AcceptSave);
       dialog.setDefaultSuffix(QStringLiteral("db"));
-      if (const std::optional<CardKind> kind = CardKindOfList(context_.doc.GetListType())) {
-        dialog.selectFile(QString::fromStdString(QuizFileName(*kind)));
+      if (const std::optional<Deck> deck = ListDeck()) {
+        dialog.selectFile(QString::fromStdString(QuizFileName(deck->kind)));
       }
       if (dialog.exec() == QDialog::Accepted) path = dialog.selectedFiles().value(0);
       break;

@@ -35,16 +35,10 @@ class CardboxStudyTest : public testing::CardboxTest {
   }
 };
 
-TEST(CardKindOfListTest, QuizListTypesMakeCardsOfTheirOwnKindAndPlainListsNone) {
-  for (ListType type : kQuizListTypes) {
-    const std::optional<CardKind> kind = CardKindOfList(type);
-    ASSERT_TRUE(kind) << ListTypeName(type);
-    EXPECT_EQ(ListTypeOfCard(*kind), type);
-  }
-  EXPECT_FALSE(CardKindOfList(ListType::kList));
+TEST(DeckTitleTest, NamesTheLexiconAndTheQuiz) {
+  EXPECT_EQ(DeckTitle({"UKNA", CardKind::kAnagramsAndHooks}), "UKNA Anagrams and Hooks");
   EXPECT_EQ(CardboxLexiconName(LexiconId::kUKNA), "UKNA");
   EXPECT_EQ(CardboxLexiconName(LexiconId::kNAF), "NAF");
-  EXPECT_EQ(DeckTitle({"UKNA", CardKind::kAnagramsAndHooks}), "UKNA Anagrams and Hooks");
 }
 
 TEST_F(CardboxStudyTest, ADueSessionTakesTheLongestDueAndSaysWhatIsLeft) {

@@ -10,12 +10,23 @@
 #include "cardbox/ui/cardbox_options_dialog.h"
 #include "cardbox/ui/cardbox_statistics_dialog.h"
 #include "cardbox/ui/spread_backlog_dialog.h"
+#include "study/cardbox_kinds.h"
 #include "tests/cardbox/cardbox_test_support.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/ui/qt_test_app.h"
 
 namespace tavrune {
 namespace {
+
+TEST(CardKindOfListTest, QuizListTypesMakeCardsOfTheirOwnKindAndPlainListsNone) {
+  for (ListType type : kQuizListTypes) {
+    const std::optional<CardKind> kind = CardKindOfList(type);
+    ASSERT_TRUE(kind) << ListTypeName(type);
+    EXPECT_EQ(ListTypeOfCard(*kind), type);
+    EXPECT_EQ(CardKindTitle(*kind), ListTypeName(type));
+  }
+  EXPECT_FALSE(CardKindOfList(ListType::kList));
+}
 
 class CardboxWindowsTest : public testing::CardboxTest {
  protected:
