@@ -62,7 +62,8 @@ class RackWalk {
 template <typename OnWord>
 class ExactLengthWalk {
  public:
-  ExactLengthWalk(std::string_view pattern, OnWord& on_word) : pattern_(pattern), on_word_(on_word) {}
+  ExactLengthWalk(std::string_view pattern, OnWord& on_word)
+      : pattern_(pattern), on_word_(on_word) {}
 
   WalkStep Enter(GraphEdge e, int depth) {
     const char wanted = pattern_[depth];
@@ -273,9 +274,8 @@ void LookUpAnagrams(const AnagramIndex& index, std::string_view rack, int blanks
 
 // The route for back-references, whose groups need the whole word: every
 // word below the pattern's leading letters goes through the matcher.
-int MatchWordByWord(const Lexicon& lexicon, std::string_view pattern,
-                    PatternExpression& expression, WordCollection& output,
-                    const WordFilter* filter, std::string* error) {
+int MatchWordByWord(const Lexicon& lexicon, std::string_view pattern, PatternExpression& expression,
+                    WordCollection& output, const WordFilter* filter, std::string* error) {
   const int before = output.Count();
   auto insert = [&](std::string_view word) {
     if (PassesFilter(filter, word)) output.Insert(word);

@@ -70,7 +70,8 @@ bool PatternAutomaton::Build(std::span<const uint8_t> program) {
         pc += size;
         break;
       case PatternOp::kClo:
-        if (pc + 1 >= program.size() || !ElementLetters(program, pc + 1, letters, size)) return false;
+        if (pc + 1 >= program.size() || !ElementLetters(program, pc + 1, letters, size))
+          return false;
         add_letters(closure_, letters, bit);
         skip_start_ |= bit;
         skip_inside_ |= bit;

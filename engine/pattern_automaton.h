@@ -46,9 +46,7 @@ class PatternAutomaton {
  private:
   // Adds every position reached from `state` through elements that take no
   // letter here (`skip`): a carry runs up each block of skippable bits.
-  static State Close(State state, State skip) {
-    return state | (((state & skip) + skip) ^ skip);
-  }
+  static State Close(State state, State skip) { return state | (((state & skip) + skip) ^ skip); }
 
   std::array<State, 26> single_{};   // elements taking the letter once
   std::array<State, 26> closure_{};  // closures taking it (and END, which holds)

@@ -136,7 +136,7 @@ std::optional<std::string_view> PatternExpression::Compile(std::string_view expr
   uint8_t open_groups[kGroupCount];
   int open_count = 0;
   int next_group = 1;
-  size_t previous = 0;  // where the previous element starts
+  size_t previous = 0;                // where the previous element starts
   size_t before_previous = SIZE_MAX;  // and the one before it, when known
   const size_t n = expression.size();
   auto char_at = [&](size_t i) { return static_cast<unsigned char>(expression[i]); };

@@ -12,9 +12,29 @@
 namespace {
 
 constexpr std::string_view kWords[] = {
-    "A",     "AA",    "AB",     "ABS",    "AT",     "BA",      "BAT",     "CAT",
-    "CATS",  "CAST",  "CASTS",  "SCAT",   "TACT",   "QI",      "ZA",      "ZZZ",
-    "BEAST", "ABACA", "BANANA", "ABCABC", "CATTLE", "ABRACADABRA", "MISSISSIPPI",
+    "A",
+    "AA",
+    "AB",
+    "ABS",
+    "AT",
+    "BA",
+    "BAT",
+    "CAT",
+    "CATS",
+    "CAST",
+    "CASTS",
+    "SCAT",
+    "TACT",
+    "QI",
+    "ZA",
+    "ZZZ",
+    "BEAST",
+    "ABACA",
+    "BANANA",
+    "ABCABC",
+    "CATTLE",
+    "ABRACADABRA",
+    "MISSISSIPPI",
     "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKL",  // 64 letters
 };
 
@@ -47,7 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tavrune::PatternExpression expression;
   if (!expression.Compile(text)) {
     for (std::string_view subject : {std::string_view(), own}) {
-      if (expression.Match(subject) == tavrune::MatchResult::kMatch) CheckGroups(expression, subject);
+      if (expression.Match(subject) == tavrune::MatchResult::kMatch)
+        CheckGroups(expression, subject);
     }
     for (std::string_view w : kWords) {
       if (expression.Match(w) == tavrune::MatchResult::kMatch) CheckGroups(expression, w);

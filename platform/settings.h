@@ -47,8 +47,7 @@ class MemorySettings : public Settings {
   void PutInt(std::string_view section, std::string_view key, long long value) override {
     values_[Key(section, key)] = std::to_string(value);
   }
-  void PutString(std::string_view section, std::string_view key,
-                 std::string_view value) override {
+  void PutString(std::string_view section, std::string_view key, std::string_view value) override {
     values_[Key(section, key)] = std::string(value);
   }
 

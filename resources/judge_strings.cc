@@ -5,6 +5,8 @@ namespace {
 
 // The judge program's texts (101-112) and the study program's Word Judge
 // dialog (40073-40075 live in study_strings.cc).
+// One text a line, whole, so a number finds its text.
+// clang-format off
 constexpr StringEntry kStrings[] = {
     {101, "&About TavruneWordJudge..."},
     {102, "No lexicon files were found in the \"Lexicons\" sub folder.\n\nPlease install the lexicon files, or reinstall the latest version of the program from the Tavrune project (see README.md at the top of its source repository)."},
@@ -20,6 +22,7 @@ constexpr StringEntry kStrings[] = {
     {112, "%1 log lines could not be written to\n%2\n(%3).\n\nThey will be lost if the judge ends now. Do you want to end anyway?"},
     {120, "No lexicon files were found in\n%1\n\nPlease install the lexicon files there, or set TAVRUNE_DATA_DIR to the folder that holds the \"Lexicons\" folder."},
 };
+// clang-format on
 
 }  // namespace
 

@@ -4,6 +4,8 @@ namespace tavrune {
 namespace {
 
 // The study program's texts, by number.
+// One text a line, whole, so a number finds its text.
+// clang-format off
 constexpr StringEntry kStrings[] = {
     {40002, "Ordering the words in the List ..."},
     {40003, "One of the program files is missing.\nPlease reinstall the program."},
@@ -117,6 +119,7 @@ constexpr StringEntry kStrings[] = {
     {40302, "Definitions from WordNet 3.0 Copyright 2006 by Princeton University. All rights reserved. WordNet is provided \"as is\", without any warranty; its licence is in wordnet-license.txt with the documentation."},
     {40320, "There are no Lexicons in\n%1\n\nPlease install the lexicon files there, or set TAVRUNE_DATA_DIR to the folder that holds the Lexicons folder."},
 };
+// clang-format on
 
 }  // namespace
 

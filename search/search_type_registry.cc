@@ -54,7 +54,7 @@ Validation TwoLetterPatterns(std::string_view p1, std::string_view p2) {
 // a faulty pattern is refused instead of finding nothing.
 ValidateFunction CompilingPattern(std::string before, std::string after) {
   return [before = std::move(before), after = std::move(after)](std::string_view p1,
-                                                               std::string_view) {
+                                                                std::string_view) {
     PatternExpression expression;
     const bool valid =
         !p1.empty() && !expression.CompileWildcard(before + std::string(p1) + after).has_value();

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "study/program_info.h"
+#include "resources/program_info.h"
 #include "study/settings_table.h"
 
 namespace tavrune {

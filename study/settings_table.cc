@@ -168,7 +168,6 @@ std::optional<long long> LeadingInteger(std::string_view text, size_t& pos) {
   return negative ? -value : value;
 }
 
-
 std::span<const AnySetting> AllSettings() { return kTable; }
 
 std::string_view SectionOf(const AnySetting& setting) {

@@ -11,14 +11,14 @@ namespace tavrune {
 // from the widgets so the arithmetic can be checked without a display.
 namespace slide {
 
-inline constexpr int kAreaMargin = 10;    // around the slide area's parts
-inline constexpr int kAreaGap = 10;       // between the word and the lists
-inline constexpr int kPanelMargin = 6;    // inside the text panel
-inline constexpr int kRackMargin = 2;     // around the tiles
-inline constexpr int kTilePadding = 3;    // inside a tile
-inline constexpr int kListMargin = 6;     // inside an answer list
-inline constexpr int kListSpacing = 6;    // between rows and columns
-inline constexpr int kMarkWidth = 15;     // room for the check mark
+inline constexpr int kAreaMargin = 10;  // around the slide area's parts
+inline constexpr int kAreaGap = 10;     // between the word and the lists
+inline constexpr int kPanelMargin = 6;  // inside the text panel
+inline constexpr int kRackMargin = 2;   // around the tiles
+inline constexpr int kTilePadding = 3;  // inside a tile
+inline constexpr int kListMargin = 6;   // inside an answer list
+inline constexpr int kListSpacing = 6;  // between rows and columns
+inline constexpr int kMarkWidth = 15;   // room for the check mark
 inline constexpr int kScrollBarWidth = 15;
 inline constexpr int kMarkSize = 10;
 inline constexpr int kInitialRows = 8;

@@ -34,7 +34,8 @@ bool StartLexicons(ApplicationState& app, const DictionaryChooser& choose,
   for (LexiconId id : kAllLexiconIds) offer.offered[Index(id)] = app.LexiconPresent(id);
   auto ask = [&] {
     offer.preselected = PreselectionFor(offer.offered);
-    const int usable = static_cast<int>(std::count(offer.offered.begin(), offer.offered.end(), true));
+    const int usable =
+        static_cast<int>(std::count(offer.offered.begin(), offer.offered.end(), true));
     app.ChooseDictionary(usable == 1 ? Index(offer.preselected) : choose(offer));
   };
   if (app.NeedsDictionaryChoice()) ask();

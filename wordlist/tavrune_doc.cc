@@ -1,6 +1,7 @@
 #include "wordlist/tavrune_doc.h"
 
 #include <algorithm>
+#include <bit>
 #include <filesystem>
 #include <unordered_set>
 #include <utility>
@@ -34,14 +35,44 @@ std::vector<Key> SortedKeys(const WordCollection& words, Key (*key)(std::string_
   return keys;
 }
 
-std::string_view WordItself(std::string_view word) { return word; }
+// Whether `order` holds the words of `words`, each as often. Counted in a
+// hash table rather than sorted: a stored order is random, and sorting its
+// words cost as much as the rest of opening the list.
+bool IsArrangementOfWords(const WordCollection& order, const WordCollection& words) {
+  const auto n = static_cast<size_t>(words.Count());
+  if (static_cast<size_t>(order.Count()) != n) return false;
+  struct Slot {
+    bool used = false;
+    std::string_view word;
+    size_t left = 0;
+  };
+  const size_t mask = std::bit_ceil(2 * n + 1) - 1;
+  std::vector<Slot> table(mask + 1);
+  const auto find = [&](std::string_view word) -> Slot& {
+    size_t i = std::hash<std::string_view>{}(word)&mask;
+    while (table[i].used && table[i].word != word) i = (i + 1) & mask;
+    return table[i];
+  };
+  for (std::string_view word : words) {
+    Slot& slot = find(word);
+    slot.used = true;
+    slot.word = word;
+    ++slot.left;
+  }
+  for (std::string_view word : order) {
+    Slot& slot = find(word);
+    if (slot.left == 0) return false;
+    --slot.left;
+  }
+  return true;
+}
 
 // Whether `order` holds every entry that `words` make exactly once: the
 // words themselves, or for the anagram types one arrangement of each set of
 // letters.
 bool IsOrderOfEntries(const WordCollection& order, const WordCollection& words,
                       bool anagram_entries) {
-  if (!anagram_entries) return SortedKeys(order, WordItself) == SortedKeys(words, WordItself);
+  if (!anagram_entries) return IsArrangementOfWords(order, words);
   std::vector<AlphagramKey> letter_sets = SortedKeys(words, AlphagramKey::Of);
   letter_sets.erase(std::unique(letter_sets.begin(), letter_sets.end()), letter_sets.end());
   return SortedKeys(order, AlphagramKey::Of) == letter_sets;

@@ -129,8 +129,7 @@ WordListReadProgress ReadWordList(std::istream& in, bool with_presentation, Word
   file.settings = Normalized(std::move(settings));
   progress.settings_read = true;
 
-  if (!ReadWordBlock(in, file.words, &file.words_left_out) ||
-      !ReadInt32(in, file.current_index)) {
+  if (!ReadWordBlock(in, file.words, &file.words_left_out) || !ReadInt32(in, file.current_index)) {
     return progress;
   }
   file.has_presentation = with_presentation && file.settings.sort_type == SortType::kRandom;

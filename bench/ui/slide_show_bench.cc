@@ -45,8 +45,7 @@ void BM_NextWordPainted(benchmark::State& state, ListType type) {
                  std::to_string(answers / std::max<long long>(1, state.iterations())) +
                  " answers a word");
 }
-BENCHMARK_CAPTURE(BM_NextWordPainted, build_2_15, ListType::kBuild)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_NextWordPainted, build_2_15, ListType::kBuild)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_NextWordPainted, anagrams_and_hooks, ListType::kAnagramsAndHooks)
     ->Unit(benchmark::kMillisecond);
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "resources/program_info.h"
 #include "resources/string_table.h"
-#include "study/program_info.h"
 
 namespace tavrune {
 namespace {

@@ -10,9 +10,9 @@
 #include "engine/random_source.h"
 #include "platform/user_prompt.h"
 #include "print/ui/print_support.h"
+#include "resources/program_info.h"
 #include "resources/string_table.h"
 #include "study/application_state.h"
-#include "study/program_info.h"
 #include "wordlist/tavrune_doc.h"
 
 namespace tavrune {

@@ -23,8 +23,7 @@ std::vector<std::string> EntriesOf(const WordCollection& words) {
 
 }  // namespace
 
-QtSlideTimer::QtSlideTimer(QObject* owner, std::function<void()> tick)
-    : timer_(new QTimer(owner)) {
+QtSlideTimer::QtSlideTimer(QObject* owner, std::function<void()> tick) : timer_(new QTimer(owner)) {
   QObject::connect(timer_, &QTimer::timeout, owner, std::move(tick));
 }
 
@@ -127,8 +126,8 @@ void SlideBar::ShowWord() {
 
 void SlideBar::AddEntry(int index) {
   const MSlideWnd::ListBit list = kind_ == Kind::kOneList ? MSlideWnd::kMiddle
-                                  : index < left_count_    ? MSlideWnd::kLeft
-                                                           : MSlideWnd::kRight;
+                                  : index < left_count_   ? MSlideWnd::kLeft
+                                                          : MSlideWnd::kRight;
   slide_.AddEntry(list, Latin1(entries_[index]), false);
 }
 

@@ -50,7 +50,9 @@ QFont WordDisplay::WordFont() const { return SlideFont(size_); }
 
 // --- MStatic ---
 
-MStatic::MStatic(QWidget* parent) : WordDisplay(parent) { setObjectName(QStringLiteral("MStatic")); }
+MStatic::MStatic(QWidget* parent) : WordDisplay(parent) {
+  setObjectName(QStringLiteral("MStatic"));
+}
 
 void MStatic::SetText(const QString& text) {
   text_value_ = text;
@@ -398,9 +400,8 @@ void MSlideWnd::ApplyColours() {
 
 slide::Size MSlideWnd::PreferredSize() const {
   const slide::FontSizes sizes = slide::FontSizesFor(setup_.font_size);
-  const slide::ListMetrics metrics =
-      slide::ListMetricsFor(sizes.list, setup_.answer_width, setup_.three_columns,
-                            setup_.hook_width, setup_.hook_width);
+  const slide::ListMetrics metrics = slide::ListMetricsFor(
+      sizes.list, setup_.answer_width, setup_.three_columns, setup_.hook_width, setup_.hook_width);
   // The word's panel is sized for its places, tiles or text alike.
   const slide::Size word = setup_.tiles ? slide::RackSize(sizes.word, setup_.word_places)
                                         : slide::TextPanelSize(sizes.word, setup_.word_places);
@@ -422,7 +423,9 @@ void MSlideWnd::Layout() {
   const int g = slide::kAreaGap;
   const slide::Size word = word_->PreferredSize();
   word_->setGeometry((width() - word.width) / 2, m, word.width, word.height);
-  const MStaticMatrix* any = lists_[0] != nullptr ? lists_[0] : lists_[1] != nullptr ? lists_[1] : lists_[2];
+  const MStaticMatrix* any = lists_[0] != nullptr   ? lists_[0]
+                             : lists_[1] != nullptr ? lists_[1]
+                                                    : lists_[2];
   if (any == nullptr) return;
   const int list_width = any->PreferredSize().width;
   const int top = m + word.height + g;

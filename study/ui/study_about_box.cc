@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "study/program_info.h"
+#include "resources/program_info.h"
 #include "study/ui/study_pictures.h"
 
 namespace tavrune {

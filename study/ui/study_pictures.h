@@ -3,8 +3,8 @@
 
 #include <QIcon>
 #include <QPixmap>
-#include <QString>
 #include <QSize>
+#include <QString>
 
 namespace tavrune {
 

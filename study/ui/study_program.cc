@@ -5,8 +5,8 @@
 
 #include "cardbox/cardbox_clock.h"
 #include "options/ui/choose_dictionary_dialog.h"
-#include "study/welcome_tips.h"
 #include "study/ui/welcome_dialog.h"
+#include "study/welcome_tips.h"
 
 namespace tavrune {
 namespace {

@@ -11,9 +11,8 @@ namespace {
 
 namespace keys = setting::slide_window;
 
-constexpr const ColourSetting* kColourSettings[] = {&keys::kSlideFG, &keys::kSlideBG,
-                                                    &keys::kTileFG, &keys::kTileBG,
-                                                    &keys::kMainWindowColor};
+constexpr const ColourSetting* kColourSettings[] = {
+    &keys::kSlideFG, &keys::kSlideBG, &keys::kTileFG, &keys::kTileBG, &keys::kMainWindowColor};
 constexpr int kBarBottomGap = 10;
 
 QColor ToQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
@@ -58,8 +57,7 @@ void MTavruneView::WriteSettings() const {
 }
 
 void MTavruneView::OnUpdate(int hint) {
-  if ((hint == hint::kAnagramOrder || hint == hint::kSortOptions ||
-       hint == hint::kCurrentEntry) &&
+  if ((hint == hint::kAnagramOrder || hint == hint::kSortOptions || hint == hint::kCurrentEntry) &&
       bar_ != nullptr) {
     bar_->ShowWord();
   } else {
@@ -87,9 +85,8 @@ void MTavruneView::Rebuild() {
   setup.font_size = font_size_;
   setup.colours = SlideColours();
   setup.word_places = std::max(layout.longest_entry, slide::kMinimumPlaces);
-  setup.answer_width = anagrams_and_hooks
-                           ? layout.answer_width
-                           : std::max(layout.answer_width, slide::kMinimumPlaces);
+  setup.answer_width = anagrams_and_hooks ? layout.answer_width
+                                          : std::max(layout.answer_width, slide::kMinimumPlaces);
   setup.hook_width = std::max(layout.front_group_width, layout.end_group_width);
 
   const bool two_lists = type == ListType::kHooks && doc_.GetHookType() == HookType::kFrontAndEnd;

@@ -68,8 +68,9 @@ void MTavruneView::ChooseStatusBarOptions() {
 void MTavruneView::ChooseColour(Colour colour) {
   static const char* const kTitles[] = {"Slide Foreground", "Slide Background", "Tile Foreground",
                                         "Tile Background", "Workspace Background"};
-  ColorDialog dialog(tr(kTitles[static_cast<int>(colour)]), ColourOf(colour),
-                     [this, colour](Rgb value) { SetColour(colour, value); }, this);
+  ColorDialog dialog(
+      tr(kTitles[static_cast<int>(colour)]), ColourOf(colour),
+      [this, colour](Rgb value) { SetColour(colour, value); }, this);
   if (dialog.exec() == QDialog::Accepted) SetColour(colour, dialog.Chosen());
 }
 

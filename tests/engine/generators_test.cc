@@ -268,8 +268,9 @@ TEST(GeneratorsRandomTest, WalksAgreeWithBruteForce) {
 // A pattern of letters, '?', '*', classes, '+', groups and word anchors,
 // drawn from the letters the random lexicon uses.
 std::string RandomPattern(std::mt19937& random) {
-  static const char* const kPieces[] = {
-      "A", "B", "C", "D", "E", "F", "?", "*", "*", "[ABC]", "[^DE]", "[B-D]", "+", "\\(A?\\)", "\\([BC]*\\)", "\\<", "\\>"};
+  static const char* const kPieces[] = {"A", "B",        "C",           "D",     "E",     "F",
+                                        "?", "*",        "*",           "[ABC]", "[^DE]", "[B-D]",
+                                        "+", "\\(A?\\)", "\\([BC]*\\)", "\\<",   "\\>"};
   std::string pattern;
   const int pieces = 1 + random() % 7;
   for (int i = 0; i < pieces; ++i) pattern += kPieces[random() % std::size(kPieces)];

@@ -123,12 +123,9 @@ TEST(PatternExpressionTest, ProgramLayout) {
 // run of wildcard stars costs no more than one.
 TEST(PatternExpressionTest, RedundantClosuresAreDropped) {
   const std::vector<std::pair<std::string, std::string>> same = {
-      {"^.*.*QX$", "^.*QX$"},
-      {WildcardToExpression(std::string(300, '*') + "QX"), "^.*QX$"},
-      {"A*A*A*", "A*"},
-      {"[AB]*A*B*", "[AB]*"},
-      {".*[AB]*", ".*"},
-      {"A+A*", "AA*"},
+      {"^.*.*QX$", "^.*QX$"}, {WildcardToExpression(std::string(300, '*') + "QX"), "^.*QX$"},
+      {"A*A*A*", "A*"},       {"[AB]*A*B*", "[AB]*"},
+      {".*[AB]*", ".*"},      {"A+A*", "AA*"},
   };
   for (const auto& [long_form, short_form] : same) {
     EXPECT_EQ(ProgramOf(long_form), ProgramOf(short_form)) << long_form;

@@ -79,11 +79,26 @@ TEST_F(StartupTest, ALexiconThatFailsToLoadFallsBackToTheChoice) {
     Offered offered;
   };
   const Case cases[] = {
-      {"stored lexicon missing", 3, false, {LexiconId::kNA, LexiconId::kUKNA}, false, 40003,
+      {"stored lexicon missing",
+       3,
+       false,
+       {LexiconId::kNA, LexiconId::kUKNA},
+       false,
+       40003,
        {false, true, true, false, false}},
-      {"symbols need a missing one", 2, true, {LexiconId::kNA, LexiconId::kUKNA}, false, 40003,
+      {"symbols need a missing one",
+       2,
+       true,
+       {LexiconId::kNA, LexiconId::kUKNA},
+       false,
+       40003,
        {false, true, true, false, false}},
-      {"stored lexicon damaged", 0, false, {LexiconId::kUK, LexiconId::kNA}, true, 40004,
+      {"stored lexicon damaged",
+       0,
+       false,
+       {LexiconId::kUK, LexiconId::kNA},
+       true,
+       40004,
        {false, true, false, false, false}},
   };
   for (const Case& c : cases) {

@@ -60,7 +60,7 @@ TEST_F(BareLexiconNameTest, AFileHereOrAPathIsNeverLookedUp) {
   EXPECT_EQ(Run({"contains", "UKNA.TVD", "DOG", "QI"}).out, "DOG\t1\nQI\t0\n");
   const testing::ToolResult path = Run({"contains", "./UKNA", "QI"});
   EXPECT_EQ(path.status, 2);
-  EXPECT_EQ(path.err, "tavrune-lexicon: cannot open './UKNA'\n");
+  EXPECT_EQ(path.err, "tavrune-lexicon: cannot read './UKNA': No such file or directory\n");
 }
 
 TEST_F(BareLexiconNameTest, AMissingNameNamesTheFoldersLookedIn) {

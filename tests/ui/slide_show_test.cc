@@ -56,8 +56,8 @@ class SlideShowTest : public testing::DocTest {
 TEST_F(SlideShowTest, AnswersComeOneByOneThenTheNextWord) {
   SlideBar& bar = Show({"ACT", "CAT", "TAC", "TOE"}, ListType::kAnagrams);
   bar.Start();
-  EXPECT_EQ(Run(9000), (std::vector<std::string>{"2000 ACT 1", "4000 ACT 2", "6000 ACT 3",
-                                                 "9000 EOT 0"}));
+  EXPECT_EQ(Run(9000),
+            (std::vector<std::string>{"2000 ACT 1", "4000 ACT 2", "6000 ACT 3", "9000 EOT 0"}));
   EXPECT_EQ(view_->Slide()->EntryCount(MSlideWnd::kMiddle), 0);
 }
 

@@ -294,8 +294,9 @@ TEST_F(CatalogTest, SymbolicLinksLeadingOutOfTheFolderAreRefused) {
   std::filesystem::create_symlink(outside + "Cat.txt", Folder() + "OutCat.txt");
   std::filesystem::create_symlink(outside + "Inc.txt", Folder() + "OutInc.txt");
   std::filesystem::create_directory_symlink(outside, Folder() + "Sub");
-  Write("In.txt", "2\nGeneral\n In PAT ??\n \\INC OutInc.txt\n \\INC Sub/Inc.txt\n"
-                  " \\INC Alias.txt\n");
+  Write("In.txt",
+        "2\nGeneral\n In PAT ??\n \\INC OutInc.txt\n \\INC Sub/Inc.txt\n"
+        " \\INC Alias.txt\n");
   Write("Inc.txt", " Alias PAT ??\n");
   std::filesystem::create_symlink(Folder() + "Inc.txt", Folder() + "Alias.txt");
   Write("Master.txt", "In In.txt D\nOut OutCat.txt D\nSub Sub/Cat.txt D\n");

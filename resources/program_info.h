@@ -1,5 +1,5 @@
-#ifndef TAVRUNE_STUDY_PROGRAM_INFO_H_
-#define TAVRUNE_STUDY_PROGRAM_INFO_H_
+#ifndef TAVRUNE_RESOURCES_PROGRAM_INFO_H_
+#define TAVRUNE_RESOURCES_PROGRAM_INFO_H_
 
 namespace tavrune {
 
@@ -9,4 +9,4 @@ inline constexpr char kStudyVersion[] = "3.2";
 
 }  // namespace tavrune
 
-#endif  // TAVRUNE_STUDY_PROGRAM_INFO_H_
+#endif  // TAVRUNE_RESOURCES_PROGRAM_INFO_H_
