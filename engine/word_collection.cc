@@ -243,10 +243,6 @@ void WordCollection::Back(int n) {
       static_cast<int>(std::clamp<int64_t>(int64_t{cursor_} - n, 0, std::max(Count() - 1, 0)));
 }
 
-int WordCollection::ShortestLength() const { return LengthRange().first; }
-
-int WordCollection::LongestLength() const { return LengthRange().second; }
-
 std::pair<int, int> WordCollection::LengthRange() const {
   if (items_.empty()) return {0, 0};
   size_t shortest = kMaxWordLength;

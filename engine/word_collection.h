@@ -137,8 +137,6 @@ class WordCollection {
 
   // Lengths of the shortest and longest words; 0 for an empty collection.
   // Lengths above kMaxWordLength count as kMaxWordLength for the shortest.
-  int ShortestLength() const;
-  int LongestLength() const;
   std::pair<int, int> LengthRange() const;
 
   // Whether every neighbour pair compares <= 0.

@@ -62,7 +62,6 @@ class JudgeDialog : public QDialog {
   void SetAboutHandler(std::function<void()> handler) { about_handler_ = std::move(handler); }
 
   bool VerdictShown() const { return verdict_shown_; }
-  bool JudgeEnabled() const { return judge_enabled_; }
   bool TimerRunning() const { return timer_.isActive(); }
   UpperCaseEdit* WordsEdit() const { return words_; }
   QLabel* Instructions() const { return instructions_; }

@@ -28,8 +28,6 @@ class FontsSpacingDialog : public QDialog {
   QLineEdit* SizeEdit() const { return numbers_[0]; }
   QLineEdit* LineSpacingEdit() const { return numbers_[1]; }
   QLineEdit* ColumnSpacingEdit() const { return numbers_[2]; }
-  QLineEdit* WordSpacingEdit() const { return numbers_[3]; }
-  QCheckBox* WordBoldCheck() const { return word_bold_; }
 
   // Keeps the dialog open while a number is out of its range.
   void accept() override;
@@ -60,8 +58,6 @@ class PageSetupDialog : public QDialog {
 
   QLineEdit* SizeEdit(int index) const { return sizes_[static_cast<size_t>(index)]; }
   QLineEdit* MarginEdit(int index) const { return margins_[static_cast<size_t>(index)]; }
-  QLineEdit* TextEdit(int index) const { return texts_[static_cast<size_t>(index)]; }
-  QPushButton* FontsButton() const { return fonts_button_; }
 
   // Keeps the dialog open while a size or margin is out of its range.
   void accept() override;

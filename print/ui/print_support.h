@@ -27,7 +27,6 @@ class PrintSupport {
 
   const PageSetup& Setup() const { return setup_; }
   void SetSetup(const PageSetup& setup);
-  bool Changed() const { return changed_; }
 
   // File > Page Setup: dialog 107 (and 108 from it).
   void EditPageSetup();

@@ -33,21 +33,17 @@ class CustomListDialog : public QDialog {
                    UserPrompt& prompt, bool build_build, QWidget* parent = nullptr);
   ~CustomListDialog() override;
 
-  const CustomListSearch& Model() const { return model_; }
-  const SearchType* CurrentType() const { return type_; }
   // Chooses a category and type by name, as clicking them would; false
   // when there is no such pair.
   bool SelectType(const QString& category, const QString& type);
 
   QListWidget* CategoryBox() const { return categories_; }
-  QListWidget* TypeBox() const { return types_; }
   QLineEdit* Input(SearchField field) const { return inputs_[static_cast<size_t>(field)]; }
   QLabel* Label(SearchField field) const { return labels_[static_cast<size_t>(field)]; }
   QLabel* HelpText() const { return help_text_; }
   QLabel* CountLabel() const { return count_; }
   // Shown while the last search left no words.
   QLabel* NoWordsLeftLabel() const { return no_words_left_; }
-  QRadioButton* NotMatchingButton() const { return not_matching_; }
   PagedListBox* Results() const { return results_; }
   QPushButton* SearchButton() const { return search_; }
   QPushButton* UndoButton() const { return undo_; }

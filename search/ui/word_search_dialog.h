@@ -34,7 +34,6 @@ class WordSearchDialog : public QDialog {
                    SourceMarker mark, QWidget* parent = nullptr);
   ~WordSearchDialog() override;
 
-  const WordCollection& ResultWords() const { return results_; }
   // The choices as the controls show them.
   WordSearchChoices Choices() const;
 
@@ -43,7 +42,6 @@ class WordSearchDialog : public QDialog {
   }
   QCheckBox* BuildBuildBox() const { return build_build_; }
   QCheckBox* SmallCapsBox() const { return small_caps_; }
-  QRadioButton* ByLengthButton() const { return by_length_; }
   QLineEdit* InputEdit() const { return input_; }
   PagedListBox* Results() const { return list_; }
   QLabel* CountLabel() const { return count_; }
