@@ -9,6 +9,7 @@
 #include "bench/bench_lexicons.h"
 #include "cardbox/cardbox.h"
 #include "cardbox/sqlite_db.h"
+#include "cardbox/statistics.h"
 #include "engine/word_walk.h"
 
 namespace tavrune::bench {
@@ -121,14 +122,8 @@ BENCHMARK(BM_CardboxGrade)->Unit(benchmark::kMillisecond);
 void BM_CardboxStatistics(benchmark::State& state) {
   Cardbox cardbox([] { return kNow; }, 1);
   cardbox.Open(LargeCardbox());
-  std::vector<int64_t> boxes;
-  DueForecast forecast;
-  std::vector<DayCount> right;
-  for (auto _ : state) {
-    cardbox.BoxCounts({}, &boxes);
-    cardbox.Forecast({}, 30, &forecast);
-    cardbox.RightPerDay({}, 30, &right);
-  }
+  CardboxStatistics statistics;
+  for (auto _ : state) ReadStatistics(cardbox, {}, &statistics);
 }
 BENCHMARK(BM_CardboxStatistics)->Unit(benchmark::kMillisecond);
 

@@ -18,6 +18,20 @@ std::string_view CardKindName(CardKind kind) {
   return "anagrams";
 }
 
+std::string_view CardKindTitle(CardKind kind) {
+  switch (kind) {
+    case CardKind::kAnagrams:
+      return "Anagrams";
+    case CardKind::kHooks:
+      return "Hooks";
+    case CardKind::kAnagramsAndHooks:
+      return "Anagrams and Hooks";
+    case CardKind::kBuild:
+      break;
+  }
+  return "Build";
+}
+
 std::optional<CardKind> CardKindFromName(std::string_view name) {
   for (CardKind kind : kAllCardKinds) {
     if (CardKindName(kind) == name) return kind;

@@ -19,6 +19,8 @@ inline constexpr std::array<CardKind, 4> kAllCardKinds = {
 // "hooks", "anagrams-hooks", "build".
 std::string_view CardKindName(CardKind kind);
 std::optional<CardKind> CardKindFromName(std::string_view name);
+// The kind as the study program names its quiz: "Anagrams and Hooks".
+std::string_view CardKindTitle(CardKind kind);
 
 // The cards of one lexicon and kind: what a quiz grades against.
 struct Deck {

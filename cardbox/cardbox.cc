@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <tuple>
 #include <utility>
 
 #include "platform/user_folders.h"
@@ -609,6 +610,24 @@ CardboxStatus Cardbox::RightPerDay(const CardFilter& filter, int days,
     result.push_back({start, count.Int(0)});
   }
   *counts = std::move(result);
+  return {};
+}
+
+CardboxStatus Cardbox::Decks(std::vector<Deck>* decks) {
+  sql::Statement select(db_, "SELECT DISTINCT lexicon, kind FROM cards");
+  std::vector<Deck> read;
+  int code;
+  while ((code = select.Step()) == SQLITE_ROW) {
+    // A kind this version does not know is no deck it could study.
+    if (const std::optional<CardKind> kind = CardKindFromName(select.Text(1))) {
+      read.push_back({select.Text(0), *kind});
+    }
+  }
+  if (code != SQLITE_DONE) return Failure();
+  std::sort(read.begin(), read.end(), [](const Deck& a, const Deck& b) {
+    return std::tie(a.lexicon, a.kind) < std::tie(b.lexicon, b.kind);
+  });
+  *decks = std::move(read);
   return {};
 }
 

@@ -106,6 +106,8 @@ class Cardbox {
   // Right answers on each of the last `days` local days, today last.
   CardboxStatus RightPerDay(const CardFilter& filter, int days, std::vector<DayCount>* counts);
 
+  // The decks holding cards, by lexicon, then in the order of kAllCardKinds.
+  CardboxStatus Decks(std::vector<Deck>* decks);
   // Every card of a deck, for export.
   CardboxStatus DeckCards(const Deck& deck, std::vector<Card>* cards);
   // Adds whole cards (an import); those already in the cardbox stay as

@@ -19,4 +19,14 @@ CardboxClock ProgramClock(std::string* bad_value) {
   return [] { return static_cast<int64_t>(std::time(nullptr)); };
 }
 
+std::string LocalTimeText(int64_t time, const char* format) {
+  const time_t t = static_cast<time_t>(time);
+  std::tm local{};
+  localtime_r(&t, &local);
+  char text[64];
+  return std::string(text, std::strftime(text, sizeof text, format, &local));
+}
+
+std::string ShownTime(int64_t time) { return LocalTimeText(time, "%Y-%m-%d %H:%M"); }
+
 }  // namespace tavrune

@@ -1,5 +1,7 @@
 #include "cardbox/lazy_cardbox.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace tavrune {
@@ -15,6 +17,12 @@ Cardbox* LazyCardbox::Get() {
   failed_ = status.error != CardboxError::kBusy;
   ReportCardboxStatus(status, prompt_);
   return nullptr;
+}
+
+Cardbox* LazyCardbox::GetIfPresent() {
+  std::error_code error;
+  if (!cardbox_.IsOpen() && !std::filesystem::exists(path_, error)) return nullptr;
+  return Get();
 }
 
 }  // namespace tavrune

@@ -20,6 +20,9 @@ class LazyCardbox {
 
   // The open cardbox, or null when it cannot be opened.
   Cardbox* Get();
+  // The same, but null without opening when the file does not exist yet: a
+  // quiz or the start-up count never makes a cardbox nobody asked for.
+  Cardbox* GetIfPresent();
 
  private:
   std::string path_;

@@ -45,6 +45,20 @@ std::optional<CardKind> QuizFileKind(const std::string& path) {
   return std::nullopt;
 }
 
+std::string QuizFileName(CardKind kind) {
+  switch (kind) {
+    case CardKind::kAnagrams:
+      return "Anagrams.db";
+    case CardKind::kHooks:
+      return "Hooks.db";
+    case CardKind::kAnagramsAndHooks:
+      return "Anagrams with Hooks.db";
+    case CardKind::kBuild:
+      break;
+  }
+  return "Build.db";
+}
+
 CardboxStatus ReadQuizFile(const std::string& path, const Deck& deck, int64_t now,
                            std::vector<Card>* cards, QuizFileCounts* counts) {
   sql::Database db;

@@ -30,6 +30,9 @@ struct QuizFileCounts {
 // "Anagrams with Hooks.db" and Build.db, in any case, or the kind names of
 // the command line.
 std::optional<CardKind> QuizFileKind(const std::string& path);
+// The file name Zyzzyva gives a kind's quiz file, which QuizFileKind reads
+// back: "Anagrams.db", "Anagrams with Hooks.db".
+std::string QuizFileName(CardKind kind);
 
 // The cardbox rows of the quiz file at `path` as cards of `deck`, added at
 // `now`. A file that is no database or lacks the table is refused.

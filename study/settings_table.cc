@@ -49,6 +49,8 @@ constexpr AnySetting kTable[] = {
     &setting::quiz::kNumAnswers,
     &setting::quiz::kNumQuestions,
     &setting::quiz::kAutoReset,
+    &setting::cardbox::kQuestionsPerSession,
+    &setting::cardbox::kBoxZeroFirst,
     &setting::sort::kType,
     &setting::sort::kOrder,
     &setting::random_racks::kNumRacks,

@@ -189,6 +189,14 @@ inline constexpr CountSetting kNumQuestions = {kSection, "NumQuestions", 0};
 inline constexpr IntSetting kAutoReset = Flag(kSection, "AutoReset", 0);
 }  // namespace quiz
 
+// The cardbox's schedule lives in the cardbox itself, so the command line
+// follows it too; these only shape the study program's sessions.
+namespace cardbox {
+inline constexpr std::string_view kSection = "Cardbox";
+inline constexpr IntSetting kQuestionsPerSession =
+    Ranged(kSection, "QuestionsPerSession", 100, 1, 1000);
+inline constexpr IntSetting kBoxZeroFirst = Flag(kSection, "BoxZeroFirst", 0);
+}  // namespace cardbox
 namespace sort {
 inline constexpr std::string_view kSection = "Sort";
 inline constexpr IntSetting kType = Ranged(kSection, "Type", 0, 0, 4);

@@ -1,6 +1,5 @@
 #include "tools/cardbox_command.h"
 
-#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -112,17 +111,9 @@ std::optional<int64_t> ReadCount(const std::string& text, std::string_view what,
   return *value;
 }
 
-std::string LocalTime(int64_t time, const char* format) {
-  const time_t t = static_cast<time_t>(time);
-  std::tm local{};
-  localtime_r(&t, &local);
-  char text[64];
-  return std::string(text, std::strftime(text, sizeof text, format, &local));
-}
-
 // ISO 8601 in local time with its offset: 2026-03-14T10:00:00+01:00.
 std::string IsoTime(int64_t time) {
-  std::string text = LocalTime(time, "%Y-%m-%dT%H:%M:%S%z");
+  std::string text = LocalTimeText(time, "%Y-%m-%dT%H:%M:%S%z");
   if (text.size() >= 5) text.insert(text.size() - 2, ":");
   return text;
 }
@@ -309,7 +300,7 @@ int Stats(const Parsed& parsed, const Io& io, const Opener& open) {
   }
   text += "Due now: " + std::to_string(forecast.backlog) + '\n';
   for (size_t day = 0; day < forecast.days.size(); ++day) {
-    text += "Due " + LocalTime(forecast.days[day].start, "%Y-%m-%d") +
+    text += "Due " + LocalTimeText(forecast.days[day].start, "%Y-%m-%d") +
             (day == 0 ? " (rest of today): " : ": ") + std::to_string(forecast.days[day].count) +
             '\n';
   }

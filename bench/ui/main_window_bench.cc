@@ -14,8 +14,12 @@ namespace {
 void BM_MainWindowShown(benchmark::State& state) {
   BenchDocument study;
   PredefinedCatalog catalog(study.prompt);
+  // Never opened: the window opens its cardbox only when a command needs it.
+  LazyCardbox cardbox(
+      "", [] { return int64_t{0}; }, 1, study.prompt);
   for (auto _ : state) {
-    MMainFrame frame(StudyContext{study.app, *study.doc, catalog, study.prompt, study.random});
+    MMainFrame frame(
+        StudyContext{study.app, *study.doc, catalog, study.prompt, study.random, cardbox});
     frame.RemoveUnavailableCommands();
     frame.show();
     QApplication::processEvents();

@@ -26,9 +26,8 @@ namespace {
 constexpr Command kSeparator = Command::kCount;
 
 bool HasEntries(const MTavruneDoc& doc) { return doc.EntryCount() > 0; }
-bool HasEntriesWithAnswers(const MTavruneDoc& doc) {
-  return HasEntries(doc) && doc.GetListType() != ListType::kList;
-}
+bool HasAnswers(const MTavruneDoc& doc) { return doc.GetListType() != ListType::kList; }
+bool HasEntriesWithAnswers(const MTavruneDoc& doc) { return HasEntries(doc) && HasAnswers(doc); }
 
 template <typename Bar>
 void AddCommands(Bar* bar, const MMainFrame& frame, std::initializer_list<Command> commands) {
@@ -245,6 +244,28 @@ std::span<const MMainFrame::CommandEntry> MMainFrame::Commands() {
        [](Frame& f) { f.OpenWordJudge(); }},
       {kQuizHistory, "Quiz &History...", "Show the quiz history\nQuiz History", "", "",
        [](Frame& f) { f.QuizHistory(); }},
+      {kAddListToCardbox, "&Add List to Cardbox",
+       "Put the questions of the list into the cardbox\nAdd List to Cardbox", "", "",
+       [](Frame& f) { f.AddListToCardbox(); }, HasEntriesWithAnswers},
+      {kStudyDueWords, "&Study Due Words",
+       "Quiz the questions the cardbox has due now\nStudy Due Words", "", "",
+       [](Frame& f) { f.StudyDueWords(); }},
+      {kCardboxStatistics, "Cardbox S&tatistics...",
+       "Show the boxes, what is due and the right answers as charts\nCardbox Statistics", "", "",
+       [](Frame& f) { f.CardboxStatistics(); }},
+      {kSpreadBacklog, "Spread &Backlog...",
+       "Spread the cards due now over the coming days\nSpread Backlog", "", "",
+       [](Frame& f) { f.SpreadBacklog(); }},
+      {kUndoLastGrade, "&Undo Last Grade", "Take the last graded answer back\nUndo Last Grade",
+       "", "", [](Frame& f) { f.UndoLastGrade(); }},
+      {kImportCardbox, "&Import...", "Add the cardbox of a Zyzzyva quiz file\nImport Cardbox",
+       "", "", [](Frame& f) { f.ImportCardbox(); }},
+      {kExportCardbox, "&Export...",
+       "Write the cards of the list's type to a Zyzzyva quiz file\nExport Cardbox", "", "",
+       [](Frame& f) { f.ExportCardbox(); }, HasAnswers},
+      {kCardboxOptions, "Cardbox &Options...",
+       "Change the schedule and the sessions of the cardbox\nCardbox Options", "", "",
+       [](Frame& f) { f.CardboxOptions(); }},
       {kHelpIndex, "&Index", "List the help topics\nHelp Index", "F1", "help_index",
        [](Frame& f) { f.OpenManual(QStringLiteral("contents")); }},
       {kHelpSearch, "&Search...", "Search the help\nHelp Search", "", "",
@@ -284,6 +305,7 @@ MMainFrame::MMainFrame(StudyContext context, QWidget* parent)
   connect(view_, &MTavruneView::panesChanged, this, &MMainFrame::UpdatePanes);
   connect(view_, &MTavruneView::wordDoubleClicked, this, &MMainFrame::InspectWord);
   ApplyShowDefinitions();
+  connect(view_, &MTavruneView::wordVerified, this, &MMainFrame::GradeVerified);
 
   context_.doc.AddObserver(this);
   context_.doc.SetSavePathChooser([this](const std::string&) { return ChooseSavePath(); });
@@ -374,6 +396,10 @@ void MMainFrame::CreateMenus() {
 
   AddCommands(menuBar()->addMenu(tr("&Tools")), *this,
               {kWordSearch, kWordInspector, kWordJudge, kQuizHistory});
+  AddCommands(
+      menuBar()->addMenu(tr("&Cardbox")), *this,
+      {kAddListToCardbox, kStudyDueWords, kSeparator, kCardboxStatistics, kSpreadBacklog,
+       kUndoLastGrade, kSeparator, kImportCardbox, kExportCardbox, kSeparator, kCardboxOptions});
   AddCommands(menuBar()->addMenu(tr("&Help")), *this,
               {kHelpIndex, kHelpSearch, kSeparator, kAbout});
 

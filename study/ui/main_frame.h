@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "cardbox/lazy_cardbox.h"
 #include "engine/random_source.h"
 #include "inspect/word_facts.h"
 #include "inspect/wordnet.h"
@@ -37,6 +38,7 @@ struct StudyContext {
   PredefinedCatalog& catalog;
   UserPrompt& prompt;
   RandomEngine& random;
+  LazyCardbox& cardbox;
 };
 
 // The commands of the menus, the toolbar and the accelerators.
@@ -104,6 +106,14 @@ enum class Command {
   kWordInspector,
   kWordJudge,
   kQuizHistory,
+  kAddListToCardbox,
+  kStudyDueWords,
+  kCardboxStatistics,
+  kSpreadBacklog,
+  kUndoLastGrade,
+  kImportCardbox,
+  kExportCardbox,
+  kCardboxOptions,
   kHelpIndex,
   kHelpSearch,
   kAbout,
@@ -113,7 +123,16 @@ enum class Command {
 };
 
 // The file dialogs the frame opens.
-enum class FileDialogKind { kOpenList, kSaveList, kImportList, kImportText, kExport, kCommonWords };
+enum class FileDialogKind {
+  kOpenList,
+  kSaveList,
+  kImportList,
+  kImportText,
+  kExport,
+  kCommonWords,
+  kImportCardbox,
+  kExportCardbox
+};
 
 // The study program's main window: menus, toolbar, status bar with its six
 // panes and the view of the list. It carries out the file, edit and
@@ -154,6 +173,10 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   // the word-source commands mean nothing; with fewer than two lexicons
   // there is no dictionary to change to.
   void RemoveUnavailableCommands();
+
+  // Says in the status bar how many cards are due, when any are; start-up
+  // calls it once the window shows.
+  void ShowCardsDue();
 
   // Carries out a command as its menu item would.
   void Run(Command command);
@@ -258,6 +281,20 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   void OpenWordJudge();
   // Tools > Quiz History, and the list of missed words it may ask for.
   void QuizHistory();
+  // The Cardbox menu (main_frame_cardbox.cc). The deck of the list shown:
+  // nothing for a List, which has no quiz.
+  std::optional<Deck> ListDeck() const;
+  void AddListToCardbox();
+  void StudyDueWords();
+  void CardboxStatistics();
+  void SpreadBacklog();
+  void UndoLastGrade();
+  void ImportCardbox();
+  void ExportCardbox();
+  void CardboxOptions();
+  // Grades the card of an entry the quiz verified, when it is in the cardbox.
+  void GradeVerified(const QString& entry, bool right);
+
   // The help window of the window that asks: a modal dialog, else this.
   HelpWindow& Help();
   // Shows the manual at a chapter (an anchor of it); every Help button and

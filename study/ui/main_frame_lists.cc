@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "cardbox/zyzzyva_quiz_file.h"
 #include "engine/probability.h"
 #include "resources/string_table.h"
 #include "search/random_rack_choices.h"
@@ -257,6 +258,20 @@ std::optional<std::string> MMainFrame::RunFileDialog(FileDialogKind kind, const 
                          kListFilter);
       dialog.setAcceptMode(QFileDialog::AcceptSave);
       dialog.setDefaultSuffix(QStringLiteral("tvr"));
+      if (dialog.exec() == QDialog::Accepted) path = dialog.selectedFiles().value(0);
+      break;
+    }
+    case FileDialogKind::kImportCardbox:
+      path = QFileDialog::getOpenFileName(this, tr("Import Cardbox"), folder,
+                                          tr("Zyzzyva Quiz Files (*.db)"));
+      break;
+    case FileDialogKind::kExportCardbox: {
+      QFileDialog dialog(this, tr("Export Cardbox"), folder, tr("Zyzzyva Quiz Files (*.db)"));
+      dialog.setAcceptMode(QFileDialog::AcceptSave);
+      dialog.setDefaultSuffix(QStringLiteral("db"));
+      if (const std::optional<Deck> deck = ListDeck()) {
+        dialog.selectFile(QString::fromStdString(QuizFileName(deck->kind)));
+      }
       if (dialog.exec() == QDialog::Accepted) path = dialog.selectedFiles().value(0);
       break;
     }

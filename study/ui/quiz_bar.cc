@@ -240,8 +240,9 @@ void QuizBar::Verify() {
       }
     }
     doc_.RecordQuizResult(accepted, total_, missed);
+    verified_ = true;
+    emit verified(Latin1(doc_.CurrentEntry()), missed.empty());
   }
-  verified_ = true;
   UpdateDefinition();
   buttons_[kAccept]->setEnabled(false);
   buttons_[kVerify]->setEnabled(false);

@@ -52,6 +52,10 @@ class QuizBar : public ControlBar {
   QString Message() const;
   int AcceptedCount() const { return static_cast<int>(accepted_.size()); }
 
+ signals:
+  // The first Verify of an entry: right when every answer was given.
+  void verified(const QString& entry, bool right);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

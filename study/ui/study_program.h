@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cardbox/cardbox.h"
+#include "cardbox/lazy_cardbox.h"
 #include "engine/random_source.h"
 #include "study/application_state.h"
 #include "study/startup.h"
@@ -34,6 +36,10 @@ class StudyProgram {
     std::function<void(MMainFrame&)> frame_created;
     // Without a file to open, start with the New Predefined List flow.
     bool new_list_flow = true;
+    // The cardbox and its clock; by default the user's own and the time
+    // TAVRUNE_NOW sets, else the system's.
+    std::string cardbox_path;
+    CardboxClock clock;
   };
 
   StudyProgram(std::string data_folder, Settings& settings, UserPrompt& prompt, Hooks hooks);
@@ -50,12 +56,14 @@ class StudyProgram {
   PredefinedCatalog& Catalog() { return catalog_; }
   MTavruneDoc* Doc() { return doc_.get(); }
   MMainFrame* Frame() { return frame_.get(); }
+  LazyCardbox& Cards() { return cardbox_; }
 
  private:
   UserPrompt& prompt_;
   Hooks hooks_;
   RandomEngine random_;
   ApplicationState app_;
+  LazyCardbox cardbox_;
   PredefinedCatalog catalog_;
   std::unique_ptr<MTavruneDoc> doc_;
   std::unique_ptr<MMainFrame> frame_;

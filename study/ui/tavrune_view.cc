@@ -96,8 +96,10 @@ void MTavruneView::Rebuild() {
   delete slide_;
   slide_ = new MSlideWnd(setup, this);
   if (Mode() == 1) {
-    bar_ = new QuizBar(two_lists ? QuizBar::Kind::kTwoList : QuizBar::Kind::kOneList, doc_, *slide_,
-                       this);
+    auto* quiz = new QuizBar(two_lists ? QuizBar::Kind::kTwoList : QuizBar::Kind::kOneList, doc_,
+                             *slide_, this);
+    connect(quiz, &QuizBar::verified, this, &MTavruneView::wordVerified);
+    bar_ = quiz;
   } else {
     const SlideBar::Kind kind = type == ListType::kList ? SlideBar::Kind::kWordOnly
                                 : two_lists             ? SlideBar::Kind::kTwoList

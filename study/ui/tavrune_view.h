@@ -91,6 +91,8 @@ class MTavruneView : public QWidget, public DocumentObserver {
   void panesChanged();
   // A word or answer of the slide area was double-clicked.
   void wordDoubleClicked(const QString& word);
+  // The quiz verified an entry for the first time.
+  void wordVerified(const QString& entry, bool right);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -17,8 +17,10 @@ TEST(LazyCardboxTest, OpensAtFirstUseAndSaysOnceWhenItCannot) {
   testing::RecordingPrompt prompt;
   LazyCardbox fine(
       dir.File("a/cardbox.sqlite"), [] { return int64_t{0}; }, 1, prompt);
+  EXPECT_EQ(fine.GetIfPresent(), nullptr);
   EXPECT_FALSE(std::filesystem::exists(dir.File("a")));
   ASSERT_NE(fine.Get(), nullptr);
+  EXPECT_EQ(fine.GetIfPresent(), fine.Get());
   EXPECT_EQ(fine.Get(), fine.Get());
 
   std::ofstream(dir.File("file")) << "x";

@@ -153,6 +153,7 @@ TEST(QuizFileKindTest, TheKindComesFromTheFileName) {
   EXPECT_EQ(QuizFileKind("anagrams-hooks.db"), CardKind::kAnagramsAndHooks);
   EXPECT_EQ(QuizFileKind("Build.db"), CardKind::kBuild);
   EXPECT_EQ(QuizFileKind("Subanagrams.db"), std::nullopt);
+  for (CardKind kind : kAllCardKinds) EXPECT_EQ(QuizFileKind(QuizFileName(kind)), kind);
 }
 
 }  // namespace

@@ -66,6 +66,8 @@ const std::map<std::string, std::string>& ExpectedDefaults() {
       {"Quiz/NumAnswers", "0"},
       {"Quiz/NumQuestions", "0"},
       {"Quiz/AutoReset", "0"},
+      {"Cardbox/QuestionsPerSession", "100"},
+      {"Cardbox/BoxZeroFirst", "0"},
       {"Sort/Type", "0"},
       {"Sort/Order", "0"},
       {"RandomRacks/NumRacks", "100"},

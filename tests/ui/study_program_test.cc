@@ -15,11 +15,13 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <set>
 
+#include "cardbox/cardbox.h"
 #include "engine/lexicon_builder.h"
 #include "inspect/ui/word_inspector_window.h"
 #include "judge/ui/word_judge_dialog.h"
@@ -80,6 +82,8 @@ class StudyProgramTest : public ::testing::Test {
       return true;
     };
     hooks.new_list_flow = new_list_flow;
+    hooks.cardbox_path = CardboxPath();
+    hooks.clock = [this] { return now_; };
     program_ = std::make_unique<StudyProgram>(folder_.path(), settings_, prompt_, hooks);
     started_ = program_->Start(file);
     if (started_) Frame().SetFileChooser([this](FileDialogKind) { return chosen_file_; });
@@ -105,6 +109,11 @@ class StudyProgramTest : public ::testing::Test {
     Frame().Run(Command::kSaveAs);
     return path;
   }
+  std::string CardboxPath() { return folder_.File("data/cardbox.sqlite"); }
+  const testing::RecordingPrompt::Shown& LastMessage() {
+    static const testing::RecordingPrompt::Shown kNone;
+    return prompt_.messages.empty() ? kNone : prompt_.messages.back();
+  }
   static bool HasAction(const QMenu* menu, const QString& text) {
     for (const QAction* action : menu->actions()) {
       if (action->text() == text) return true;
@@ -120,6 +129,7 @@ class StudyProgramTest : public ::testing::Test {
   std::vector<DictionaryOffer> offers_;
   std::vector<std::string> tips_shown_;
   std::optional<std::string> chosen_file_;
+  int64_t now_ = 1773482400;
 };
 
 TEST_F(StudyProgramTest, OneLexiconStartsWithoutAChoiceAndWithoutWordSourceCommands) {
@@ -498,6 +508,93 @@ TEST_F(StudyProgramTest, CustomizeKeepsTheWordsOfTheSearch) {
   Frame().Run(Command::kCustomize);
   EXPECT_EQ(Doc().EntryCount(), 2);
   EXPECT_EQ(Doc().CurrentEntry(), "QI");
+}
+
+TEST_F(StudyProgramTest, TheQuizGradesTheCardboxQuestionsItVerifiesAndUndoTakesThemBack) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  SavedList();
+  Frame().Run(Command::kQuizAnagrams);
+  Frame().Run(Command::kAddListToCardbox);
+  EXPECT_EQ(LastMessage().id, 40216);
+  EXPECT_EQ(LastMessage().args, (std::vector<std::string>{"NA Anagrams", "4", "0", "0"}));
+
+  Frame().Run(Command::kSlideShowList);
+  now_ += 60;
+  prompt_.Script({Answer::kNo});  // the list shown is not saved
+  Frame().Run(Command::kStudyDueWords);
+  ASSERT_NE(Frame().View()->Quiz(), nullptr);
+  EXPECT_EQ(Doc().GetListType(), ListType::kAnagrams);
+  EXPECT_EQ(Doc().EntryCount(), 4);
+  EXPECT_EQ(Doc().Description().rfind("Cardbox, NA Anagrams: the 4 questions due at", 0), 0u)
+      << Doc().Description();
+
+  Doc().GoToEntry(Doc().FindEntry("AB"));
+  QuizBar& quiz = *Frame().View()->Quiz();
+  quiz.Input()->setText(QStringLiteral("AB"));
+  quiz.Verify();  // BA not given
+  ASSERT_FALSE(prompt_.status_texts.empty());
+  EXPECT_EQ(prompt_.status_texts.back().id, 40210);
+  EXPECT_EQ(prompt_.status_texts.back().args[1], "0");
+  quiz.Verify();
+  const std::vector<int> shown = prompt_.StatusIds();
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), 40210), 1);
+
+  Doc().GoToEntry(Doc().FindEntry("AZ"));
+  quiz.Input()->setText(QStringLiteral("ZA"));
+  quiz.Verify();
+  EXPECT_EQ(prompt_.status_texts.back().id, 40209);
+  EXPECT_EQ(prompt_.status_texts.back().args[1], "1");
+
+  Frame().Run(Command::kUndoLastGrade);
+  EXPECT_EQ(prompt_.status_texts.back().id, 40218);
+  EXPECT_EQ(prompt_.status_texts.back().args[0], "AZ");
+  EXPECT_EQ(prompt_.status_texts.back().args[2], "0");
+}
+
+TEST_F(StudyProgramTest, StartUpSaysOnceTheWindowShowsHowManyCardsAreDue) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(std::filesystem::exists(CardboxPath()));
+  program_.reset();
+
+  {
+    Cardbox cardbox([this] { return now_; }, 1);
+    ASSERT_TRUE(cardbox.Open(CardboxPath()).ok());
+    AddCounts counts;
+    ASSERT_TRUE(cardbox.Add({"NA", CardKind::kHooks}, {"AA", "QI", "ZA"}, &counts).ok());
+  }
+  prompt_.Clear();
+  Start();
+  EXPECT_NE(prompt_.CurrentStatus(), 40207);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(prompt_.status_texts.back().id, 40207);
+  EXPECT_EQ(prompt_.status_texts.back().args, (std::vector<std::string>{"3"}));
+}
+
+TEST_F(StudyProgramTest, CardboxImportAndExportGoThroughZyzzyvaQuizFiles) {
+  WriteLexicons({LexiconId::kNA});
+  Start();
+  SavedList();
+  Frame().Run(Command::kQuizHooks);
+  Frame().Run(Command::kExportCardbox);
+  EXPECT_EQ(LastMessage().id, 40226);
+  Frame().Run(Command::kAddListToCardbox);
+
+  chosen_file_ = folder_.File("Hooks.db");
+  Frame().Run(Command::kExportCardbox);
+  EXPECT_EQ(LastMessage().id, 40221);
+  EXPECT_EQ(LastMessage().args[0], "5");
+  Frame().Run(Command::kImportCardbox);
+  EXPECT_EQ(LastMessage().id, 40220);
+  EXPECT_EQ(LastMessage().args, (std::vector<std::string>{"Hooks.db", "0", "5", "0", "0"}));
+
+  WriteText("Anagrams.db", "not a database");
+  chosen_file_ = folder_.File("Anagrams.db");
+  Frame().Run(Command::kImportCardbox);
+  EXPECT_EQ(LastMessage().id, 40206);
+  EXPECT_EQ(LastMessage().args[0], *chosen_file_);
 }
 
 TEST(SingleInstanceTest, ASecondStartHandsItsFileToTheFirst) {
