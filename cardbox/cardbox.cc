@@ -317,6 +317,15 @@ CardboxStatus Cardbox::FindCard(const Deck& deck, const std::string& question,
   return {};
 }
 
+CardboxStatus Cardbox::FindCardToChange(const Deck& deck, const std::string& question,
+                                        std::optional<Card>* card, int64_t* id,
+                                        CardboxSchedule* schedule) {
+  if (CardboxStatus status = FindCard(deck, question, card, id); !status.ok() || !*card) {
+    return status;
+  }
+  return ReadSchedule(schedule);
+}
+
 CardboxStatus Cardbox::Find(const Deck& deck, std::string_view entry, std::optional<Card>* card) {
   const std::optional<std::string> question = CardQuestion(deck.kind, entry);
   if (!question) {
@@ -384,11 +393,11 @@ CardboxStatus Cardbox::Grade(const Deck& deck, std::string_view entry, bool righ
   if (!transaction.ok()) return Failure();
   std::optional<Card> found;
   int64_t id = 0;
-  if (CardboxStatus status = FindCard(deck, *question, &found, &id); !status.ok() || !found) {
+  CardboxSchedule schedule;
+  if (CardboxStatus status = FindCardToChange(deck, *question, &found, &id, &schedule);
+      !status.ok() || !found) {
     return status;
   }
-  CardboxSchedule schedule;
-  if (CardboxStatus status = ReadSchedule(&schedule); !status.ok()) return status;
 
   const int64_t now = clock_();
   const Card before = *found;
@@ -463,11 +472,11 @@ CardboxStatus Cardbox::Move(const Deck& deck, std::string_view entry, int box,
   if (!transaction.ok()) return Failure();
   std::optional<Card> found;
   int64_t id = 0;
-  if (CardboxStatus status = FindCard(deck, *question, &found, &id); !status.ok() || !found) {
+  CardboxSchedule schedule;
+  if (CardboxStatus status = FindCardToChange(deck, *question, &found, &id, &schedule);
+      !status.ok() || !found) {
     return status;
   }
-  CardboxSchedule schedule;
-  if (CardboxStatus status = ReadSchedule(&schedule); !status.ok()) return status;
   const int64_t now = clock_();
   found->box = std::clamp(box, 0, kMaxBox);
   found->due = found->box == 0 ? now : NextDue(schedule, found->box, now, random_);

@@ -121,6 +121,9 @@ class Cardbox {
   CardboxStatus Migrate();
   CardboxStatus FindCard(const Deck& deck, const std::string& question, std::optional<Card>* card,
                          int64_t* id);
+  // FindCard and the schedule, inside the caller's transaction.
+  CardboxStatus FindCardToChange(const Deck& deck, const std::string& question,
+                                 std::optional<Card>* card, int64_t* id, CardboxSchedule* schedule);
   bool WriteCardState(int64_t id, const Card& card);
 
   CardboxClock clock_;

@@ -284,6 +284,8 @@ class MMainFrame : public QMainWindow, public DocumentObserver {
   // The Cardbox menu (main_frame_cardbox.cc). The deck of the list shown:
   // nothing for a List, which has no quiz.
   std::optional<Deck> ListDeck() const;
+  // The same, after telling the player when the open list has no quiz.
+  std::optional<Deck> QuizListDeck() const;
   void AddListToCardbox();
   void StudyDueWords();
   void CardboxStatistics();

@@ -53,13 +53,16 @@ std::optional<Deck> MMainFrame::ListDeck() const {
   return Deck{CardboxLexiconName(context_.app.Source()), *kind};
 }
 
+std::optional<Deck> MMainFrame::QuizListDeck() const {
+  std::optional<Deck> deck = ListDeck();
+  if (!deck) Tell(context_.prompt, {cardbox_text::kNotQuizList, {}});
+  return deck;
+}
+
 void MMainFrame::AddListToCardbox() {
   UserPrompt& prompt = context_.prompt;
-  const std::optional<Deck> deck = ListDeck();
-  if (!deck) {
-    Tell(prompt, {cardbox_text::kNotQuizList, {}});
-    return;
-  }
+  const std::optional<Deck> deck = QuizListDeck();
+  if (!deck) return;
   Cardbox* cardbox = context_.cardbox.Get();
   if (cardbox == nullptr) return;
   const WordCollection& entries = context_.doc.Entries();
@@ -208,11 +211,8 @@ void MMainFrame::ImportCardbox() {
 
 void MMainFrame::ExportCardbox() {
   UserPrompt& prompt = context_.prompt;
-  const std::optional<Deck> deck = ListDeck();
-  if (!deck) {
-    Tell(prompt, {cardbox_text::kNotQuizList, {}});
-    return;
-  }
+  const std::optional<Deck> deck = QuizListDeck();
+  if (!deck) return;
   Cardbox* cardbox = context_.cardbox.Get();
   if (cardbox == nullptr) return;
   std::vector<Card> cards;
