@@ -16,7 +16,6 @@
 #include "engine/word_walk.h"
 #include "platform/settings.h"
 #include "platform/user_prompt.h"
-#include "study/application_state.h"
 #include "wordlist/answer_removal.h"
 #include "wordlist/list_import.h"
 #include "wordlist/tavrune_doc.h"

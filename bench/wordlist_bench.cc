@@ -11,7 +11,6 @@
 #include "engine/word_walk.h"
 #include "platform/settings.h"
 #include "platform/user_prompt.h"
-#include "study/application_state.h"
 #include "wordlist/tavrune_doc.h"
 
 namespace tavrune::bench {

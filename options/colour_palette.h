@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "study/settings_table.h"
+#include "platform/setting_keys.h"
 
 namespace tavrune {
 

@@ -3,8 +3,8 @@
 
 #include <array>
 
+#include "dictionary/dictionary.h"
 #include "engine/lexicon_id.h"
-#include "study/application_state.h"
 
 namespace tavrune {
 

@@ -1,6 +1,7 @@
 #include "options/option_rules.h"
 
-#include "study/settings_table.h"
+#include "options/option_setting_keys.h"
+#include "wordlist/wordlist_setting_keys.h"
 
 namespace tavrune {
 namespace {

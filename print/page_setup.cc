@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "study/settings_table.h"
+#include "print/print_setting_keys.h"
 
 namespace tavrune {
 namespace {

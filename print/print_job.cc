@@ -50,9 +50,10 @@ void PrintJob::Finish() {
   const std::vector<size_t>& offsets = doc_.PrintAnswers().EntryOffsets();
   content_.answer_offsets = offsets.empty() ? std::vector<size_t>{0} : offsets;
   content_.hooks = doc_.GetListType() == ListType::kAnagramsAndHooks;
-  const ApplicationState& app = doc_.App();
-  content_.answer_marks = app.UseSymbols();
-  content_.word_marks = app.UseSymbols() && app.UseSymbolsForMainWord() && MainWordsTakeMarks(doc_);
+  const Dictionary& dictionary = doc_.GetDictionary();
+  content_.answer_marks = dictionary.UseSymbols();
+  content_.word_marks =
+      dictionary.UseSymbols() && dictionary.UseSymbolsForMainWord() && MainWordsTakeMarks(doc_);
 
   const WordCollection& entries = doc_.Entries();
   const int entry_count = content_.EntryCount();
@@ -75,7 +76,7 @@ void PrintJob::Finish() {
   }
 
   if (!content_.answer_marks) return;
-  UserPrompt& prompt = doc_.App().Prompt();
+  UserPrompt& prompt = doc_.Prompt();
   prompt.SetStatusText(kAddingSymbolsText);
   if (content_.word_marks) {
     word_marks_.reserve(static_cast<size_t>(entry_count));

@@ -3,7 +3,7 @@
 #include "engine/probability.h"
 #include "engine/random_racks.h"
 #include "search/search_messages.h"
-#include "study/settings_table.h"
+#include "search/search_setting_keys.h"
 
 namespace tavrune {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "engine/generators.h"
 #include "search/search_messages.h"
-#include "study/settings_table.h"
+#include "search/search_setting_keys.h"
 
 namespace tavrune {
 namespace {

@@ -9,7 +9,7 @@
 #include "engine/random_racks.h"
 #include "engine/tiles.h"
 #include "resources/string_table.h"
-#include "study/settings_table.h"
+#include "search/search_setting_keys.h"
 
 namespace tavrune {
 namespace {

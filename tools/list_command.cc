@@ -6,12 +6,12 @@
 #include <unordered_set>
 #include <utility>
 
+#include "dictionary/dictionary.h"
 #include "engine/random_source.h"
 #include "engine/word_collection.h"
 #include "platform/settings.h"
 #include "platform/user_prompt.h"
 #include "resources/string_table.h"
-#include "study/application_state.h"
 #include "tools/lexicon_tool.h"
 #include "tools/tool_io.h"
 #include "wordlist/list_settings.h"
@@ -176,9 +176,9 @@ int Make(const Args& args, std::ostream& out, std::ostream& err) {
   // is the program's own.
   MemorySettings settings;
   StreamPrompt prompt(err);
-  ApplicationState app("", settings, prompt);
+  Dictionary dictionary("", settings, prompt);
   RandomEngine random = ClockSeededEngine();
-  MTavruneDoc doc(app, random);
+  MTavruneDoc doc(dictionary, settings, prompt, random);
   doc.SetListType(list_type);
   doc.SetSortOptions(sort_type, descending);
   doc.SetDescription(description);

@@ -58,19 +58,6 @@ class BuiltAnswers : public WordFilter {
 
 }  // namespace
 
-const Lexicon* ExcludedLexiconFor(const ApplicationState& app) {
-  if (app.Source() != LexiconId::kUKNA) return nullptr;
-  switch (AnswerSourceFromNumber(app.AnswerSource())) {
-    case AnswerSource::kBritishOnly:
-      return &app.LexiconFor(LexiconId::kNA);
-    case AnswerSource::kNorthAmericanOnly:
-      return &app.LexiconFor(LexiconId::kUK);
-    case AnswerSource::kBoth:
-      return nullptr;
-  }
-  return nullptr;
-}
-
 bool AnswerFinder::SetExcludedLexicon(const Lexicon* excluded) {
   if (excluded == excluded_) return false;
   excluded_ = excluded;

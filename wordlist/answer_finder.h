@@ -6,15 +6,9 @@
 #include "engine/lexicon.h"
 #include "engine/word_collection.h"
 #include "search/search_condition.h"
-#include "study/application_state.h"
 #include "wordlist/list_settings.h"
 
 namespace tavrune {
-
-// The lexicon whose words answers must not be in: under the combined lexicon
-// the other list for a British-only or North-American-only answer source;
-// otherwise null, and answers are not filtered.
-const Lexicon* ExcludedLexiconFor(const ApplicationState& app);
 
 // Decides the answers of a list entry under the list type: its anagrams, its
 // hooks, its anagrams with their hook letters, or the words it builds, each

@@ -3,7 +3,7 @@
 namespace tavrune {
 namespace {
 
-LexiconId Source(const MTavruneDoc& doc) { return doc.App().Source(); }
+LexiconId Source(const MTavruneDoc& doc) { return doc.GetDictionary().Source(); }
 
 bool TellsBritishWords(const MTavruneDoc& doc) {
   return Source(doc) == LexiconId::kNA || Source(doc) == LexiconId::kUKNA;

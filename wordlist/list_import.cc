@@ -59,7 +59,7 @@ int ImportListFile(MTavruneDoc& doc, const std::string& path) {
 }
 
 int ImportTextFile(MTavruneDoc& doc, const std::string& path) {
-  UserPrompt& prompt = doc.App().Prompt();
+  UserPrompt& prompt = doc.Prompt();
   TextImport import;
   FileStatus read;
   {
@@ -103,7 +103,7 @@ int ReplaceWords(MTavruneDoc& doc, const WordCollection& words) {
 }
 
 bool ExportText(MTavruneDoc& doc, const std::string& path) {
-  UserPrompt& prompt = doc.App().Prompt();
+  UserPrompt& prompt = doc.Prompt();
   FileStatus saved;
   {
     const WaitCursor wait(prompt);
@@ -120,7 +120,7 @@ bool TakeMissedWords(MTavruneDoc& doc) {
   doc.SetModifiedFlag(false);
   doc.NewDocument();
   {
-    WaitCursor wait(doc.App().Prompt());
+    WaitCursor wait(doc.Prompt());
     doc.MergeWords(missed);
   }
   doc.SetDescription(kMissedWordsDescription);

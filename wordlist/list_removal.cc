@@ -18,7 +18,7 @@ namespace text = wordlist_text;
 // then removes them.
 template <typename Pick>
 int RemoveWhere(MTavruneDoc& doc, int status_id, Pick&& remove) {
-  UserPrompt& prompt = doc.App().Prompt();
+  UserPrompt& prompt = doc.Prompt();
   const WaitCursor wait(prompt);
   prompt.SetStatusText(status_id);
   const WordCollection& master = doc.MasterWords();
@@ -29,9 +29,9 @@ int RemoveWhere(MTavruneDoc& doc, int status_id, Pick&& remove) {
 }
 
 int WithLexicon(MTavruneDoc& doc, LexiconId id, bool keep) {
-  ApplicationState& app = doc.App();
-  if (!app.EnsureLexiconLoaded(id)) return 0;
-  const Lexicon& lexicon = app.LexiconFor(id);
+  Dictionary& dictionary = doc.GetDictionary();
+  if (!dictionary.EnsureLexiconLoaded(id)) return 0;
+  const Lexicon& lexicon = dictionary.LexiconFor(id);
   return keep ? KeepWordsIn(doc, lexicon) : RemoveWordsIn(doc, lexicon);
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/text_encoding.h"
-#include "study/settings_table.h"
+#include "wordlist/wordlist_setting_keys.h"
 
 namespace tavrune {
 

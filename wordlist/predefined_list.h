@@ -18,6 +18,13 @@ namespace tavrune {
 
 class PredefinedList;
 
+// The predefined list the user picked last, offered again next time.
+struct PredefinedListChoice {
+  std::string category;
+  std::string subcategory;
+  std::string list;
+};
+
 // What a catalogue entry line is read against: the category's word length
 // (0: any length), the lexicon current while its file is read, and the lists
 // already kept in the same subcategory (a vector of the subcategory, which

@@ -9,10 +9,10 @@
 
 #include "engine/word_source.h"
 #include "resources/string_table.h"
-#include "study/settings_table.h"
 #include "wordlist/alphagram_key.h"
 #include "wordlist/word_list_file.h"
 #include "wordlist/wordlist_messages.h"
+#include "wordlist/wordlist_setting_keys.h"
 
 namespace tavrune {
 namespace {
@@ -78,21 +78,18 @@ bool IsOrderOfEntries(const WordCollection& order, const WordCollection& words,
   return SortedKeys(order, AlphagramKey::Of) == letter_sets;
 }
 
-std::string UpperCase(std::string_view word) {
-  std::string upper(word);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
 }  // namespace
 
-MTavruneDoc::MTavruneDoc(ApplicationState& app, RandomEngine& random)
-    : app_(app), random_(random), finder_(app.CurrentLexicon()) {
+MTavruneDoc::MTavruneDoc(Dictionary& dictionary, Settings& store, UserPrompt& prompt,
+                         RandomEngine& random)
+    : dictionary_(dictionary),
+      store_(store),
+      prompt_(prompt),
+      random_(random),
+      finder_(dictionary.CurrentLexicon()) {
   ReadSettings();
   RefreshLexicon();
-  finder_.SetExcludedLexicon(ExcludedLexiconFor(app_));
+  finder_.SetExcludedLexicon(dictionary_.ExcludedLexicon());
 }
 
 MTavruneDoc::~MTavruneDoc() { DeleteContents(); }
@@ -123,7 +120,7 @@ void MTavruneDoc::NotifyTitleChanged() {
 
 bool MTavruneDoc::SaveModified() {
   if (!modified_) return true;
-  switch (app_.Prompt().AskYesNoCancel(kSaveChangesText, {Title()})) {
+  switch (prompt_.AskYesNoCancel(kSaveChangesText, {Title()})) {
     case UserPrompt::Answer::kYes:
       return SaveDocument();
     case UserPrompt::Answer::kNo:
@@ -173,7 +170,7 @@ bool MTavruneDoc::SaveDocumentAs(const std::string& path) {
 
 bool MTavruneDoc::SaveTo(const std::string& path) {
   if (path == path_ && ChangedSinceStamped() &&
-      app_.Prompt().AskYesNo(text::kChangedOnDisk, {path}) != UserPrompt::Answer::kYes) {
+      prompt_.AskYesNo(text::kChangedOnDisk, {path}) != UserPrompt::Answer::kYes) {
     return false;
   }
   if (!OnSaveDocument(path)) return false;
@@ -238,7 +235,7 @@ bool MTavruneDoc::OnSaveDocument(const std::string& path) {
   const FileStatus saved = SaveWordListFile(path, description_, notes_, settings_, master_,
                                             entries_.cursor(), &entries_);
   if (!saved.ok()) {
-    ShowFileError(app_.Prompt(), text::kSaveFailed, path, saved);
+    ShowFileError(prompt_, text::kSaveFailed, path, saved);
     return false;
   }
   modified_ = false;
@@ -246,41 +243,39 @@ bool MTavruneDoc::OnSaveDocument(const std::string& path) {
 }
 
 void MTavruneDoc::ReadSettings() {
-  const Settings& store = app_.GetSettings();
   ListSettings s;
-  s.anagram_order = AnagramOrderFromNumber(ReadSetting(store, setting::anagrams::kOrder));
-  s.user_order = ReadSetting(store, setting::anagrams::kUserOrder);
-  s.stem = ReadSetting(store, setting::anagrams::kStem);
-  s.build_minimum = ReadSetting(store, setting::build::kMinAnswerLength);
-  s.build_maximum = ReadSetting(store, setting::build::kMaxAnswerLength);
-  s.list_type = ListTypeFromNumber(ReadSetting(store, setting::display::kType));
-  s.hook_type = HookTypeFromNumber(ReadSetting(store, setting::hooks::kType));
-  s.front_hook_letters = ReadSetting(store, setting::hooks::kFrontLetters);
-  s.end_hook_letters = ReadSetting(store, setting::hooks::kEndLetters);
-  s.sort_type = SortTypeFromNumber(ReadSetting(store, setting::sort::kType));
-  s.descending = ReadSetting(store, setting::sort::kOrder) == 1;
+  s.anagram_order = AnagramOrderFromNumber(ReadSetting(store_, setting::anagrams::kOrder));
+  s.user_order = ReadSetting(store_, setting::anagrams::kUserOrder);
+  s.stem = ReadSetting(store_, setting::anagrams::kStem);
+  s.build_minimum = ReadSetting(store_, setting::build::kMinAnswerLength);
+  s.build_maximum = ReadSetting(store_, setting::build::kMaxAnswerLength);
+  s.list_type = ListTypeFromNumber(ReadSetting(store_, setting::display::kType));
+  s.hook_type = HookTypeFromNumber(ReadSetting(store_, setting::hooks::kType));
+  s.front_hook_letters = ReadSetting(store_, setting::hooks::kFrontLetters);
+  s.end_hook_letters = ReadSetting(store_, setting::hooks::kEndLetters);
+  s.sort_type = SortTypeFromNumber(ReadSetting(store_, setting::sort::kType));
+  s.descending = ReadSetting(store_, setting::sort::kOrder) == 1;
   settings_ = Normalized(std::move(s));
-  quiz_correct_ = static_cast<int32_t>(ReadSetting(store, setting::quiz::kNumAnswers));
-  quiz_total_ = static_cast<int32_t>(ReadSetting(store, setting::quiz::kNumQuestions));
-  quiz_auto_reset_ = ReadSetting(store, setting::quiz::kAutoReset) != 0;
+  quiz_correct_ = static_cast<int32_t>(ReadSetting(store_, setting::quiz::kNumAnswers));
+  quiz_total_ = static_cast<int32_t>(ReadSetting(store_, setting::quiz::kNumQuestions));
+  quiz_auto_reset_ = ReadSetting(store_, setting::quiz::kAutoReset) != 0;
 }
 
 void MTavruneDoc::WriteSettings() const {
-  Settings& store = app_.GetSettings();
-  WriteSetting(store, setting::anagrams::kOrder, static_cast<int>(settings_.anagram_order));
-  WriteSetting(store, setting::anagrams::kUserOrder, settings_.user_order);
-  WriteSetting(store, setting::anagrams::kStem, settings_.stem);
-  WriteSetting(store, setting::build::kMinAnswerLength, settings_.build_minimum);
-  WriteSetting(store, setting::build::kMaxAnswerLength, settings_.build_maximum);
-  WriteSetting(store, setting::display::kType, static_cast<int>(settings_.list_type));
-  WriteSetting(store, setting::hooks::kType, static_cast<int>(settings_.hook_type));
-  WriteSetting(store, setting::hooks::kFrontLetters, settings_.front_hook_letters);
-  WriteSetting(store, setting::hooks::kEndLetters, settings_.end_hook_letters);
-  WriteSetting(store, setting::quiz::kNumAnswers, quiz_correct_);
-  WriteSetting(store, setting::quiz::kNumQuestions, quiz_total_);
-  WriteSetting(store, setting::quiz::kAutoReset, quiz_auto_reset_ ? 1 : 0);
-  WriteSetting(store, setting::sort::kType, static_cast<int>(settings_.sort_type));
-  WriteSetting(store, setting::sort::kOrder, settings_.descending ? 1 : 0);
+  WriteSetting(store_, setting::anagrams::kOrder, static_cast<int>(settings_.anagram_order));
+  WriteSetting(store_, setting::anagrams::kUserOrder, settings_.user_order);
+  WriteSetting(store_, setting::anagrams::kStem, settings_.stem);
+  WriteSetting(store_, setting::build::kMinAnswerLength, settings_.build_minimum);
+  WriteSetting(store_, setting::build::kMaxAnswerLength, settings_.build_maximum);
+  WriteSetting(store_, setting::display::kType, static_cast<int>(settings_.list_type));
+  WriteSetting(store_, setting::hooks::kType, static_cast<int>(settings_.hook_type));
+  WriteSetting(store_, setting::hooks::kFrontLetters, settings_.front_hook_letters);
+  WriteSetting(store_, setting::hooks::kEndLetters, settings_.end_hook_letters);
+  WriteSetting(store_, setting::quiz::kNumAnswers, quiz_correct_);
+  WriteSetting(store_, setting::quiz::kNumQuestions, quiz_total_);
+  WriteSetting(store_, setting::quiz::kAutoReset, quiz_auto_reset_ ? 1 : 0);
+  WriteSetting(store_, setting::sort::kType, static_cast<int>(settings_.sort_type));
+  WriteSetting(store_, setting::sort::kOrder, settings_.descending ? 1 : 0);
 }
 
 void MTavruneDoc::SetQuizCounts(int32_t correct, int32_t total) {
@@ -332,24 +327,23 @@ void MTavruneDoc::ApplySettings(const ListSettings& settings, bool with_build_li
 
 bool MTavruneDoc::Read(const std::string& path, bool apply, WordCollection* target,
                        int* stored_index) {
-  UserPrompt& prompt = app_.Prompt();
   WordListFile file;
   file.settings = settings_;
-  prompt.SetStatusText(text::kReadingFile);
+  prompt_.SetStatusText(text::kReadingFile);
   const WordListReadProgress progress = ReadWordListFile(path, apply, file);
-  prompt.SetStatusText(kIdleText);
+  prompt_.SetStatusText(kIdleText);
   // The settings come first in the file and stay applied if the words after
   // them are damaged.
   if (apply && progress.settings_read) ApplySettings(file.settings, file.has_build_limits);
   switch (progress.result) {
     case WordListReadResult::kCannotOpen:
-      ShowFileError(prompt, text::kCannotOpenFile, path, progress.file_status);
+      ShowFileError(prompt_, text::kCannotOpenFile, path, progress.file_status);
       return false;
     case WordListReadResult::kNotWordList:
-      prompt.ShowMessage(text::kNotWordListFile, {path});
+      prompt_.ShowMessage(text::kNotWordListFile, {path});
       return false;
     case WordListReadResult::kDamaged:
-      prompt.ShowMessage(text::kCorruptFile, {path});
+      prompt_.ShowMessage(text::kCorruptFile, {path});
       return false;
     case WordListReadResult::kOk:
       break;
@@ -465,15 +459,14 @@ void MTavruneDoc::ClearUndoHistory() { history_.Clear(); }
 // --- Rebuilding and settings ---
 
 void MTavruneDoc::RebuildEntries(int index, bool notify) {
-  UserPrompt& prompt = app_.Prompt();
-  prompt.SetStatusText(text::kRebuilding);
+  prompt_.SetStatusText(text::kRebuilding);
   BuildEntries();
   if (settings_.sort_type != SortType::kAlphabetical || settings_.descending) {
     ApplyListOrdering(notify);
   }
   GoToEntry(index, notify);
   ResetPrintAnswers();
-  prompt.SetStatusText(kIdleText);
+  prompt_.SetStatusText(kIdleText);
 }
 
 void MTavruneDoc::BuildEntries() {
@@ -495,14 +488,13 @@ void MTavruneDoc::TakeStoredOrder(const WordCollection& order, int index, const 
   } else {
     BuildEntries();
     entries_.SetSortMode(false, SortKey::kAlphabetical, false);
-    app_.Prompt().ShowMessage(text::kStoredOrderIgnored, {path});
+    prompt_.ShowMessage(text::kStoredOrderIgnored, {path});
   }
   entries_.SetCursor(index);
 }
 
 void MTavruneDoc::ArrangeAnagramEntries() {
-  UserPrompt& prompt = app_.Prompt();
-  prompt.SetStatusText(text::kArrangingAnagrams);
+  prompt_.SetStatusText(text::kArrangingAnagrams);
   switch (settings_.anagram_order) {
     case AnagramOrder::kAlphabetical:
       entries_.AlphagramAll();
@@ -523,12 +515,11 @@ void MTavruneDoc::ArrangeAnagramEntries() {
       entries_.ArrangeLetters(settings_.user_order);
       break;
   }
-  prompt.SetStatusText(kIdleText);
+  prompt_.SetStatusText(kIdleText);
 }
 
 void MTavruneDoc::ApplyListOrdering(bool notify) {
-  UserPrompt& prompt = app_.Prompt();
-  prompt.SetStatusText(text::kOrdering);
+  prompt_.SetStatusText(text::kOrdering);
   const bool descending = settings_.descending;
   switch (settings_.sort_type) {
     case SortType::kAlphabetical:
@@ -550,7 +541,7 @@ void MTavruneDoc::ApplyListOrdering(bool notify) {
   }
   GoToEntry(0, notify);
   ResetPrintAnswers();
-  prompt.SetStatusText(kIdleText);
+  prompt_.SetStatusText(kIdleText);
 }
 
 void MTavruneDoc::SetAnagramOrder(AnagramOrder order, std::string_view user_order,
@@ -622,20 +613,19 @@ void MTavruneDoc::SetNotes(std::string_view notes) {
 }
 
 bool MTavruneDoc::ChooseListOrdering(int sort_type, int sort_order) {
-  UserPrompt& prompt = app_.Prompt();
   const SortType type = SortTypeFromNumber(sort_type);
   bool descending = settings_.descending;
   if (type == SortType::kRandom) {
     // The order means nothing to a Random list: it keeps the one it had.
     if (settings_.sort_type == SortType::kRandom &&
-        prompt.AskYesNo(text::kAlreadyRandom) != UserPrompt::Answer::kYes) {
+        prompt_.AskYesNo(text::kAlreadyRandom) != UserPrompt::Answer::kYes) {
       return false;
     }
   } else {
     descending = sort_order == 1;
     if (type == settings_.sort_type && descending == settings_.descending) return false;
   }
-  const WaitCursor wait(prompt);
+  const WaitCursor wait(prompt_);
   SetSortOptions(type, descending);
   return true;
 }
@@ -649,20 +639,20 @@ bool MTavruneDoc::ChooseAnagramOptions(int order, std::string_view user_order,
       chosen_stem == settings_.stem) {
     return false;
   }
-  const WaitCursor wait(app_.Prompt());
+  const WaitCursor wait(prompt_);
   SetAnagramOrder(chosen, chosen_user_order, chosen_stem);
   return true;
 }
 
 void MTavruneDoc::RefreshLexicon() {
-  finder_.SetLexicon(app_.CurrentLexicon());
-  reference_ = ProbabilityReference(app_.Source());
+  finder_.SetLexicon(dictionary_.CurrentLexicon());
+  reference_ = ProbabilityReference(dictionary_.Source());
   master_.SetProbabilityReference(reference_);
   entries_.SetProbabilityReference(reference_);
 }
 
 bool MTavruneDoc::RefreshAnswerFilter() {
-  if (!finder_.SetExcludedLexicon(ExcludedLexiconFor(app_))) return false;
+  if (!finder_.SetExcludedLexicon(dictionary_.ExcludedLexicon())) return false;
   ClearUndoHistory();
   return true;
 }
@@ -675,7 +665,6 @@ void MTavruneDoc::DictionaryChanged() {
 }
 
 int MTavruneDoc::MergeWords(const WordCollection& words) {
-  UserPrompt& prompt = app_.Prompt();
   const int before = master_.Count();
   const int room = kMaxWords - before;
   // Copies would otherwise take the room of new words near the limit.
@@ -688,13 +677,13 @@ int MTavruneDoc::MergeWords(const WordCollection& words) {
     fresh.Append(word);
   }
   if (fresh.Count() > room &&
-      prompt.AskYesNo(text::kMergeLimit, {std::to_string(room)}) != UserPrompt::Answer::kYes) {
+      prompt_.AskYesNo(text::kMergeLimit, {std::to_string(room)}) != UserPrompt::Answer::kYes) {
     return 0;
   }
-  prompt.SetStatusText(text::kMerging);
+  prompt_.SetStatusText(text::kMerging);
   master_.AppendAll(fresh);
   master_.RemoveDuplicates();
-  prompt.SetStatusText(kIdleText);
+  prompt_.SetStatusText(kIdleText);
   ClearUndoHistory();
   modified_ = true;
   RebuildEntries(0, false);
@@ -721,31 +710,6 @@ int MTavruneDoc::RemoveMarkedWords(const std::vector<bool>& marked) {
 AnswerLayout MTavruneDoc::GetAnswerLayout() const {
   const auto [shortest, longest] = entries_.LengthRange();
   return tavrune::GetAnswerLayout(settings_, shortest, longest);
-}
-
-SourceSymbol MTavruneDoc::WordSourceSymbol(std::string_view word) const {
-  const WordSource source =
-      GetWordSource(word, app_.LexiconFor(LexiconId::kUK), app_.LexiconFor(LexiconId::kNA));
-  if (source == WordSource::kNeither) return {false, {}};
-  return {true, WordSourceMark(source, app_.Symbols())};
-}
-
-std::string MTavruneDoc::WordSourceSymbolText(std::string_view word) const {
-  SourceSymbol symbol = WordSourceSymbol(word);
-  return symbol.found ? std::move(symbol.symbol) : std::string(" ");
-}
-
-void MTavruneDoc::AppendSourceSymbols(const WordCollection& source, WordCollection& target) const {
-  std::string line;
-  for (int i = 0; i < source.Count(); ++i) {
-    const std::string_view word = source.Word(i);
-    SourceSymbol symbol = WordSourceSymbol(word);
-    // Letters a blank supplied are lower case; the word is still a word.
-    if (!symbol.found) symbol = WordSourceSymbol(UpperCase(word));
-    line.assign(word);
-    line += symbol.found ? symbol.symbol : std::string(" ");
-    target.InsertAt(line, i);
-  }
 }
 
 // --- Printing ---

@@ -9,12 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/dictionary.h"
 #include "engine/file_io.h"
 #include "engine/lexicon.h"
 #include "engine/probability.h"
 #include "engine/random_source.h"
 #include "engine/word_collection.h"
-#include "study/application_state.h"
+#include "platform/settings.h"
+#include "platform/user_prompt.h"
 #include "wordlist/answer_finder.h"
 #include "wordlist/answer_layout.h"
 #include "wordlist/deletion_history.h"
@@ -44,11 +46,6 @@ class DocumentObserver {
   virtual void OnTitleChanged() {}
 };
 
-struct SourceSymbol {
-  bool found = false;
-  std::string symbol;
-};
-
 // The one word list of the study program. It holds the master words (what
 // is saved and merged into, alphabetical) and the presentation list derived
 // from them (the entries the user steps through; for the anagram list types
@@ -57,9 +54,9 @@ struct SourceSymbol {
 // its AnswerFinder, deleted entries go to its DeletionHistory, and answers
 // collected for printing to a PackedAnswers.
 //
-// It borrows the lexicons, the dictionary choices, the settings store and
-// the user prompt from the application object, which must outlive it, and
-// takes the random generator for shuffles. Views observe it through the
+// It borrows the dictionary (lexicons and choices), the settings store and
+// the user prompt, which must outlive it, and takes the random generator
+// for shuffles. Views observe it through the
 // hint numbers. Single-threaded.
 class MTavruneDoc {
  public:
@@ -70,7 +67,7 @@ class MTavruneDoc {
 
   // Reads the document's settings, takes the current lexicon and works out
   // the answer filter.
-  MTavruneDoc(ApplicationState& app, RandomEngine& random);
+  MTavruneDoc(Dictionary& dictionary, Settings& store, UserPrompt& prompt, RandomEngine& random);
   // Deletes the contents and writes the settings back.
   ~MTavruneDoc();
   MTavruneDoc(const MTavruneDoc&) = delete;
@@ -240,13 +237,16 @@ class MTavruneDoc {
   // "Anagrams", "Hooks (2,1)", "Build (2-15)" ...
   std::string ListTitle() const { return tavrune::ListTitle(settings_); }
   AnswerLayout GetAnswerLayout() const;
-  // Whether the word is in the UK or NA lexicon, and its mark.
-  SourceSymbol WordSourceSymbol(std::string_view word) const;
-  // Only the mark: a space for a word in neither lexicon.
-  std::string WordSourceSymbolText(std::string_view word) const;
-  // Inserts every source word followed by its mark into `target` at the
-  // word's index.
-  void AppendSourceSymbols(const WordCollection& source, WordCollection& target) const;
+  // The dictionary's word-source marks.
+  SourceSymbol WordSourceSymbol(std::string_view word) const {
+    return dictionary_.WordSourceSymbol(word);
+  }
+  std::string WordSourceSymbolText(std::string_view word) const {
+    return dictionary_.WordSourceSymbolText(word);
+  }
+  void AppendSourceSymbols(const WordCollection& source, WordCollection& target) const {
+    dictionary_.AppendSourceSymbols(source, target);
+  }
 
   // --- Printing ---
 
@@ -300,8 +300,10 @@ class MTavruneDoc {
   // The lexicon whose words answers must not be in; null when answers are
   // not filtered.
   const Lexicon* AnswerFilterLexicon() const { return finder_.excluded_lexicon(); }
-  ApplicationState& App() { return app_; }
-  const ApplicationState& App() const { return app_; }
+  Dictionary& GetDictionary() { return dictionary_; }
+  const Dictionary& GetDictionary() const { return dictionary_; }
+  // Where the document's commands talk to the user.
+  UserPrompt& Prompt() const { return prompt_; }
 
  private:
   // The entries from the master words, before any list ordering: for the
@@ -323,7 +325,9 @@ class MTavruneDoc {
   bool SaveTo(const std::string& path);
   bool ChangedSinceStamped() const;
 
-  ApplicationState& app_;
+  Dictionary& dictionary_;
+  Settings& store_;
+  UserPrompt& prompt_;
   RandomEngine& random_;
   std::vector<DocumentObserver*> observers_;
   SavePathChooser choose_save_path_;

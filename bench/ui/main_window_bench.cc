@@ -6,20 +6,21 @@
 #include <QApplication>
 
 #include "bench/bench_document.h"
+#include "study/application_state.h"
 #include "study/ui/main_frame.h"
 
 namespace tavrune::bench {
 namespace {
 
 void BM_MainWindowShown(benchmark::State& state) {
-  BenchDocument study;
+  BasicBenchDocument<ApplicationState> study;
   PredefinedCatalog catalog(study.prompt);
   // Never opened: the window opens its cardbox only when a command needs it.
   LazyCardbox cardbox(
       "", [] { return int64_t{0}; }, 1, study.prompt);
   for (auto _ : state) {
-    MMainFrame frame(
-        StudyContext{study.app, *study.doc, catalog, study.prompt, study.random, cardbox});
+    MMainFrame frame(StudyContext{study.app, study.settings, *study.doc, catalog, study.prompt,
+                                  study.random, cardbox});
     frame.RemoveUnavailableCommands();
     frame.show();
     QApplication::processEvents();

@@ -12,7 +12,7 @@
 
 #include "options/option_rules.h"
 #include "options/ui/reorder_dialog.h"
-#include "study/settings_table.h"
+#include "wordlist/wordlist_setting_keys.h"
 
 namespace tavrune {
 namespace {

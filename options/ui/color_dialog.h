@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "study/settings_table.h"
+#include "platform/setting_keys.h"
 
 class QListWidget;
 

@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <array>
 
+#include "dictionary/dictionary.h"
 #include "options/dictionary_choice.h"
-#include "study/application_state.h"
 
 class QButtonGroup;
 class QCheckBox;

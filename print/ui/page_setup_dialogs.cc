@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "platform/ui/number_field.h"
-#include "study/settings_table.h"
+#include "print/print_setting_keys.h"
 
 namespace tavrune {
 namespace {

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <map>
 
+#include "dictionary/dictionary.h"
 #include "engine/random_source.h"
 #include "platform/user_prompt.h"
 #include "print/ui/print_support.h"
 #include "resources/program_info.h"
 #include "resources/string_table.h"
-#include "study/application_state.h"
 #include "wordlist/tavrune_doc.h"
 
 namespace tavrune {
@@ -116,11 +116,13 @@ int RunPrintPdfCommand(const std::vector<std::string>& args, const DataFolder& d
     return 1;
   }
   ReadThroughSettings store(settings);
-  ApplicationState app(data.folder, store, prompt);
-  if (!app.DiscoverLexicons()) return 1;
-  app.ReadSettings();
-  if (app.NeedsDictionaryChoice()) app.ChooseDictionary(Index(app.PreselectedDictionary()));
-  if (!app.LoadNeededLexicons()) return 1;
+  Dictionary dictionary(data.folder, store, prompt);
+  if (!dictionary.DiscoverLexicons()) return 1;
+  dictionary.ReadSettings();
+  if (dictionary.NeedsDictionaryChoice()) {
+    dictionary.ChooseDictionary(Index(dictionary.PreselectedDictionary()));
+  }
+  if (!dictionary.LoadNeededLexicons()) return 1;
 
   // The document's own message for a file it cannot open names neither the
   // file nor the reason.
@@ -129,11 +131,11 @@ int RunPrintPdfCommand(const std::vector<std::string>& args, const DataFolder& d
     return 1;
   }
   RandomEngine random;
-  MTavruneDoc doc(app, random);
+  MTavruneDoc doc(dictionary, store, prompt, random);
   // A file that is no list, or a damaged one, is reported by name.
   if (!doc.OpenDocument(list)) return 1;
   const QString pdf = QFileInfo(QString::fromStdString(out)).absoluteFilePath();
-  PrintSupport support(doc, nullptr);
+  PrintSupport support(doc, store, nullptr);
   if (QString reason; !support.PrintToPdf(pdf, reason)) {
     prompt.ShowMessage(kCannotWriteText, {out, reason.toStdString()}, UserPrompt::Icon::kError);
     return 1;

@@ -56,11 +56,11 @@ PageSetup WithPrinterPaper(PageSetup setup, const QPagedPaintDevice& device) {
 
 }  // namespace
 
-PrintSupport::PrintSupport(MTavruneDoc& doc, QWidget* parent)
-    : doc_(doc), parent_(parent), setup_(ReadPageSetup(doc.App().GetSettings())), job_(doc) {}
+PrintSupport::PrintSupport(MTavruneDoc& doc, Settings& settings, QWidget* parent)
+    : doc_(doc), settings_(settings), parent_(parent), setup_(ReadPageSetup(settings)), job_(doc) {}
 
 PrintSupport::~PrintSupport() {
-  if (changed_) WritePageSetup(doc_.App().GetSettings(), setup_);
+  if (changed_) WritePageSetup(settings_, setup_);
 }
 
 void PrintSupport::SetSetup(const PageSetup& setup) {
@@ -70,13 +70,13 @@ void PrintSupport::SetSetup(const PageSetup& setup) {
 }
 
 void PrintSupport::EditPageSetup() {
-  PageSetupDialog dialog(setup_, doc_.App().Prompt(), parent_);
+  PageSetupDialog dialog(setup_, doc_.Prompt(), parent_);
   if (dialog.exec() == QDialog::Accepted) SetSetup(dialog.Result());
 }
 
 void PrintSupport::Prepare() {
   if (prepared_) return;
-  UserPrompt& prompt = doc_.App().Prompt();
+  UserPrompt& prompt = doc_.Prompt();
   WaitCursor wait(prompt);
   job_.Start();
   int percent = 0;
@@ -105,7 +105,7 @@ PrintLayout PrintSupport::Layout(const QPagedPaintDevice& device, bool paper_fro
   PrintLayout layout(setup, FactsOf(device), job_.Content(), fonts.Measure());
   if (layout.TypeShrunk()) {
     const QString points = QString::number(TwipsToPoints(layout.Setup().font_size));
-    doc_.App().Prompt().SetStatusText(kTypeShrunkText, {points.toStdString()});
+    doc_.Prompt().SetStatusText(kTypeShrunkText, {points.toStdString()});
   }
   return layout;
 }
@@ -180,14 +180,16 @@ bool PrintSupport::PrintToPdf(const QString& path, QString& reason) {
   return false;
 }
 
-void RunPageSetupCommand(MTavruneDoc& doc, QWidget* parent) {
-  PrintSupport(doc, parent).EditPageSetup();
+void RunPageSetupCommand(MTavruneDoc& doc, Settings& settings, QWidget* parent) {
+  PrintSupport(doc, settings, parent).EditPageSetup();
 }
 
-void RunPrintPreviewCommand(MTavruneDoc& doc, QWidget* parent) {
-  PrintSupport(doc, parent).Preview();
+void RunPrintPreviewCommand(MTavruneDoc& doc, Settings& settings, QWidget* parent) {
+  PrintSupport(doc, settings, parent).Preview();
 }
 
-void RunPrintCommand(MTavruneDoc& doc, QWidget* parent) { PrintSupport(doc, parent).Print(); }
+void RunPrintCommand(MTavruneDoc& doc, Settings& settings, QWidget* parent) {
+  PrintSupport(doc, settings, parent).Print();
+}
 
 }  // namespace tavrune

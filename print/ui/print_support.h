@@ -20,7 +20,7 @@ namespace tavrune {
 // preview through the same drawing code.
 class PrintSupport {
  public:
-  PrintSupport(MTavruneDoc& doc, QWidget* parent);
+  PrintSupport(MTavruneDoc& doc, Settings& settings, QWidget* parent);
   ~PrintSupport();
   PrintSupport(const PrintSupport&) = delete;
   PrintSupport& operator=(const PrintSupport&) = delete;
@@ -58,6 +58,7 @@ class PrintSupport {
   PrintLayout Layout(const QPagedPaintDevice& device, bool paper_from_printer);
 
   MTavruneDoc& doc_;
+  Settings& settings_;
   QWidget* parent_;
   PageSetup setup_;
   bool changed_ = false;
@@ -66,9 +67,9 @@ class PrintSupport {
 };
 
 // The File menu's printing commands, each with a print support of its own.
-void RunPageSetupCommand(MTavruneDoc& doc, QWidget* parent);
-void RunPrintPreviewCommand(MTavruneDoc& doc, QWidget* parent);
-void RunPrintCommand(MTavruneDoc& doc, QWidget* parent);
+void RunPageSetupCommand(MTavruneDoc& doc, Settings& settings, QWidget* parent);
+void RunPrintPreviewCommand(MTavruneDoc& doc, Settings& settings, QWidget* parent);
+void RunPrintCommand(MTavruneDoc& doc, Settings& settings, QWidget* parent);
 
 }  // namespace tavrune
 

@@ -81,7 +81,7 @@ void ControlBar::ShowMainWord() {
   if (!text.empty() && !doc_.IsAnagramType() && !slide_.ShowsTiles()) {
     if (!doc_.CurrentLexicon().Contains(text)) {
       text += '!';
-    } else if (doc_.App().UseSymbolsForMainWord()) {
+    } else if (doc_.GetDictionary().UseSymbolsForMainWord()) {
       text += doc_.WordSourceSymbolText(text);
     }
   }

@@ -73,11 +73,11 @@ std::span<const MMainFrame::CommandEntry> MMainFrame::Commands() {
       {kExport, "&Export...", "Write the words of the list to a text file\nExport", "", "",
        [](Frame& f) { f.Export(); }, CanExportText},
       {kPageSetup, "Page Set&up...", "Change the printing options\nPage Setup", "", "",
-       [](Frame& f) { RunPageSetupCommand(f.context_.doc, &f); }},
+       [](Frame& f) { RunPageSetupCommand(f.context_.doc, f.context_.settings, &f); }},
       {kPrintPreview, "Print Pre&view", "Display full pages\nPrint Preview", "", "",
-       [](Frame& f) { RunPrintPreviewCommand(f.context_.doc, &f); }},
+       [](Frame& f) { RunPrintPreviewCommand(f.context_.doc, f.context_.settings, &f); }},
       {kPrint, "&Print...", "Print the list\nPrint", "", "print",
-       [](Frame& f) { RunPrintCommand(f.context_.doc, &f); }},
+       [](Frame& f) { RunPrintCommand(f.context_.doc, f.context_.settings, &f); }},
       {kExit, "E&xit", "Quit the program; prompts to save the list\nExit", "Ctrl+X", "",
        [](Frame& f) { f.close(); }},
       {kImportListFile, "&Tavrune (.tvr) File...",
@@ -294,13 +294,13 @@ MMainFrame::MMainFrame(StudyContext context, QWidget* parent)
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   setAcceptDrops(true);
   setWindowIcon(StudyIcon(QStringLiteral("tavrune")));
-  recent_files_.Read(context_.app.GetSettings());
+  recent_files_.Read(context_.settings);
 
   CreateActions();
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
-  view_ = new MTavruneView(context_.doc, context_.prompt, this);
+  view_ = new MTavruneView(context_.doc, context_.settings, context_.prompt, this);
   setCentralWidget(view_);
   connect(view_, &MTavruneView::panesChanged, this, &MMainFrame::UpdatePanes);
   connect(view_, &MTavruneView::wordDoubleClicked, this, &MMainFrame::InspectWord);

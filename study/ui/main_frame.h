@@ -34,6 +34,7 @@ class WordInspectorWindow;
 // the window.
 struct StudyContext {
   ApplicationState& app;
+  Settings& settings;
   MTavruneDoc& doc;
   PredefinedCatalog& catalog;
   UserPrompt& prompt;

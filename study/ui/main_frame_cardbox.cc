@@ -103,7 +103,7 @@ void MMainFrame::StudyDueWords() {
     return;
   }
 
-  Settings& settings = context_.app.GetSettings();
+  Settings& settings = context_.settings;
   DueSession session;
   const int limit = ReadSetting(settings, setting::cardbox::kQuestionsPerSession);
   const bool box_zero_first = ReadSetting(settings, setting::cardbox::kBoxZeroFirst) != 0;
@@ -235,7 +235,7 @@ void MMainFrame::ExportCardbox() {
 void MMainFrame::CardboxOptions() {
   Cardbox* cardbox = context_.cardbox.Get();
   if (cardbox == nullptr) return;
-  Settings& settings = context_.app.GetSettings();
+  Settings& settings = context_.settings;
   tavrune::CardboxOptions options;
   if (Failed(cardbox->ReadSchedule(&options.schedule), context_.prompt)) return;
   options.questions_per_session = ReadSetting(settings, setting::cardbox::kQuestionsPerSession);

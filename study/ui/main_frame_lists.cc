@@ -69,7 +69,7 @@ bool MMainFrame::ChoosePredefinedList(bool as_new_list) {
 
 void MMainFrame::AddRandomRacks() {
   ApplicationState& app = context_.app;
-  RandomRacksDialog dialog(app.GetSettings(), context_.prompt, this);
+  RandomRacksDialog dialog(context_.settings, context_.prompt, this);
   if (dialog.exec() != QDialog::Accepted) return;
   WordCollection racks;
   DrawRandomRacks(dialog.Choices(), app.CurrentLexicon(), app.Source(), context_.random,
@@ -85,7 +85,7 @@ bool MMainFrame::SearchCustomList(WordCollection& working, bool customize) {
   ApplicationState& app = context_.app;
   working.SetProbabilityReference(ProbabilityReference(app.Source()));
   CustomListDialog dialog(working, customize, app.CurrentLexicon(), context_.prompt,
-                          ReadSetting(app.GetSettings(), setting::general::kBuildBuild) != 0, this);
+                          ReadSetting(context_.settings, setting::general::kBuildBuild) != 0, this);
   connect(&dialog, &CustomListDialog::helpRequested, this,
           [this] { OpenManual(QStringLiteral("custom-list")); });
   connect(&dialog, &CustomListDialog::wordDoubleClicked, this, &MMainFrame::InspectWord);
@@ -207,7 +207,7 @@ void MMainFrame::GoToWordWithAnswer(bool next) {
 }
 
 void MMainFrame::UpdateRecentFiles() {
-  recent_files_.Write(context_.app.GetSettings());
+  recent_files_.Write(context_.settings);
   const std::vector<std::string>& paths = recent_files_.Paths();
   for (int i = 0; i < RecentFiles::kCapacity; ++i) {
     QAction* action = recent_actions_[i];
@@ -223,7 +223,7 @@ void MMainFrame::UpdateRecentFiles() {
 }
 
 std::optional<std::string> MMainFrame::ChooseFile(FileDialogKind kind) {
-  Settings& settings = context_.app.GetSettings();
+  Settings& settings = context_.settings;
   std::optional<std::string> path =
       choose_file_
           ? choose_file_(kind)

@@ -115,7 +115,7 @@ QSize MMainFrame::FirstRunSize() const {
 
 void MMainFrame::RestorePlacementAndShow() {
   const QRect screen = AvailableScreen(this);
-  Settings& settings = context_.app.GetSettings();
+  Settings& settings = context_.settings;
   const WindowPlacement placement = ReadPlacement(settings, screen.width(), screen.height());
   const PlacementRect& rect = placement.rect;
   QSize size(std::max(rect.Width(), kMinimumWidth), std::max(rect.Height(), kMinimumHeight));
@@ -132,7 +132,7 @@ void MMainFrame::RestorePlacementAndShow() {
 }
 
 void MMainFrame::WriteSettings() {
-  Settings& settings = context_.app.GetSettings();
+  Settings& settings = context_.settings;
   const QRect screen = AvailableScreen(this);
   // Placed as restored by RestorePlacementAndShow: the window's position and
   // its client size, those of the normal state while maximised.

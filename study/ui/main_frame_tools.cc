@@ -44,7 +44,7 @@ void MMainFrame::WordSearch() {
       context_.doc.AppendSourceSymbols(words, results);
     };
   }
-  WordSearchDialog dialog(app.CurrentLexicon(), app.GetSettings(), context_.prompt, std::move(mark),
+  WordSearchDialog dialog(app.CurrentLexicon(), context_.settings, context_.prompt, std::move(mark),
                           this);
   connect(&dialog, &WordSearchDialog::helpRequested, this,
           [this] { OpenManual(QStringLiteral("word-search")); });

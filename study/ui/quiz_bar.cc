@@ -121,7 +121,7 @@ void QuizBar::ShowWord() {
     WordCollection left = InsertionOrderCollection();
     WordCollection right = InsertionOrderCollection();
     {
-      WaitCursor wait(doc_.App().Prompt());
+      WaitCursor wait(doc_.Prompt());
       doc_.ComputeAnswers(doc_.CurrentIndex(), left, kind_ == Kind::kTwoList ? right : left);
     }
     answers_ = {WordsOf(left), WordsOf(right)};
@@ -204,7 +204,7 @@ bool QuizBar::CheckAnswer(const std::string& answer) {
 }
 
 void QuizBar::ShowAllAnswers() {
-  const bool symbols = doc_.App().UseSymbols();
+  const bool symbols = doc_.GetDictionary().UseSymbols();
   for (int group = 0; group < ListCount(); ++group) {
     const MSlideWnd::ListBit list = group == 0 ? FirstList() : MSlideWnd::kRight;
     slide_.SetDrawing(list, false);

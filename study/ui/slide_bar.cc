@@ -101,9 +101,9 @@ void SlideBar::ShowWord() {
     WordCollection left = InsertionOrderCollection();
     WordCollection right = InsertionOrderCollection();
     {
-      WaitCursor wait(doc_.App().Prompt());
+      WaitCursor wait(doc_.Prompt());
       doc_.ComputeAnswers(doc_.CurrentIndex(), left, kind_ == Kind::kTwoList ? right : left);
-      if (doc_.App().UseSymbols()) {
+      if (doc_.GetDictionary().UseSymbols()) {
         for (WordCollection* words : {&left, &right}) {
           WordCollection marked = InsertionOrderCollection();
           doc_.AppendSourceSymbols(*words, marked);

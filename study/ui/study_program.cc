@@ -33,7 +33,8 @@ int ChooseWithDialog(const DictionaryOffer& offer) {
 
 StudyProgram::StudyProgram(std::string data_folder, Settings& settings, UserPrompt& prompt,
                            Hooks hooks)
-    : prompt_(prompt),
+    : settings_(settings),
+      prompt_(prompt),
       hooks_(std::move(hooks)),
       random_(static_cast<RandomEngine::result_type>(
           std::chrono::system_clock::now().time_since_epoch().count())),
@@ -61,11 +62,11 @@ bool StudyProgram::Start(const std::string& file) {
   if (!loaded) return false;
 
   catalog_.SetLexicon(app_.Source(), &app_.CurrentLexicon());
-  doc_ = std::make_unique<MTavruneDoc>(app_, random_);
+  doc_ = std::make_unique<MTavruneDoc>(app_, settings_, prompt_, random_);
   catalog_.Load(app_.DataFolderPath());
 
-  frame_ =
-      std::make_unique<MMainFrame>(StudyContext{app_, *doc_, catalog_, prompt_, random_, cardbox_});
+  frame_ = std::make_unique<MMainFrame>(
+      StudyContext{app_, settings_, *doc_, catalog_, prompt_, random_, cardbox_});
   if (hooks_.frame_created) hooks_.frame_created(*frame_);
   frame_->RemoveUnavailableCommands();
   frame_->RestorePlacementAndShow();

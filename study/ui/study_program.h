@@ -59,6 +59,7 @@ class StudyProgram {
   LazyCardbox& Cards() { return cardbox_; }
 
  private:
+  Settings& settings_;
   UserPrompt& prompt_;
   Hooks hooks_;
   RandomEngine random_;

@@ -22,8 +22,9 @@ int Slot(MTavruneView::Colour colour) { return static_cast<int>(colour); }
 
 }  // namespace
 
-MTavruneView::MTavruneView(MTavruneDoc& doc, UserPrompt& prompt, QWidget* parent)
-    : QWidget(parent), doc_(doc), prompt_(prompt) {
+MTavruneView::MTavruneView(MTavruneDoc& doc, Settings& settings, UserPrompt& prompt,
+                           QWidget* parent)
+    : QWidget(parent), doc_(doc), settings_(settings), prompt_(prompt) {
   setObjectName(QStringLiteral("MTavruneView"));
   setFocusPolicy(Qt::StrongFocus);
   ReadSettings();
@@ -34,27 +35,25 @@ MTavruneView::MTavruneView(MTavruneDoc& doc, UserPrompt& prompt, QWidget* parent
 MTavruneView::~MTavruneView() { doc_.RemoveObserver(this); }
 
 void MTavruneView::ReadSettings() {
-  const Settings& settings = doc_.App().GetSettings();
-  mode_ = ReadSetting(settings, setting::view::kType);
-  font_size_ = ReadSetting(settings, keys::kFontSize);
-  for (int i = 0; i < 5; ++i) colours_[i] = ReadSetting(settings, *kColourSettings[i]);
-  word_interval_ = ReadSetting(settings, keys::kWordInterval);
-  answer_interval_ = ReadSetting(settings, keys::kAnswerInterval);
-  tiles_ = ReadSetting(settings, keys::kViewTiles) != 0;
-  show_answer_counts_ = ReadSetting(settings, setting::status_bar::kShowAnswer) != 0;
-  show_probability_ = ReadSetting(settings, setting::status_bar::kShowProbFactor) != 0;
+  mode_ = ReadSetting(settings_, setting::view::kType);
+  font_size_ = ReadSetting(settings_, keys::kFontSize);
+  for (int i = 0; i < 5; ++i) colours_[i] = ReadSetting(settings_, *kColourSettings[i]);
+  word_interval_ = ReadSetting(settings_, keys::kWordInterval);
+  answer_interval_ = ReadSetting(settings_, keys::kAnswerInterval);
+  tiles_ = ReadSetting(settings_, keys::kViewTiles) != 0;
+  show_answer_counts_ = ReadSetting(settings_, setting::status_bar::kShowAnswer) != 0;
+  show_probability_ = ReadSetting(settings_, setting::status_bar::kShowProbFactor) != 0;
 }
 
 void MTavruneView::WriteSettings() const {
-  Settings& settings = doc_.App().GetSettings();
-  WriteSetting(settings, setting::view::kType, mode_);
-  WriteSetting(settings, keys::kFontSize, font_size_);
-  for (int i = 0; i < 5; ++i) WriteSetting(settings, *kColourSettings[i], colours_[i]);
-  WriteSetting(settings, keys::kWordInterval, word_interval_);
-  WriteSetting(settings, keys::kAnswerInterval, answer_interval_);
-  WriteSetting(settings, keys::kViewTiles, tiles_ ? 1 : 0);
-  WriteSetting(settings, setting::status_bar::kShowAnswer, show_answer_counts_ ? 1 : 0);
-  WriteSetting(settings, setting::status_bar::kShowProbFactor, show_probability_ ? 1 : 0);
+  WriteSetting(settings_, setting::view::kType, mode_);
+  WriteSetting(settings_, keys::kFontSize, font_size_);
+  for (int i = 0; i < 5; ++i) WriteSetting(settings_, *kColourSettings[i], colours_[i]);
+  WriteSetting(settings_, keys::kWordInterval, word_interval_);
+  WriteSetting(settings_, keys::kAnswerInterval, answer_interval_);
+  WriteSetting(settings_, keys::kViewTiles, tiles_ ? 1 : 0);
+  WriteSetting(settings_, setting::status_bar::kShowAnswer, show_answer_counts_ ? 1 : 0);
+  WriteSetting(settings_, setting::status_bar::kShowProbFactor, show_probability_ ? 1 : 0);
 }
 
 void MTavruneView::OnUpdate(int hint) {

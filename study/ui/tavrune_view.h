@@ -33,7 +33,7 @@ class MTavruneView : public QWidget, public DocumentObserver {
     kMainWindow
   };
 
-  MTavruneView(MTavruneDoc& doc, UserPrompt& prompt, QWidget* parent = nullptr);
+  MTavruneView(MTavruneDoc& doc, Settings& settings, UserPrompt& prompt, QWidget* parent = nullptr);
   ~MTavruneView() override;
 
   void OnUpdate(int hint) override;
@@ -109,6 +109,7 @@ class MTavruneView : public QWidget, public DocumentObserver {
   MSlideWnd::Colours SlideColours() const;
 
   MTavruneDoc& doc_;
+  Settings& settings_;
   UserPrompt& prompt_;
   // The player's mode, kept while a List is shown.
   int mode_ = 0;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "print/header_footer.h"
-#include "study/settings_table.h"
+#include "print/print_setting_keys.h"
 
 namespace tavrune {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "search/search_messages.h"
-#include "study/settings_table.h"
+#include "search/search_setting_keys.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace tavrune {

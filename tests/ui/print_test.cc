@@ -18,11 +18,11 @@
 
 #include "engine/lexicon_builder.h"
 #include "print/print_job.h"
+#include "print/print_setting_keys.h"
 #include "print/ui/page_setup_dialogs.h"
 #include "print/ui/print_pdf_command.h"
 #include "print/ui/print_support.h"
 #include "resources/string_table.h"
-#include "study/settings_table.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/ui/qt_test_app.h"
@@ -89,7 +89,7 @@ TEST_F(PrintSupportTest, PreparesInStepsWithPercentAndMarks) {
   doc.MergeWords(words);
   app_.SetUseSymbols(true);
   prompt_.Clear();
-  PrintSupport support(doc, nullptr);
+  PrintSupport support(doc, settings_, nullptr);
   support.Prepare();
   EXPECT_EQ(prompt_.StatusIds(), (std::vector<int>{40088, 40088, 40068, 57345, 57345}));
   EXPECT_EQ(prompt_.status_texts[0].args, std::vector<std::string>{"40"});
@@ -110,7 +110,7 @@ TEST_F(PrintSupportTest, TinyPagesShrinkTheTypeAndCutTheHeader) {
   testing::TempFolder folder;
   const std::string pdf = folder.File("tiny.pdf");
   {
-    PrintSupport support(doc, nullptr);
+    PrintSupport support(doc, settings_, nullptr);
     support.SetSetup(setup);
     QString reason;
     ASSERT_TRUE(support.PrintToPdf(QString::fromStdString(pdf), reason)) << reason.toStdString();
@@ -139,10 +139,10 @@ TEST_F(PrintSupportTest, TinyPagesShrinkTheTypeAndCutTheHeader) {
 TEST_F(PrintSupportTest, WritesThePageSetupBackOnlyWhenChanged) {
   MTavruneDoc& doc = MakeList({"CAT"});
   const size_t before = settings_.size();
-  { PrintSupport support(doc, nullptr); }
+  { PrintSupport support(doc, settings_, nullptr); }
   EXPECT_EQ(settings_.size(), before);
   {
-    PrintSupport support(doc, nullptr);
+    PrintSupport support(doc, settings_, nullptr);
     PageSetupDialog dialog(support.Setup(), prompt_);
     dialog.MarginEdit(2)->setText("1.5");
     dialog.accept();
@@ -249,12 +249,12 @@ class PrintPdfCommandTest : public ::testing::Test {
   // Every word of the lexicon as a List, described as "Q words".
   void SaveList() {
     testing::RecordingPrompt prompt;
-    ApplicationState app(folder_.path(), settings_, prompt);
+    Dictionary app(folder_.path(), settings_, prompt);
     ASSERT_TRUE(app.DiscoverLexicons());
     app.ReadSettings();
     ASSERT_TRUE(app.LoadNeededLexicons());
     RandomEngine random;
-    MTavruneDoc doc(app, random);
+    MTavruneDoc doc(app, settings_, prompt, random);
     doc.MergeWords(words_);
     doc.SetDescription("Q words");
     ASSERT_TRUE(doc.SaveDocumentAs(folder_.File("q.tvr")));

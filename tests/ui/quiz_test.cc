@@ -40,7 +40,7 @@ class QuizTest : public testing::DocTest {
                 HookType hooks = HookType::kFront) {
     settings_.PutInt("Hooks", "Type", static_cast<int>(hooks));
     MakeList(words, type);
-    view_ = std::make_unique<MTavruneView>(*doc_, prompt_);
+    view_ = std::make_unique<MTavruneView>(*doc_, settings_, prompt_);
     view_->resize(800, 600);
     view_->show();
     QuizBar* bar = view_->Quiz();

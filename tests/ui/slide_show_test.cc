@@ -32,7 +32,7 @@ class SlideShowTest : public testing::DocTest {
   // The view over `words` as `type`, its bar on the fake clock.
   SlideBar& Show(std::initializer_list<std::string_view> words, ListType type) {
     MakeList(words, type);
-    view_ = std::make_unique<MTavruneView>(*doc_, prompt_);
+    view_ = std::make_unique<MTavruneView>(*doc_, settings_, prompt_);
     auto timer = std::make_unique<FakeTimer>();
     timer_ = timer.get();
     view_->Bar()->SetTimer(std::move(timer));

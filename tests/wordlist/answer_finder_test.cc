@@ -24,7 +24,7 @@ TEST_F(AnswerFinderTest, OnlyTheCombinedLexiconExcludesTheOtherList) {
   for (const Case& c : cases) {
     app_.SetSource(c.source);
     app_.SetAnswerSource(c.answer_source);
-    EXPECT_EQ(ExcludedLexiconFor(app_), c.excluded)
+    EXPECT_EQ(app_.ExcludedLexicon(), c.excluded)
         << "source " << c.source << ", answer source " << c.answer_source;
   }
 }

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/dictionary.h"
 #include "engine/random_source.h"
 #include "engine/word_collection.h"
 #include "platform/settings.h"
-#include "study/application_state.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/recording_prompt.h"
 #include "wordlist/tavrune_doc.h"
@@ -55,7 +55,7 @@ class DocTest : public ::testing::Test {
 
   MTavruneDoc& MakeDoc() {
     doc_.reset();
-    doc_ = std::make_unique<MTavruneDoc>(app_, random_);
+    doc_ = std::make_unique<MTavruneDoc>(app_, settings_, prompt_, random_);
     doc_->AddObserver(&views_);
     return *doc_;
   }
@@ -81,7 +81,7 @@ class DocTest : public ::testing::Test {
 
   MemorySettings settings_;
   RecordingPrompt prompt_;
-  ApplicationState app_{"", settings_, prompt_};
+  Dictionary app_{"", settings_, prompt_};
   RandomEngine random_{12345};
   HintRecorder views_;
   std::unique_ptr<MTavruneDoc> doc_;

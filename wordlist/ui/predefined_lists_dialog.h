@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <string>
 
-#include "study/application_state.h"
 #include "wordlist/predefined_catalog.h"
 
 class QCheckBox;
