@@ -27,16 +27,16 @@ bool MainWordsTakeMarks(const MTavruneDoc& doc) {
 
 }  // namespace
 
-PrintJob::PrintJob(MTavruneDoc& doc) : doc_(doc) {}
+PrintJob::PrintJob(MTavruneDoc& doc) : doc_(doc), answers_(doc) {}
 
 void PrintJob::Start() {
-  doc_.ResetPrintAnswers();
+  answers_.Reset();
   content_ = PrintContent();
   word_marks_.clear();
   answer_marks_.clear();
 }
 
-bool PrintJob::Step(int& percent) { return doc_.BuildPrintAnswersStep(percent); }
+bool PrintJob::Step(int& percent) { return answers_.Step(percent); }
 
 void PrintJob::PrepareAll() {
   Start();
@@ -47,7 +47,7 @@ void PrintJob::PrepareAll() {
 }
 
 void PrintJob::Finish() {
-  const std::vector<size_t>& offsets = doc_.PrintAnswers().EntryOffsets();
+  const std::vector<size_t>& offsets = answers_.Answers().EntryOffsets();
   content_.answer_offsets = offsets.empty() ? std::vector<size_t>{0} : offsets;
   content_.hooks = doc_.GetListType() == ListType::kAnagramsAndHooks;
   const Dictionary& dictionary = doc_.GetDictionary();
@@ -63,7 +63,7 @@ void PrintJob::Finish() {
   }
   const size_t answer_count = content_.answer_offsets.back();
   for (size_t i = 0; i < answer_count; ++i) {
-    const std::string_view line = doc_.PrintAnswers().Answer(i);
+    const std::string_view line = answers_.Answers().Answer(i);
     if (!content_.hooks) {
       content_.longest_answer = std::max(content_.longest_answer, static_cast<int>(line.size()));
       continue;
@@ -86,7 +86,7 @@ void PrintJob::Finish() {
   // in a plain vector beside the document's answers.
   answer_marks_.reserve(answer_count);
   for (size_t i = 0; i < answer_count; ++i) {
-    const std::string_view line = doc_.PrintAnswers().Answer(i);
+    const std::string_view line = answers_.Answers().Answer(i);
     answer_marks_.push_back(
         Mark(content_.hooks ? std::string_view(SplitAnswerLine(line).anagram) : line));
   }
@@ -111,7 +111,7 @@ std::string PrintJob::WordText(int entry) const {
 
 AnswerLineParts PrintJob::Answer(long long index) const {
   if (index < 0) return {};
-  const std::string_view line = doc_.PrintAnswers().Answer(static_cast<size_t>(index));
+  const std::string_view line = answers_.Answers().Answer(static_cast<size_t>(index));
   AnswerLineParts parts;
   if (content_.hooks) {
     parts = SplitAnswerLine(line);

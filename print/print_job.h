@@ -5,13 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "print/print_answers.h"
 #include "print/print_layout.h"
 #include "wordlist/tavrune_doc.h"
 
 namespace tavrune {
 
-// The printable texts of a list: the document collects every entry's
-// answers a few entries per step, so the caller can keep its window alive
+// The printable texts of a list: every entry's answers are collected a few
+// entries per step, so the caller can keep its window alive
 // between steps; Finish then adds the word-source marks and measures the
 // longest texts. The document must not change while a job is in use.
 class PrintJob {
@@ -40,6 +41,7 @@ class PrintJob {
   std::string Mark(std::string_view word) const;
 
   MTavruneDoc& doc_;
+  PrintAnswers answers_;
   PrintContent content_;
   std::vector<std::string> word_marks_;
   std::vector<std::string> answer_marks_;

@@ -14,6 +14,14 @@ inline constexpr IntSetting kShowWelcome = Flag(kSection, "ShowWelcome", 1);
 inline constexpr IntSetting kShowDefinitions = Flag(kSection, "ShowDefinitions", 0);
 }  // namespace general
 
+// The quiz history: answers found and asked, and whether a new list resets it.
+namespace quiz {
+inline constexpr std::string_view kSection = "Quiz";
+inline constexpr CountSetting kNumAnswers = {kSection, "NumAnswers", 0};
+inline constexpr CountSetting kNumQuestions = {kSection, "NumQuestions", 0};
+inline constexpr IntSetting kAutoReset = Flag(kSection, "AutoReset", 0);
+}  // namespace quiz
+
 namespace view {
 inline constexpr std::string_view kSection = "View";
 // 0 slide show, 1 quiz.

@@ -113,9 +113,7 @@ bool ExportText(MTavruneDoc& doc, const std::string& path) {
   return saved.ok();
 }
 
-bool TakeMissedWords(MTavruneDoc& doc) {
-  // A new list may reset the history, and the missed words with it.
-  const WordCollection missed(doc.QuizMissedWords(doc.GetListType()));
+bool TakeMissedWords(MTavruneDoc& doc, WordCollection missed) {
   if (missed.IsEmpty() || !doc.SaveModified()) return false;
   doc.SetModifiedFlag(false);
   doc.NewDocument();

@@ -33,12 +33,11 @@ int ImportTextFile(MTavruneDoc& doc, const std::string& path);
 // by.
 int TakePredefinedList(MTavruneDoc& doc, const PredefinedListWords& chosen, bool as_new_list);
 
-// A new list of the words the quizzes of the current list type missed
-// (MTavruneDoc::QuizMissedWords), of the same type and settings as the one
-// studied, described as "Missed words", so the player can drill them. The
-// modified list is offered for saving first. False when nothing was missed
-// or the user cancelled.
-bool TakeMissedWords(MTavruneDoc& doc);
+// A new list of `missed`, the words the quizzes of the current list type
+// missed (taken before the new list may reset the history), of the same type and settings as the
+// one studied, described as "Missed words", so the player can drill them. The modified list is
+// offered for saving first. False when nothing was missed or the user cancelled.
+bool TakeMissedWords(MTavruneDoc& doc, WordCollection missed);
 
 // The end of Customize: the words become the list's words (the entries are
 // rebuilt, the undo history cleared, hint 6). Returns the number of words

@@ -116,6 +116,11 @@ void MTavruneDoc::NotifyTitleChanged() {
   for (DocumentObserver* observer : observers) observer->OnTitleChanged();
 }
 
+void MTavruneDoc::NotifyListStarted() {
+  const std::vector<DocumentObserver*> observers = observers_;
+  for (DocumentObserver* observer : observers) observer->OnListStarted();
+}
+
 // --- Commands around the document ---
 
 bool MTavruneDoc::SaveModified() {
@@ -203,7 +208,7 @@ std::string MTavruneDoc::Title() const {
 void MTavruneDoc::DeleteContents() {
   master_.Clear();
   entries_.Clear();
-  ResetPrintAnswers();
+  ++revision_;
   ClearUndoHistory();
   description_.clear();
   notes_.clear();
@@ -214,7 +219,7 @@ void MTavruneDoc::DeleteContents() {
 void MTavruneDoc::OnNewDocument() {
   DeleteContents();
   modified_ = false;
-  if (quiz_auto_reset_) ResetQuizHistory();
+  NotifyListStarted();
 }
 
 bool MTavruneDoc::OnOpenDocument(const std::string& path) {
@@ -224,7 +229,7 @@ bool MTavruneDoc::OnOpenDocument(const std::string& path) {
     DeleteContents();
     return false;
   }
-  if (quiz_auto_reset_) ResetQuizHistory();
+  NotifyListStarted();
   // A Random list comes back in its stored order.
   if (settings_.sort_type != SortType::kRandom) RebuildEntries(stored_index, true);
   modified_ = false;
@@ -256,9 +261,6 @@ void MTavruneDoc::ReadSettings() {
   s.sort_type = SortTypeFromNumber(ReadSetting(store_, setting::sort::kType));
   s.descending = ReadSetting(store_, setting::sort::kOrder) == 1;
   settings_ = Normalized(std::move(s));
-  quiz_correct_ = static_cast<int32_t>(ReadSetting(store_, setting::quiz::kNumAnswers));
-  quiz_total_ = static_cast<int32_t>(ReadSetting(store_, setting::quiz::kNumQuestions));
-  quiz_auto_reset_ = ReadSetting(store_, setting::quiz::kAutoReset) != 0;
 }
 
 void MTavruneDoc::WriteSettings() const {
@@ -271,45 +273,8 @@ void MTavruneDoc::WriteSettings() const {
   WriteSetting(store_, setting::hooks::kType, static_cast<int>(settings_.hook_type));
   WriteSetting(store_, setting::hooks::kFrontLetters, settings_.front_hook_letters);
   WriteSetting(store_, setting::hooks::kEndLetters, settings_.end_hook_letters);
-  WriteSetting(store_, setting::quiz::kNumAnswers, quiz_correct_);
-  WriteSetting(store_, setting::quiz::kNumQuestions, quiz_total_);
-  WriteSetting(store_, setting::quiz::kAutoReset, quiz_auto_reset_ ? 1 : 0);
   WriteSetting(store_, setting::sort::kType, static_cast<int>(settings_.sort_type));
   WriteSetting(store_, setting::sort::kOrder, settings_.descending ? 1 : 0);
-}
-
-void MTavruneDoc::SetQuizCounts(int32_t correct, int32_t total) {
-  quiz_correct_ = correct;
-  quiz_total_ = total;
-  WriteSettings();
-}
-
-void MTavruneDoc::SetQuizAutoReset(bool on) {
-  quiz_auto_reset_ = on;
-  WriteSettings();
-}
-
-void MTavruneDoc::RecordQuizResult(int32_t correct, int32_t total,
-                                   const std::vector<std::string>& missed) {
-  SetQuizCounts(quiz_correct_ + correct, quiz_total_ + total);
-  if (missed.empty() || entries_.IsEmpty()) return;
-  WordCollection& missed_words = quiz_missed_[static_cast<size_t>(settings_.list_type)];
-  auto remember = [&missed_words](std::string_view word) {
-    if (!word.empty() && !missed_words.Contains(word)) missed_words.Insert(word);
-  };
-  if (!IsAnagramType()) {
-    remember(CurrentEntry());
-    return;
-  }
-  for (const std::string& answer : missed) {
-    remember(settings_.list_type == ListType::kAnagramsAndHooks ? SplitAnswerLine(answer).anagram
-                                                                : answer);
-  }
-}
-
-void MTavruneDoc::ResetQuizHistory() {
-  SetQuizCounts(0, 0);
-  for (WordCollection& words : quiz_missed_) words.Clear();
 }
 
 // --- The file ---
@@ -424,7 +389,7 @@ void MTavruneDoc::DeleteCurrentEntry() {
   entries_.RemoveAt(index);
   entries_.SetCursor(index);
   modified_ = true;
-  ResetPrintAnswers();
+  ++revision_;
   UpdateAllViews(hint::kCurrentEntry);
 }
 
@@ -438,7 +403,7 @@ bool MTavruneDoc::UndeleteLast(bool notify) {
   }
   history_.RestoreLast(IsAnagramType(), master_);
   modified_ = true;
-  ResetPrintAnswers();
+  ++revision_;
   return true;
 }
 
@@ -465,7 +430,7 @@ void MTavruneDoc::RebuildEntries(int index, bool notify) {
     ApplyListOrdering(notify);
   }
   GoToEntry(index, notify);
-  ResetPrintAnswers();
+  ++revision_;
   prompt_.SetStatusText(kIdleText);
 }
 
@@ -540,7 +505,7 @@ void MTavruneDoc::ApplyListOrdering(bool notify) {
       break;
   }
   GoToEntry(0, notify);
-  ResetPrintAnswers();
+  ++revision_;
   prompt_.SetStatusText(kIdleText);
 }
 
@@ -553,7 +518,7 @@ void MTavruneDoc::SetAnagramOrder(AnagramOrder order, std::string_view user_orde
   WriteSettings();
   if (!IsAnagramType()) return;
   ArrangeAnagramEntries();
-  ResetPrintAnswers();
+  ++revision_;
   UpdateAllViews(hint::kAnagramOrder);
 }
 
@@ -563,7 +528,7 @@ void MTavruneDoc::SetBuildLimits(int minimum, int maximum) {
   modified_ = true;
   WriteSettings();
   if (settings_.list_type != ListType::kBuild) return;
-  ResetPrintAnswers();
+  ++revision_;
   UpdateAllViews(hint::kBuildLimits);
 }
 
@@ -577,7 +542,7 @@ void MTavruneDoc::SetListType(ListType type) {
     RebuildEntries(0, false);
   }
   modified_ = true;
-  ResetPrintAnswers();
+  ++revision_;
   UpdateAllViews(hint::kListType);
 }
 
@@ -588,7 +553,7 @@ void MTavruneDoc::SetHookOptions(HookType type, int front_letters, int end_lette
   modified_ = true;
   WriteSettings();
   if (settings_.list_type != ListType::kHooks) return;
-  ResetPrintAnswers();
+  ++revision_;
   UpdateAllViews(hint::kHookOptions);
 }
 
@@ -660,7 +625,7 @@ bool MTavruneDoc::RefreshAnswerFilter() {
 void MTavruneDoc::DictionaryChanged() {
   RefreshLexicon();
   RefreshAnswerFilter();
-  ResetPrintAnswers();
+  ++revision_;
   UpdateAllViews(hint::kCurrentEntry);
 }
 
@@ -710,37 +675,6 @@ int MTavruneDoc::RemoveMarkedWords(const std::vector<bool>& marked) {
 AnswerLayout MTavruneDoc::GetAnswerLayout() const {
   const auto [shortest, longest] = entries_.LengthRange();
   return tavrune::GetAnswerLayout(settings_, shortest, longest);
-}
-
-// --- Printing ---
-
-bool MTavruneDoc::BuildPrintAnswersStep(int& progress) {
-  // A preparation starts afresh, so answers of an earlier one never stay.
-  if (print_entries_done_ == 0) {
-    ResetPrintAnswers();
-    print_answers_.MarkEntry();
-  }
-  const int count = entries_.Count();
-  if (count == 0) {
-    progress = 100;
-    return true;
-  }
-  WordCollection answers =
-      InsertionOrder(WordCollection::kSmallGrowthStep, WordCollection::kSmallBlockSize);
-  for (int n = 0; n < kPrintStepEntries && print_entries_done_ < count; ++n) {
-    answers.Clear();
-    ComputeAnswers(print_entries_done_, answers, answers);
-    for (std::string_view answer : answers) print_answers_.Append(answer);
-    print_answers_.MarkEntry();
-    ++print_entries_done_;
-  }
-  progress = static_cast<int>(static_cast<long long>(print_entries_done_) * 100 / count);
-  return print_entries_done_ >= count;
-}
-
-void MTavruneDoc::ResetPrintAnswers() {
-  print_answers_.Clear();
-  print_entries_done_ = 0;
 }
 
 }  // namespace tavrune

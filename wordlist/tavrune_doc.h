@@ -21,7 +21,6 @@
 #include "wordlist/answer_layout.h"
 #include "wordlist/deletion_history.h"
 #include "wordlist/list_settings.h"
-#include "wordlist/packed_answers.h"
 
 namespace tavrune {
 
@@ -44,6 +43,9 @@ class DocumentObserver {
   virtual void OnUpdate(int hint) = 0;
   // The description or the file name changed, so the frame title did.
   virtual void OnTitleChanged() {}
+  // A new list was started or a list file was read in (not after a failed
+  // read), before the entries are built.
+  virtual void OnListStarted() {}
 };
 
 // The one word list of the study program. It holds the master words (what
@@ -51,8 +53,7 @@ class DocumentObserver {
 // from them (the entries the user steps through; for the anagram list types
 // one arranged alphagram per letter set), keeps the cursor, and carries the
 // list settings that travel with its file. Each entry's answers come from
-// its AnswerFinder, deleted entries go to its DeletionHistory, and answers
-// collected for printing to a PackedAnswers.
+// its AnswerFinder and deleted entries go to its DeletionHistory.
 //
 // It borrows the dictionary (lexicons and choices), the settings store and
 // the user prompt, which must outlive it, and takes the random generator
@@ -62,8 +63,6 @@ class MTavruneDoc {
  public:
   // The most words a list holds.
   static constexpr int kMaxWords = WordCollection::kMaxWords;
-  // Entries handled per step of the print preparation.
-  static constexpr int kPrintStepEntries = 25;
 
   // Reads the document's settings, takes the current lexicon and works out
   // the answer filter.
@@ -112,14 +111,14 @@ class MTavruneDoc {
 
   // --- Lifecycle ---
 
-  // Empties the words, the entries, the print answers, the undo history, the
+  // Empties the words, the entries, the undo history, the
   // description, the notes and the stem; the other list settings stay.
   void DeleteContents();
-  // Delete contents, clear the modified flag, reset the quiz counters when
-  // asked to.
+  // Delete contents, clear the modified flag, tell the observers a list
+  // started.
   void OnNewDocument();
-  // Reads a word-list file into the document: delete contents, read, reset
-  // the quiz counters when asked to, rebuild the entries (a Random list keeps
+  // Reads a word-list file into the document: delete contents, read, tell
+  // the observers a list started, rebuild the entries (a Random list keeps
   // its stored order), clear the modified flag. A failure (40004, 40009 or
   // 40024 shown) leaves an empty list.
   bool OnOpenDocument(const std::string& path);
@@ -131,8 +130,8 @@ class MTavruneDoc {
   void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
   void ReadSettings();
-  // Every change of the list settings or the quiz history writes them at
-  // once, so a program killed or run beside this one finds them.
+  // Every change of the list settings writes them at once, so a program killed or run beside this
+  // one finds them.
   void WriteSettings() const;
 
   // --- The file ---
@@ -248,17 +247,6 @@ class MTavruneDoc {
     dictionary_.AppendSourceSymbols(source, target);
   }
 
-  // --- Printing ---
-
-  // One step of collecting every entry's answers for printing: at most 25
-  // entries. `progress` receives the percentage; true when done. The
-  // answers are PrintAnswers(), one marked entry per list entry. Start every
-  // preparation with ResetPrintAnswers.
-  bool BuildPrintAnswersStep(int& progress);
-  void ResetPrintAnswers();
-  const PackedAnswers& PrintAnswers() const { return print_answers_; }
-  int PrintEntriesDone() const { return print_entries_done_; }
-
   // --- State ---
 
   const WordCollection& MasterWords() const { return master_; }
@@ -267,6 +255,9 @@ class MTavruneDoc {
   int CurrentIndex() const { return entries_.cursor(); }
   std::string_view CurrentEntry() const { return entries_.CurrentWord(); }
   const DeletionHistory& UndoHistory() const { return history_; }
+  // Changes whenever the entries or their answers may have, so work done
+  // over them (the print preparation) knows to start again.
+  uint64_t Revision() const { return revision_; }
 
   const std::string& Description() const { return description_; }
   const std::string& Notes() const { return notes_; }
@@ -275,26 +266,6 @@ class MTavruneDoc {
   HookType GetHookType() const { return settings_.hook_type; }
   SortType GetSortType() const { return settings_.sort_type; }
   AnagramOrder GetAnagramOrder() const { return settings_.anagram_order; }
-
-  int32_t QuizCorrectAnswers() const { return quiz_correct_; }
-  int32_t QuizTotalAnswers() const { return quiz_total_; }
-  void SetQuizCounts(int32_t correct, int32_t total);
-  bool QuizAutoReset() const { return quiz_auto_reset_; }
-  void SetQuizAutoReset(bool on);
-  // Verify's result for the current entry: `correct` of its `total`
-  // answers were given and `missed` are those that were not. A Hooks or
-  // Build entry with answers left over is remembered as missed; for the
-  // anagram types the anagrams not given are, which make the same entry
-  // again in a list of their own. They are kept apart by the list type
-  // quizzed, since a word missed as a hook is not missed as an anagram.
-  void RecordQuizResult(int32_t correct, int32_t total, const std::vector<std::string>& missed);
-  // The words the quizzes of one list type missed since the history was
-  // last reset, alphabetical.
-  const WordCollection& QuizMissedWords(ListType type) const {
-    return quiz_missed_[static_cast<size_t>(type)];
-  }
-  // Both counters 0 and no missed words.
-  void ResetQuizHistory();
 
   const Lexicon& CurrentLexicon() const { return finder_.lexicon(); }
   // The lexicon whose words answers must not be in; null when answers are
@@ -319,6 +290,7 @@ class MTavruneDoc {
   void ApplyListOrdering(bool notify);
   void ApplySettings(const ListSettings& settings, bool with_build_limits);
   void NotifyTitleChanged();
+  void NotifyListStarted();
   bool SaveWithChooser();
   // Saves and makes `path` the list's file, asking first when that is
   // the list's file and another program changed it.
@@ -341,16 +313,8 @@ class MTavruneDoc {
   std::string description_;
   std::string notes_;
   ListSettings settings_;
-  int32_t quiz_correct_ = 0;
-  int32_t quiz_total_ = 0;
-  bool quiz_auto_reset_ = false;
-  // By list type; kept for the session only: a list made of them is saved
-  // like any other.
-  std::array<WordCollection, kListTypeCount> quiz_missed_;
 
-  // Packed, so a long list may have more than a collection's 64,000 answers.
-  PackedAnswers print_answers_;
-  int print_entries_done_ = 0;
+  uint64_t revision_ = 0;
 
   DeletionHistory history_;
   AnswerFinder finder_;

@@ -5,8 +5,8 @@
 
 namespace tavrune {
 
-// The list settings a new list starts from, the remembered predefined list
-// and the quiz history.
+// The list settings a new list starts from and the remembered predefined
+// list.
 namespace setting {
 
 namespace predefined_list {
@@ -49,13 +49,6 @@ inline constexpr std::string_view kSection = "Sort";
 inline constexpr IntSetting kType = Ranged(kSection, "Type", 0, 0, 4);
 inline constexpr IntSetting kOrder = Ranged(kSection, "Order", 0, 0, 1);
 }  // namespace sort
-
-namespace quiz {
-inline constexpr std::string_view kSection = "Quiz";
-inline constexpr CountSetting kNumAnswers = {kSection, "NumAnswers", 0};
-inline constexpr CountSetting kNumQuestions = {kSection, "NumQuestions", 0};
-inline constexpr IntSetting kAutoReset = Flag(kSection, "AutoReset", 0);
-}  // namespace quiz
 
 }  // namespace setting
 

@@ -14,13 +14,14 @@ namespace {
 
 void BM_MainWindowShown(benchmark::State& state) {
   BasicBenchDocument<ApplicationState> study;
+  QuizRecord record(*study.doc, study.settings);
   PredefinedCatalog catalog(study.prompt);
   // Never opened: the window opens its cardbox only when a command needs it.
   LazyCardbox cardbox(
       "", [] { return int64_t{0}; }, 1, study.prompt);
   for (auto _ : state) {
-    MMainFrame frame(StudyContext{study.app, study.settings, *study.doc, catalog, study.prompt,
-                                  study.random, cardbox});
+    MMainFrame frame(StudyContext{study.app, study.settings, *study.doc, record, catalog,
+                                  study.prompt, study.random, cardbox});
     frame.RemoveUnavailableCommands();
     frame.show();
     QApplication::processEvents();

@@ -32,7 +32,8 @@ void BM_NextWordPainted(benchmark::State& state, ListType type) {
   study.settings.PutInt("SlideWindow", "AnswerInterval", 0);  // every answer at once
   study.doc->SetListType(type);
   study.doc->MergeWords(FullList());
-  MTavruneView view(*study.doc, study.settings, study.prompt);
+  QuizRecord record(*study.doc, study.settings);
+  MTavruneView view(*study.doc, record, study.settings, study.prompt);
   view.resize(900, 700);
   long long answers = 0;
   for (auto _ : state) {

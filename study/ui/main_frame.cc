@@ -300,7 +300,7 @@ MMainFrame::MMainFrame(StudyContext context, QWidget* parent)
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
-  view_ = new MTavruneView(context_.doc, context_.settings, context_.prompt, this);
+  view_ = new MTavruneView(context_.doc, context_.quiz, context_.settings, context_.prompt, this);
   setCentralWidget(view_);
   connect(view_, &MTavruneView::panesChanged, this, &MMainFrame::UpdatePanes);
   connect(view_, &MTavruneView::wordDoubleClicked, this, &MMainFrame::InspectWord);

@@ -15,6 +15,7 @@
 #include "inspect/word_facts.h"
 #include "inspect/wordnet.h"
 #include "study/application_state.h"
+#include "study/quiz_record.h"
 #include "study/recent_files.h"
 #include "wordlist/predefined_catalog.h"
 #include "wordlist/tavrune_doc.h"
@@ -36,6 +37,7 @@ struct StudyContext {
   ApplicationState& app;
   Settings& settings;
   MTavruneDoc& doc;
+  QuizRecord& quiz;
   PredefinedCatalog& catalog;
   UserPrompt& prompt;
   RandomEngine& random;

@@ -119,9 +119,11 @@ void MMainFrame::OpenWordJudge() {
 }
 
 void MMainFrame::QuizHistory() {
-  QuizHistoryDialog dialog(context_.doc, this);
+  QuizHistoryDialog dialog(context_.quiz, context_.doc.GetListType(), this);
   dialog.exec();
-  if (dialog.StudyMissedWordsChosen()) TakeMissedWords(context_.doc);
+  if (dialog.StudyMissedWordsChosen()) {
+    TakeMissedWords(context_.doc, context_.quiz.MissedWords(context_.doc.GetListType()));
+  }
 }
 
 HelpWindow& MMainFrame::Help() {

@@ -42,9 +42,10 @@ QString Text(int id) { return QString::fromStdString(MessageText(id)); }
 
 }  // namespace
 
-QuizBar::QuizBar(Kind kind, MTavruneDoc& doc, MSlideWnd& slide, QWidget* parent)
+QuizBar::QuizBar(Kind kind, MTavruneDoc& doc, QuizRecord& record, MSlideWnd& slide, QWidget* parent)
     : ControlBar(doc, slide, kind == Kind::kOneList ? 1 : 2, parent),
       kind_(kind),
+      record_(record),
       message_timer_(std::make_unique<QtSlideTimer>(this, [this] { ClearMessage(); })),
       caption_(new QLabel(this)),
       message_(new QLabel(this)),
@@ -239,7 +240,7 @@ void QuizBar::Verify() {
         if (accepted_.count(answer) == 0) missed.push_back(answer);
       }
     }
-    doc_.RecordQuizResult(accepted, total_, missed);
+    record_.RecordResult(accepted, total_, missed);
     verified_ = true;
     emit verified(Latin1(doc_.CurrentEntry()), missed.empty());
   }

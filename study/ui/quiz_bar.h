@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "study/quiz_record.h"
 #include "study/ui/control_bar.h"
 #include "study/ui/slide_bar.h"
 
@@ -30,7 +31,8 @@ class QuizBar : public ControlBar {
   enum ButtonIndex { kAccept, kVerify, kPrevious, kUndelete, kDelete, kNext };
   static constexpr int kMessageMs = 4000;
 
-  QuizBar(Kind kind, MTavruneDoc& doc, MSlideWnd& slide, QWidget* parent = nullptr);
+  QuizBar(Kind kind, MTavruneDoc& doc, QuizRecord& record, MSlideWnd& slide,
+          QWidget* parent = nullptr);
   ~QuizBar() override;
   // Tests drive the message clock themselves.
   void SetMessageTimer(std::unique_ptr<SlideTimer> timer);
@@ -74,6 +76,7 @@ class QuizBar : public ControlBar {
   bool RunShortcut(QChar key);
 
   Kind kind_;
+  QuizRecord& record_;
   std::unique_ptr<SlideTimer> message_timer_;
   // The right answers: front hooks (or all of them) and end hooks.
   std::array<std::vector<std::string>, 2> answers_;

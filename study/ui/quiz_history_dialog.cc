@@ -12,9 +12,10 @@
 
 namespace tavrune {
 
-QuizHistoryDialog::QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent)
+QuizHistoryDialog::QuizHistoryDialog(QuizRecord& record, ListType list_type, QWidget* parent)
     : QDialog(parent),
-      doc_(doc),
+      record_(record),
+      list_type_(list_type),
       correct_(new QLabel(this)),
       total_(new QLabel(this)),
       percentage_(new QLabel(this)),
@@ -50,10 +51,10 @@ QuizHistoryDialog::QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent)
   layout->addWidget(auto_reset_);
   layout->addLayout(buttons);
 
-  auto_reset_->setChecked(doc_.QuizAutoReset());
-  connect(auto_reset_, &QCheckBox::toggled, this, [this](bool on) { doc_.SetQuizAutoReset(on); });
+  auto_reset_->setChecked(record_.AutoReset());
+  connect(auto_reset_, &QCheckBox::toggled, this, [this](bool on) { record_.SetAutoReset(on); });
   connect(reset_, &QPushButton::clicked, this, [this] {
-    doc_.ResetQuizHistory();
+    record_.Reset();
     ShowValues();
   });
   connect(study_, &QPushButton::clicked, this, [this] {
@@ -65,16 +66,16 @@ QuizHistoryDialog::QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent)
 }
 
 void QuizHistoryDialog::ShowValues() {
-  const int32_t correct = doc_.QuizCorrectAnswers();
-  const int32_t total = doc_.QuizTotalAnswers();
+  const int32_t correct = record_.CorrectAnswers();
+  const int32_t total = record_.TotalAnswers();
   correct_->setText(QString::number(correct));
   total_->setText(QString::number(total));
   percentage_->setText(QString::fromStdString(QuizPercentageText(correct, total)));
   for (ListType type : kQuizListTypes) {
-    MissedLabel(type)->setText(QString::number(doc_.QuizMissedWords(type).Count()));
+    MissedLabel(type)->setText(QString::number(record_.MissedWords(type).Count()));
   }
   // The list it makes is of the current list's type.
-  study_->setEnabled(!doc_.QuizMissedWords(doc_.GetListType()).IsEmpty());
+  study_->setEnabled(!record_.MissedWords(list_type_).IsEmpty());
 }
 
 }  // namespace tavrune

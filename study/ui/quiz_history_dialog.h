@@ -4,7 +4,8 @@
 #include <QDialog>
 #include <array>
 
-#include "wordlist/tavrune_doc.h"
+#include "study/quiz_record.h"
+#include "wordlist/list_settings.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,7 +21,9 @@ class QuizHistoryDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit QuizHistoryDialog(MTavruneDoc& doc, QWidget* parent = nullptr);
+  // `list_type` is the current list's, the type a list of missed words
+  // would be.
+  QuizHistoryDialog(QuizRecord& record, ListType list_type, QWidget* parent = nullptr);
 
   // The dialog was closed to study the missed words.
   bool StudyMissedWordsChosen() const { return study_missed_; }
@@ -36,7 +39,8 @@ class QuizHistoryDialog : public QDialog {
  private:
   void ShowValues();
 
-  MTavruneDoc& doc_;
+  QuizRecord& record_;
+  ListType list_type_;
   bool study_missed_ = false;
   QLabel* correct_;
   QLabel* total_;

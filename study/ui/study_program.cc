@@ -53,6 +53,7 @@ StudyProgram::StudyProgram(std::string data_folder, Settings& settings, UserProm
 
 StudyProgram::~StudyProgram() {
   frame_.reset();
+  quiz_.reset();
   doc_.reset();
 }
 
@@ -63,10 +64,11 @@ bool StudyProgram::Start(const std::string& file) {
 
   catalog_.SetLexicon(app_.Source(), &app_.CurrentLexicon());
   doc_ = std::make_unique<MTavruneDoc>(app_, settings_, prompt_, random_);
+  quiz_ = std::make_unique<QuizRecord>(*doc_, settings_);
   catalog_.Load(app_.DataFolderPath());
 
   frame_ = std::make_unique<MMainFrame>(
-      StudyContext{app_, settings_, *doc_, catalog_, prompt_, random_, cardbox_});
+      StudyContext{app_, settings_, *doc_, *quiz_, catalog_, prompt_, random_, cardbox_});
   if (hooks_.frame_created) hooks_.frame_created(*frame_);
   frame_->RemoveUnavailableCommands();
   frame_->RestorePlacementAndShow();

@@ -67,6 +67,7 @@ class StudyProgram {
   LazyCardbox cardbox_;
   PredefinedCatalog catalog_;
   std::unique_ptr<MTavruneDoc> doc_;
+  std::unique_ptr<QuizRecord> quiz_;
   std::unique_ptr<MMainFrame> frame_;
 };
 

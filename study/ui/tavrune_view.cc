@@ -22,9 +22,9 @@ int Slot(MTavruneView::Colour colour) { return static_cast<int>(colour); }
 
 }  // namespace
 
-MTavruneView::MTavruneView(MTavruneDoc& doc, Settings& settings, UserPrompt& prompt,
-                           QWidget* parent)
-    : QWidget(parent), doc_(doc), settings_(settings), prompt_(prompt) {
+MTavruneView::MTavruneView(MTavruneDoc& doc, QuizRecord& quiz, Settings& settings,
+                           UserPrompt& prompt, QWidget* parent)
+    : QWidget(parent), doc_(doc), quiz_(quiz), settings_(settings), prompt_(prompt) {
   setObjectName(QStringLiteral("MTavruneView"));
   setFocusPolicy(Qt::StrongFocus);
   ReadSettings();
@@ -96,7 +96,7 @@ void MTavruneView::Rebuild() {
   slide_ = new MSlideWnd(setup, this);
   if (Mode() == 1) {
     auto* quiz = new QuizBar(two_lists ? QuizBar::Kind::kTwoList : QuizBar::Kind::kOneList, doc_,
-                             *slide_, this);
+                             quiz_, *slide_, this);
     connect(quiz, &QuizBar::verified, this, &MTavruneView::wordVerified);
     bar_ = quiz;
   } else {

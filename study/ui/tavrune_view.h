@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "study/quiz_record.h"
 #include "study/settings_table.h"
 #include "study/ui/control_bar.h"
 #include "study/ui/slide_widgets.h"
@@ -33,7 +34,8 @@ class MTavruneView : public QWidget, public DocumentObserver {
     kMainWindow
   };
 
-  MTavruneView(MTavruneDoc& doc, Settings& settings, UserPrompt& prompt, QWidget* parent = nullptr);
+  MTavruneView(MTavruneDoc& doc, QuizRecord& quiz, Settings& settings, UserPrompt& prompt,
+               QWidget* parent = nullptr);
   ~MTavruneView() override;
 
   void OnUpdate(int hint) override;
@@ -109,6 +111,7 @@ class MTavruneView : public QWidget, public DocumentObserver {
   MSlideWnd::Colours SlideColours() const;
 
   MTavruneDoc& doc_;
+  QuizRecord& quiz_;
   Settings& settings_;
   UserPrompt& prompt_;
   // The player's mode, kept while a List is shown.

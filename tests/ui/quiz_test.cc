@@ -39,8 +39,11 @@ class QuizTest : public testing::DocTest {
   QuizBar& Quiz(std::initializer_list<std::string_view> words, ListType type,
                 HookType hooks = HookType::kFront) {
     settings_.PutInt("Hooks", "Type", static_cast<int>(hooks));
+    view_.reset();
+    record_.reset();
     MakeList(words, type);
-    view_ = std::make_unique<MTavruneView>(*doc_, settings_, prompt_);
+    record_ = std::make_unique<QuizRecord>(*doc_, settings_);
+    view_ = std::make_unique<MTavruneView>(*doc_, *record_, settings_, prompt_);
     view_->resize(800, 600);
     view_->show();
     QuizBar* bar = view_->Quiz();
@@ -62,18 +65,20 @@ class QuizTest : public testing::DocTest {
     return shown;
   }
 
+  // Declared first, so it goes after the view that records into it.
+  std::unique_ptr<QuizRecord> record_;
   std::unique_ptr<MTavruneView> view_;
   FakeTimer* timer_ = nullptr;
 };
 
 TEST_F(QuizTest, AWordWithoutHooksVerifiesAsNoneAndLeavesTheHistoryAlone) {
   QuizBar& bar = Quiz({"QI"}, ListType::kHooks);
-  doc_->SetQuizCounts(2, 5);
+  record_->SetCounts(2, 5);
   bar.Button(QuizBar::kVerify)->click();
   EXPECT_EQ(Shown(MSlideWnd::kMiddle), (Strings{" <<NONE>>"}));
   EXPECT_EQ(bar.Message(), "0 / 0");
-  EXPECT_EQ(doc_->QuizCorrectAnswers(), 2);
-  EXPECT_EQ(doc_->QuizTotalAnswers(), 5);
+  EXPECT_EQ(record_->CorrectAnswers(), 2);
+  EXPECT_EQ(record_->TotalAnswers(), 5);
   EXPECT_FALSE(bar.Button(QuizBar::kAccept)->isEnabled());
   EXPECT_TRUE(bar.Button(QuizBar::kNext)->isDefault());
 }
@@ -100,8 +105,8 @@ TEST_F(QuizTest, TwoListAnswersGoLeftAndRightAndCountOnce) {
   EXPECT_EQ(Shown(MSlideWnd::kLeft), (Strings{"SCAT"}));
   EXPECT_EQ(Shown(MSlideWnd::kRight), (Strings{"+CATS"}));
   EXPECT_EQ(bar.Message(), "1 / 2");
-  EXPECT_EQ(doc_->QuizCorrectAnswers(), 1);
-  EXPECT_EQ(doc_->QuizTotalAnswers(), 2);
+  EXPECT_EQ(record_->CorrectAnswers(), 1);
+  EXPECT_EQ(record_->TotalAnswers(), 2);
 }
 
 TEST_F(QuizTest, AnagramsAndHooksAnswersAreReadAsFrontWordAndEnd) {
@@ -144,9 +149,9 @@ TEST_F(QuizTest, VerifyingTwiceCountsTheWordOnce) {
   Type("/");
   EXPECT_EQ(Shown(MSlideWnd::kMiddle), (Strings{"ACT", "+CAT", "TAC"}));
   EXPECT_EQ(bar.Message(), "1 / 3");
-  EXPECT_EQ(doc_->QuizCorrectAnswers(), 1);
-  EXPECT_EQ(doc_->QuizTotalAnswers(), 3);
-  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords(ListType::kAnagrams)), (Strings{"ACT", "TAC"}));
+  EXPECT_EQ(record_->CorrectAnswers(), 1);
+  EXPECT_EQ(record_->TotalAnswers(), 3);
+  EXPECT_EQ(testing::AllWords(record_->MissedWords(ListType::kAnagrams)), (Strings{"ACT", "TAC"}));
 }
 
 TEST_F(QuizTest, MissedWordsBecomeANewListOfTheSameType) {
@@ -154,11 +159,11 @@ TEST_F(QuizTest, MissedWordsBecomeANewListOfTheSameType) {
   // Only AT (CAT) and CAT (SCAT) are answered in full.
   Type("/.cat\n/.scat\n/./.");
   Type("/");
-  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords(ListType::kHooks)),
+  EXPECT_EQ(testing::AllWords(record_->MissedWords(ListType::kHooks)),
             (Strings{"ARTS", "OE", "RATS"}));
 
   prompt_.Script({UserPrompt::Answer::kNo});
-  ASSERT_TRUE(TakeMissedWords(*doc_));
+  ASSERT_TRUE(TakeMissedWords(*doc_, record_->MissedWords(doc_->GetListType())));
   EXPECT_EQ(prompt_.QuestionIds(), (std::vector<int>{kSaveChangesText}));
   EXPECT_EQ(Master(), (Strings{"ARTS", "OE", "RATS"}));
   EXPECT_EQ(doc_->GetListType(), ListType::kHooks);
@@ -172,10 +177,10 @@ TEST_F(QuizTest, MissedWordsAreKeptByQuizKind) {
   doc_->SetListType(ListType::kAnagrams);
   Type("act/");  // CAT and TAC missed
   doc_->SetListType(ListType::kBuild);
-  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords(ListType::kHooks)), (Strings{"CAT"}));
-  EXPECT_EQ(testing::AllWords(doc_->QuizMissedWords(ListType::kAnagrams)), (Strings{"CAT", "TAC"}));
+  EXPECT_EQ(testing::AllWords(record_->MissedWords(ListType::kHooks)), (Strings{"CAT"}));
+  EXPECT_EQ(testing::AllWords(record_->MissedWords(ListType::kAnagrams)), (Strings{"CAT", "TAC"}));
 
-  QuizHistoryDialog dialog(*doc_);
+  QuizHistoryDialog dialog(*record_, doc_->GetListType());
   const struct {
     ListType type;
     const char* count;
@@ -191,7 +196,7 @@ TEST_F(QuizTest, MissedWordsAreKeptByQuizKind) {
   // The Hooks misses make a Hooks list, whatever was quizzed last.
   doc_->SetListType(ListType::kHooks);
   prompt_.Script({UserPrompt::Answer::kNo});
-  ASSERT_TRUE(TakeMissedWords(*doc_));
+  ASSERT_TRUE(TakeMissedWords(*doc_, record_->MissedWords(doc_->GetListType())));
   EXPECT_EQ(Master(), (Strings{"CAT"}));
   EXPECT_EQ(doc_->GetListType(), ListType::kHooks);
 }
@@ -203,20 +208,22 @@ TEST_F(QuizTest, OpeningAListResetsTheHistoryWhenAsked) {
   ASSERT_TRUE(doc_->SaveDocumentAs(path));
   Type("/");
   doc_->OpenDocument(path);
-  EXPECT_EQ(doc_->QuizTotalAnswers(), 3) << "without the switch the history grows on";
-  doc_->SetQuizAutoReset(true);
+  EXPECT_EQ(record_->TotalAnswers(), 3) << "without the switch the history grows on";
+  record_->SetAutoReset(true);
   doc_->OpenDocument(path);
-  EXPECT_EQ(doc_->QuizTotalAnswers(), 0);
-  EXPECT_EQ(doc_->QuizMissedWords(ListType::kAnagrams).Count(), 0);
+  EXPECT_EQ(record_->TotalAnswers(), 0);
+  EXPECT_EQ(record_->MissedWords(ListType::kAnagrams).Count(), 0);
 }
 
 TEST_F(QuizTest, HistoryDialogShowsThePercentageAndResets) {
-  MakeDoc().SetQuizCounts(7, 9);
-  QuizHistoryDialog dialog(*doc_);
+  MakeDoc();
+  record_ = std::make_unique<QuizRecord>(*doc_, settings_);
+  record_->SetCounts(7, 9);
+  QuizHistoryDialog dialog(*record_, doc_->GetListType());
   EXPECT_EQ(dialog.PercentageLabel()->text(), "77.78%");
   EXPECT_FALSE(dialog.StudyMissedButton()->isEnabled());
   dialog.AutoResetCheck()->click();
-  EXPECT_TRUE(doc_->QuizAutoReset());
+  EXPECT_TRUE(record_->AutoReset());
   EXPECT_EQ(settings_.GetInt("Quiz", "AutoReset", 0), 1);
   dialog.ResetButton()->click();
   EXPECT_EQ(dialog.CorrectLabel()->text(), "0");

@@ -31,8 +31,11 @@ class SlideShowTest : public testing::DocTest {
 
   // The view over `words` as `type`, its bar on the fake clock.
   SlideBar& Show(std::initializer_list<std::string_view> words, ListType type) {
+    view_.reset();
+    record_.reset();
     MakeList(words, type);
-    view_ = std::make_unique<MTavruneView>(*doc_, settings_, prompt_);
+    record_ = std::make_unique<QuizRecord>(*doc_, settings_);
+    view_ = std::make_unique<MTavruneView>(*doc_, *record_, settings_, prompt_);
     auto timer = std::make_unique<FakeTimer>();
     timer_ = timer.get();
     view_->Bar()->SetTimer(std::move(timer));
@@ -50,6 +53,7 @@ class SlideShowTest : public testing::DocTest {
     return log;
   }
 
+  std::unique_ptr<QuizRecord> record_;
   std::unique_ptr<MTavruneView> view_;
   FakeTimer* timer_ = nullptr;
 };

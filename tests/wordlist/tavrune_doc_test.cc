@@ -200,13 +200,11 @@ TEST_F(DocTest, SettingsReadWithTheirRulesAndWrittenBack) {
   settings_.PutInt("Hooks", "Type", 9);
   settings_.PutInt("Sort", "Order", 5);
   settings_.PutInt("Anagrams", "Order", 4);
-  settings_.PutString("Quiz", "NumAnswers", "12abc");
   MTavruneDoc& doc = MakeDoc();
   EXPECT_EQ(doc.GetListType(), ListType::kAnagrams);
   EXPECT_EQ(doc.GetHookType(), HookType::kFrontAndEnd);
   EXPECT_FALSE(doc.GetListSettings().descending);
   EXPECT_EQ(doc.GetAnagramOrder(), AnagramOrder::kVowelFirst);
-  EXPECT_EQ(doc.QuizCorrectAnswers(), 12);
 
   doc.SetSortOptions(SortType::kWordLength, true);
   doc.SetHookOptions(HookType::kEnd, 3, 4);
@@ -215,7 +213,6 @@ TEST_F(DocTest, SettingsReadWithTheirRulesAndWrittenBack) {
   EXPECT_EQ(settings_.GetInt("Sort", "Order", -1), 1);
   EXPECT_EQ(settings_.GetInt("Hooks", "EndLetters", -1), 4);
   EXPECT_EQ(settings_.GetInt("Display", "Type", -1), 0);
-  EXPECT_EQ(settings_.GetString("Quiz", "NumAnswers", ""), "12");
 }
 
 TEST_F(DocTest, ListTitles) {
@@ -292,38 +289,6 @@ TEST_F(DocTest, WordSourceSymbols) {
   EXPECT_EQ(testing::AllWords(marked), (Strings{"PEARS$", "rEAPS#", "ACT "}));
 }
 
-TEST_F(DocTest, PrintAnswersInSteps) {
-  MTavruneDoc& doc = MakeDoc();
-  int progress = -1;
-  EXPECT_TRUE(doc.BuildPrintAnswersStep(progress));
-  EXPECT_EQ(progress, 100);
-  EXPECT_EQ(doc.PrintAnswers().EntryOffsets(), (std::vector<size_t>{0}));
-
-  WordCollection words = Words({});
-  std::string word = "CA";
-  for (char c = 'A'; c <= 'Z'; ++c) words.Append(word + c);
-  words.Append("TOE");
-  words.Append("CAT");
-  doc.SetListType(ListType::kHooks);
-  doc.MergeWords(words);  // 27 entries, CAT among them
-  doc.ResetPrintAnswers();
-  EXPECT_FALSE(doc.BuildPrintAnswersStep(progress));
-  EXPECT_EQ(progress, 25 * 100 / 27);
-  EXPECT_TRUE(doc.BuildPrintAnswersStep(progress));
-  EXPECT_EQ(progress, 100);
-  ASSERT_EQ(doc.PrintAnswers().EntryOffsets().size(), 28u);
-  const int cat = doc.FindEntry("CAT");
-  const size_t first = doc.PrintAnswers().EntryOffsets()[cat];
-  ASSERT_EQ(doc.PrintAnswers().EntryOffsets()[cat + 1] - first, 2u);
-  EXPECT_EQ(doc.PrintAnswers().Answer(first), "SCAT");
-  EXPECT_EQ(doc.PrintAnswers().Answer(first + 1), "CATS");
-
-  // Reordering leaves nothing stale behind.
-  doc.SetSortOptions(SortType::kWordLength, true);
-  EXPECT_EQ(doc.PrintEntriesDone(), 0);
-  EXPECT_EQ(doc.PrintAnswers().AnswerCount(), 0u);
-}
-
 TEST_F(DocTest, SaveChangesIsOfferedBeforeLosingAList) {
   testing::TempFolder folder;
   MTavruneDoc& doc = MakeList({"ACT", "CAT"});
@@ -351,17 +316,6 @@ TEST_F(DocTest, SaveChangesIsOfferedBeforeLosingAList) {
   EXPECT_EQ(doc.Title(), "two.tvr");
   EXPECT_EQ(Entries(), (Strings{"ACT", "CAT"}));
   EXPECT_EQ(views_.hints.back(), hint::kAll);
-}
-
-TEST_F(DocTest, QuizCountersResetOnNewWhenAsked) {
-  MTavruneDoc& doc = MakeDoc();
-  doc.SetQuizCounts(3, 4);
-  doc.OnNewDocument();
-  EXPECT_EQ(doc.QuizTotalAnswers(), 4);
-  doc.SetQuizAutoReset(true);
-  doc.OnNewDocument();
-  EXPECT_EQ(doc.QuizCorrectAnswers(), 0);
-  EXPECT_EQ(doc.QuizTotalAnswers(), 0);
 }
 
 }  // namespace
