@@ -2,9 +2,11 @@
 # Fails when an include crosses a layer the wrong way (docs/architecture.md
 # draws the layers). Each folder may include itself and the folders listed
 # for it; only ui/ and app/ folders may include Qt or another folder's ui/
-# and app/ headers. Lines in known_upward_includes.txt are the upward
-# includes still waiting to be removed: a new one fails, and so does an entry
-# that no longer exists, so the list only shrinks.
+# and app/ headers. How the lexicon packs its edges (engine/edge_layout.h)
+# is for its loader and its builder alone, anywhere in the tree. Lines in
+# known_upward_includes.txt are the upward includes still waiting to be
+# removed: a new one fails, and so does an entry that no longer exists, so
+# the list only shrinks.
 #
 #   tests/layering/check_layers.sh SOURCE_DIR
 set -uo pipefail
@@ -56,6 +58,10 @@ grep -rHE '^#include ' $folders --include='*.h' --include='*.cc' |
       if (!in_ui && path ~ /^[a-z_]+\/(ui|app)\//) print file ": " include
       else if (target != folder && !((folder " " target) in ok)) print file ": " include
     }' >"$found"
+
+# shellcheck disable=SC2086
+grep -rlE '^#include "engine/edge_layout\.h"' $folders tests fuzz bench --include='*.h' --include='*.cc' |
+  grep -vxE 'engine/(lexicon|lexicon_builder)\.cc' | sed 's|$|: "engine/edge_layout.h"|' >>"$found"
 
 sort -u -o "$found" "$found"
 new=$(comm -23 "$found" <(grep -v '^#' "$known" | sort -u))
