@@ -17,7 +17,6 @@ struct EdgeLayout {
 
   static constexpr uint32_t Child(uint32_t e) { return GraphEdge(e).child(); }
   static constexpr char Letter(uint32_t e) { return GraphEdge(e).letter(); }
-  static constexpr bool EndsWord(uint32_t e) { return GraphEdge(e).ends_word(); }
   static constexpr bool IsLast(uint32_t e) { return GraphEdge(e).last(); }
   static constexpr uint32_t Make(char letter, uint32_t child, bool ends_word, bool last) {
     return (child & kChildMask) |

@@ -249,8 +249,9 @@ bool Lexicon::SortLists(std::vector<uint32_t>& edges) {
   }
   for (size_t i = 1; i < edges.size(); ++i) {
     const uint32_t child = EdgeLayout::Child(edges[i]);
-    if (child != 0 && moved[child] != 0)
+    if (child != 0 && moved[child] != 0) {
       edges[i] = (edges[i] & ~EdgeLayout::kChildMask) | moved[child];
+    }
   }
   return true;
 }
@@ -378,14 +379,14 @@ uint32_t Lexicon::FollowPrefix(std::string_view letters) const {
   for (char c : letters) {
     found = Follow(list, c);
     if (found == 0) return 0;
-    list = EdgeLayout::Child(edges_[found]);
+    list = Entry(found).child();
   }
   return found;
 }
 
 bool Lexicon::Contains(std::string_view word) const {
   const uint32_t found = FollowPrefix(word);
-  return found != 0 && EdgeLayout::EndsWord(edges_[found]);
+  return found != 0 && Entry(found).ends_word();
 }
 
 std::string Lexicon::FrontHooks(std::string_view word) const {

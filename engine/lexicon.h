@@ -142,8 +142,8 @@ class Lexicon {
   std::span<const uint32_t> LettersBelow(bool build) const;
 
   // The word graph. A list is named by the index of its first entry; 0 is
-  // no list. Every walk goes through these, so only this class knows how an
-  // entry is stored.
+  // no list. Every walk goes through these and GraphEdge, so no walk knows
+  // how an entry is stored.
   //
   // The list of first letters, 0 when there is none.
   uint32_t RootList() const { return IsLoaded() ? Entry(1).child() : 0; }
