@@ -9,6 +9,7 @@
 
 #include "engine/anagram_index.h"
 #include "engine/byte_order.h"
+#include "engine/edge_layout.h"
 
 namespace tavrune {
 namespace {
@@ -93,9 +94,9 @@ std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, ui
   bool out_of_order = false;
   for (size_t i = n - 1; i >= 2; --i) {
     const uint32_t e = edges[i];
-    const uint32_t child = edge::Child(e);
-    const char letter = edge::Letter(e);
-    const bool last = edge::IsLast(e);
+    const uint32_t child = EdgeLayout::Child(e);
+    const char letter = EdgeLayout::Letter(e);
+    const bool last = EdgeLayout::IsLast(e);
     if (letter < 'A' || letter > 'Z' || (child != 0 && (child <= i || child >= n)) ||
         (!last && i + 1 >= n)) {
       return std::nullopt;
@@ -120,20 +121,24 @@ std::optional<uint32_t> ValidateForwardGraph(std::span<const uint32_t> edges, ui
   return static_cast<uint32_t>(steps);
 }
 
-}  // namespace
-
-std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges, bool* lists_in_order) {
+// Checks that a graph can be walked safely: every child index is in range,
+// every list reachable from the root ends inside the array, the graph is
+// acyclic with no path longer than kMaxGraphDepth letters, every reachable
+// edge carries a letter A-Z, and a walk of every word visits at most
+// kMaxWalkSteps entries. One linear pass; returns that number of entries,
+// or nothing for a graph that fails. `lists_in_order` tells whether every
+// list is alphabetical.
+std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges, bool& lists_in_order) {
   const size_t n = edges.size();
-  bool in_order = true;
-  if (lists_in_order == nullptr) lists_in_order = &in_order;
-  *lists_in_order = true;
+  lists_in_order = true;
   if (n <= 1) return 0;
-  if (const uint32_t root = edge::Child(edges[1]); root > 1 && root < n) {
-    if (const auto steps = ValidateForwardGraph(edges, root, *lists_in_order)) return steps;
+  if (const uint32_t root = EdgeLayout::Child(edges[1]); root > 1 && root < n) {
+    if (const auto steps = ValidateForwardGraph(edges, root, lists_in_order)) return steps;
   }
   for (size_t i = 2; i + 1 < n; ++i) {
-    if (!edge::IsLast(edges[i]) && edge::Letter(edges[i]) > edge::Letter(edges[i + 1])) {
-      *lists_in_order = false;
+    if (!EdgeLayout::IsLast(edges[i]) &&
+        EdgeLayout::Letter(edges[i]) > EdgeLayout::Letter(edges[i + 1])) {
+      lists_in_order = false;
     }
   }
 
@@ -141,11 +146,11 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges, bool* lis
   // would run off the end of the array.
   size_t last_closer = 0;
   for (size_t i = 2; i < n; ++i) {
-    const uint32_t child = edge::Child(edges[i]);
+    const uint32_t child = EdgeLayout::Child(edges[i]);
     if (child == 1 || child >= n) return std::nullopt;
-    if (edge::IsLast(edges[i])) last_closer = i;
+    if (EdgeLayout::IsLast(edges[i])) last_closer = i;
   }
-  const uint32_t root = edge::Child(edges[1]);
+  const uint32_t root = EdgeLayout::Child(edges[1]);
   if (root == 0) return 0;
   if (root == 1 || root >= n) return std::nullopt;
 
@@ -163,21 +168,21 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges, bool* lis
   while (!stack.empty()) {
     const uint32_t i = stack.back();
     const uint32_t e = edges[i];
-    const uint32_t child = edge::Child(e);
+    const uint32_t child = EdgeLayout::Child(e);
     const uint32_t next = i + 1;
     if (state[i] == kDone) {
       stack.pop_back();
       continue;
     }
     if (state[i] == kUnseen) {
-      const char letter = edge::Letter(e);
+      const char letter = EdgeLayout::Letter(e);
       if (letter < 'A' || letter > 'Z' || i > last_closer) return std::nullopt;
       state[i] = kOpen;
       if (child != 0 && state[child] != kDone) {
         if (state[child] == kOpen) return std::nullopt;
         stack.push_back(child);
       }
-      if (!edge::IsLast(e) && state[next] != kDone) {
+      if (!EdgeLayout::IsLast(e) && state[next] != kDone) {
         if (state[next] == kOpen) return std::nullopt;
         stack.push_back(next);
       }
@@ -185,7 +190,7 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges, bool* lis
     }
     int d = 1 + (child != 0 ? depth[child] : 0);
     uint64_t s = 1 + uint64_t{child != 0 ? steps[child] : 0};
-    if (!edge::IsLast(e)) {
+    if (!EdgeLayout::IsLast(e)) {
       d = std::max<int>(d, depth[next]);
       s += steps[next];
     }
@@ -199,15 +204,14 @@ std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges, bool* lis
   return steps[root];
 }
 
-namespace {
-
 // Puts the entries of one list in A-Z order. Stable, so of two entries with
 // one letter the one a scan met first still comes first.
 void SortList(uint32_t* first, uint32_t* end) {
-  for (uint32_t* e = first; e != end; ++e) *e &= ~edge::kLast;
-  std::stable_sort(first, end,
-                   [](uint32_t a, uint32_t b) { return edge::Letter(a) < edge::Letter(b); });
-  end[-1] |= edge::kLast;
+  for (uint32_t* e = first; e != end; ++e) *e &= ~EdgeLayout::kLast;
+  std::stable_sort(first, end, [](uint32_t a, uint32_t b) {
+    return EdgeLayout::Letter(a) < EdgeLayout::Letter(b);
+  });
+  end[-1] |= EdgeLayout::kLast;
 }
 
 }  // namespace
@@ -221,13 +225,13 @@ bool Lexicon::SortLists(std::vector<uint32_t>& edges) {
   const size_t n = edges.size();
   std::vector<uint8_t> is_head(n, 0);
   for (size_t i = 1; i < n; ++i) {
-    if (const uint32_t child = edge::Child(edges[i]); child != 0) is_head[child] = 1;
+    if (const uint32_t child = EdgeLayout::Child(edges[i]); child != 0) is_head[child] = 1;
   }
   std::vector<uint32_t> moved(n, 0);
   std::vector<uint32_t> heads;
   size_t run_start = 2;
   for (size_t i = 2; i < n; ++i) {
-    if (!edge::IsLast(edges[i])) continue;
+    if (!EdgeLayout::IsLast(edges[i])) continue;
     heads.clear();
     for (size_t h = run_start; h <= i; ++h) {
       if (is_head[h]) heads.push_back(static_cast<uint32_t>(h));
@@ -236,7 +240,7 @@ bool Lexicon::SortLists(std::vector<uint32_t>& edges) {
     if (heads.empty()) continue;
     for (size_t k = 0; k + 1 < heads.size(); ++k) {
       const size_t copy = edges.size();
-      if (copy + (i + 1 - heads[k]) > size_t{edge::kChildMask} + 1) return false;
+      if (copy + (i + 1 - heads[k]) > size_t{EdgeLayout::kChildMask} + 1) return false;
       edges.insert(edges.end(), edges.begin() + heads[k], edges.begin() + i + 1);
       SortList(edges.data() + copy, edges.data() + edges.size());
       moved[heads[k]] = static_cast<uint32_t>(copy);
@@ -244,8 +248,10 @@ bool Lexicon::SortLists(std::vector<uint32_t>& edges) {
     SortList(edges.data() + heads.back(), edges.data() + i + 1);
   }
   for (size_t i = 1; i < edges.size(); ++i) {
-    const uint32_t child = edge::Child(edges[i]);
-    if (child != 0 && moved[child] != 0) edges[i] = (edges[i] & ~edge::kChildMask) | moved[child];
+    const uint32_t child = EdgeLayout::Child(edges[i]);
+    if (child != 0 && moved[child] != 0) {
+      edges[i] = (edges[i] & ~EdgeLayout::kChildMask) | moved[child];
+    }
   }
   return true;
 }
@@ -277,16 +283,16 @@ std::span<const uint32_t> Lexicon::LettersBelow(bool build) const {
     auto below = std::make_shared<std::vector<uint32_t>>(edges_.size(), 0);
     for (size_t i = edges_.size(); i-- > 2;) {
       const uint32_t e = edges_[i];
-      const uint32_t child = edge::Child(e);
+      const uint32_t child = EdgeLayout::Child(e);
       if (child != 0 && child <= i) {
         below->clear();
         break;
       }
       // Entries no walk reaches were never checked by the loader.
-      const char letter = edge::Letter(e);
+      const char letter = EdgeLayout::Letter(e);
       uint32_t letters = letter >= 'A' && letter <= 'Z' ? 1u << (letter - 'A') : 0;
       if (child != 0) letters |= (*below)[child];
-      if (!edge::IsLast(e) && i + 1 < edges_.size()) letters |= (*below)[i + 1];
+      if (!EdgeLayout::IsLast(e) && i + 1 < edges_.size()) letters |= (*below)[i + 1];
       (*below)[i] = letters;
     }
     letters_below_ = std::move(below);
@@ -298,7 +304,7 @@ std::span<const uint32_t> Lexicon::LettersBelow(bool build) const {
 bool Lexicon::Accept(const LexiconHeader& header, std::vector<uint32_t> edges) {
   FixByteOrder(edges);
   bool lists_in_order = true;
-  const std::optional<uint32_t> steps = ValidateGraph(edges, &lists_in_order);
+  const std::optional<uint32_t> steps = ValidateGraph(edges, lists_in_order);
   if (!steps || (!lists_in_order && !SortLists(edges))) return false;
   header_ = header;
   walk_steps_ = *steps;
@@ -373,14 +379,14 @@ uint32_t Lexicon::FollowPrefix(std::string_view letters) const {
   for (char c : letters) {
     found = Follow(list, c);
     if (found == 0) return 0;
-    list = edge::Child(edges_[found]);
+    list = Entry(found).child();
   }
   return found;
 }
 
 bool Lexicon::Contains(std::string_view word) const {
   const uint32_t found = FollowPrefix(word);
-  return found != 0 && edge::EndsWord(edges_[found]);
+  return found != 0 && Entry(found).ends_word();
 }
 
 std::string Lexicon::FrontHooks(std::string_view word) const {

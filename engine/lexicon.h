@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,25 +15,6 @@
 namespace tavrune {
 
 class AnagramIndex;
-
-// Packed 32-bit edge of the word graph: child index (bits 0-21), letter
-// (bits 22-29), end of word (bit 30), last of its list (bit 31).
-namespace edge {
-inline constexpr uint32_t kChildMask = 0x3FFFFF;
-inline constexpr int kLetterShift = 22;
-inline constexpr uint32_t kEndOfWord = 1u << 30;
-inline constexpr uint32_t kLast = 1u << 31;
-
-constexpr uint32_t Child(uint32_t e) { return e & kChildMask; }
-constexpr char Letter(uint32_t e) { return static_cast<char>((e >> kLetterShift) & 0xFF); }
-constexpr bool EndsWord(uint32_t e) { return (e & kEndOfWord) != 0; }
-constexpr bool IsLast(uint32_t e) { return (e & kLast) != 0; }
-constexpr uint32_t Make(char letter, uint32_t child, bool ends_word, bool last) {
-  return (child & kChildMask) |
-         (static_cast<uint32_t>(static_cast<unsigned char>(letter)) << kLetterShift) |
-         (ends_word ? kEndOfWord : 0) | (last ? kLast : 0);
-}
-}  // namespace edge
 
 // Longest path of letters a loaded graph may hold; walks size their buffers
 // from it, and the loader refuses deeper graphs.
@@ -74,15 +54,27 @@ std::string StatusPaneText(const LexiconHeader& header);
 class GraphEdge {
  public:
   constexpr GraphEdge() = default;
-  constexpr explicit GraphEdge(uint32_t bits) : bits_(bits) {}
-  constexpr char letter() const { return edge::Letter(bits_); }
-  constexpr bool ends_word() const { return edge::EndsWord(bits_); }
+  constexpr char letter() const { return static_cast<char>((bits_ >> kLetterShift) & 0xFF); }
+  constexpr bool ends_word() const { return (bits_ & kEndOfWord) != 0; }
   // The list below, 0 when no word continues past this letter.
-  constexpr uint32_t child() const { return edge::Child(bits_); }
+  constexpr uint32_t child() const { return bits_ & kChildMask; }
   // Whether this is the last entry of its list.
-  constexpr bool last() const { return edge::IsLast(bits_); }
+  constexpr bool last() const { return (bits_ & kLast) != 0; }
 
  private:
+  // How an entry is packed is known to the lexicon, which hands its entries
+  // out, and to EdgeLayout (engine/edge_layout.h), the loader's and the
+  // builder's view of the stored bits; to no one else.
+  friend class Lexicon;
+  friend struct EdgeLayout;
+
+  static constexpr uint32_t kChildMask = 0x3FFFFF;
+  static constexpr int kLetterShift = 22;
+  static constexpr uint32_t kEndOfWord = 1u << 30;
+  static constexpr uint32_t kLast = 1u << 31;
+
+  constexpr explicit GraphEdge(uint32_t bits) : bits_(bits) {}
+
   uint32_t bits_ = 0;
 };
 
@@ -150,11 +142,11 @@ class Lexicon {
   std::span<const uint32_t> LettersBelow(bool build) const;
 
   // The word graph. A list is named by the index of its first entry; 0 is
-  // no list. Every walk goes through these, so only this class knows how an
-  // entry is stored.
+  // no list. Every walk goes through these and GraphEdge, so no walk knows
+  // how an entry is stored.
   //
   // The list of first letters, 0 when there is none.
-  uint32_t RootList() const { return IsLoaded() ? edge::Child(edges_[1]) : 0; }
+  uint32_t RootList() const { return IsLoaded() ? Entry(1).child() : 0; }
   GraphEdge Entry(uint32_t i) const { return GraphEdge(edges_[i]); }
   // The entry of `letter` in `list`, 0 when the list has none. The loader
   // leaves every list alphabetical, so the scan stops at the first later
@@ -162,9 +154,9 @@ class Lexicon {
   uint32_t Follow(uint32_t list, char letter) const {
     if (list == 0) return 0;
     for (uint32_t i = list;; ++i) {
-      const char c = edge::Letter(edges_[i]);
-      if (c == letter) return i;
-      if (c > letter || edge::IsLast(edges_[i])) return 0;
+      const GraphEdge e = Entry(i);
+      if (e.letter() == letter) return i;
+      if (e.letter() > letter || e.last()) return 0;
     }
   }
   // The entry of the last of `letters` followed from the root, 0 when the
@@ -207,16 +199,6 @@ class Lexicon {
   mutable int words_by_letters_asked_ = 0;
   mutable std::shared_ptr<const std::vector<uint32_t>> letters_below_;
 };
-
-// Checks that a graph can be walked safely: every child index is in range,
-// every list reachable from the root ends inside the array, the graph is
-// acyclic with no path longer than kMaxGraphDepth letters, every reachable
-// edge carries a letter A-Z, and a walk of every word visits at most
-// kMaxWalkSteps entries. One linear pass; returns that number of entries,
-// or nothing for a graph that fails. `lists_in_order`, when given, tells
-// whether every list is alphabetical.
-std::optional<uint32_t> ValidateGraph(std::span<const uint32_t> edges,
-                                      bool* lists_in_order = nullptr);
 
 }  // namespace tavrune
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "engine/edge_layout.h"
 #include "engine/lexicon.h"
 
 namespace tavrune {
@@ -99,7 +100,7 @@ class GraphBuilder {
       for (size_t k = 0; k < arcs.size(); ++k) {
         const uint32_t child = arcs[k].target == kNone ? 0 : start[arcs[k].target];
         edges[start[n] + k] =
-            edge::Make(arcs[k].letter, child, arcs[k].ends_word, k + 1 == arcs.size());
+            EdgeLayout::Make(arcs[k].letter, child, arcs[k].ends_word, k + 1 == arcs.size());
       }
     }
     return edges;

@@ -36,7 +36,27 @@ std::vector<uint8_t> RawFile(const std::vector<uint32_t>& edges, uint32_t edge_o
   return bytes;
 }
 
-const uint32_t kOnlyA = edge::Make('A', 0, true, true);
+// An entry packed as docs/lexicon-format.md documents it, for graphs a
+// builder would never make.
+constexpr uint32_t kLastOfList = 1u << 31;
+constexpr uint32_t Packed(char letter, uint32_t child, bool ends_word, bool last) {
+  return child | uint32_t{static_cast<unsigned char>(letter)} << 22 | uint32_t{ends_word} << 30 |
+         (last ? kLastOfList : 0);
+}
+
+// The entries of a file as LexiconBuilder lays it out.
+std::vector<uint32_t> EdgesOf(const std::vector<uint8_t>& bytes) {
+  std::vector<uint32_t> edges((bytes.size() - 64) / 4);
+  std::memcpy(edges.data(), bytes.data() + 64, edges.size() * 4);
+  return edges;
+}
+
+// The graph of the single word A.
+std::vector<uint32_t> OnlyA() {
+  LexiconBuilder builder;
+  builder.AddWord("A");
+  return EdgesOf(builder.Build());
+}
 
 // 64 two-letter lists A, B, each ending words and leading to the next: 584
 // bytes that spell 2^65 - 2 words.
@@ -44,8 +64,8 @@ std::vector<uint32_t> DoublingGraph() {
   std::vector<uint32_t> edges = {0, 2};
   for (uint32_t k = 0; k < 64; ++k) {
     const uint32_t next = k + 1 < 64 ? 2 + 2 * (k + 1) : 0;
-    edges.push_back(edge::Make('A', next, true, false));
-    edges.push_back(edge::Make('B', next, true, true));
+    edges.push_back(Packed('A', next, true, false));
+    edges.push_back(Packed('B', next, true, true));
   }
   return edges;
 }
@@ -72,7 +92,7 @@ TEST(LexiconLoadTest, ArraysOfZeroOrOneEntryAreValidAndEmpty) {
 
 TEST(LexiconLoadTest, OneLetterWordA) {
   Lexicon lexicon;
-  ASSERT_TRUE(lexicon.LoadBytes(RawFile({0, 2, kOnlyA})));
+  ASSERT_TRUE(lexicon.LoadBytes(RawFile(OnlyA())));
   EXPECT_TRUE(lexicon.Contains("A"));
   EXPECT_FALSE(lexicon.Contains("AA"));
   EXPECT_FALSE(lexicon.Contains("B"));
@@ -81,7 +101,7 @@ TEST(LexiconLoadTest, OneLetterWordA) {
 
 TEST(LexiconLoadTest, EdgesAreReadFromTheirOffset) {
   Lexicon lexicon;
-  ASSERT_TRUE(lexicon.LoadBytes(RawFile({0, 2, kOnlyA}, /*edge_offset=*/100)));
+  ASSERT_TRUE(lexicon.LoadBytes(RawFile(OnlyA(), /*edge_offset=*/100)));
   EXPECT_TRUE(lexicon.Contains("A"));
   EXPECT_EQ(lexicon.Header().edge_offset, 100u);
 }
@@ -89,7 +109,7 @@ TEST(LexiconLoadTest, EdgesAreReadFromTheirOffset) {
 TEST(LexiconLoadTest, LoadsFromAnOpenFileAndByName) {
   testing::TempFolder dir;
   const std::string path = dir.File("x.TVD");
-  testing::WriteBytes(path, RawFile({0, 2, kOnlyA}));
+  testing::WriteBytes(path, RawFile(OnlyA()));
   std::FILE* file = std::fopen(path.c_str(), "rb");
   ASSERT_NE(file, nullptr);
   std::fseek(file, 10, SEEK_SET);  // Load reads from the start whatever the position
@@ -108,7 +128,7 @@ TEST(LexiconLoadTest, LoadsFromAnOpenFileAndByName) {
 TEST(LexiconLoadTest, ReadErrorsAreToldApartFromDamage) {
   testing::TempFolder dir;
   const std::string path = dir.File("x.TVD");
-  testing::WriteBytes(path, RawFile({0, 2, kOnlyA}));
+  testing::WriteBytes(path, RawFile(OnlyA()));
   Lexicon lexicon;
   FileStatus status;
   EXPECT_FALSE(lexicon.LoadFile(dir.path(), &status));
@@ -133,29 +153,31 @@ TEST(LexiconLoadTest, RefusesDamagedFilesAndIsLeftEmpty) {
     std::vector<uint8_t> bytes;
   };
   std::vector<uint8_t> short_header(40, 0);
-  std::vector<uint8_t> truncated = RawFile({0, 2, kOnlyA});
+  std::vector<uint8_t> truncated = RawFile(OnlyA());
   truncated.pop_back();
-  std::vector<uint8_t> far_offset = RawFile({0, 2, kOnlyA});
+  std::vector<uint8_t> far_offset = RawFile(OnlyA());
   far_offset[1] = 0x10;  // edges said to start at 4160
+  std::vector<uint32_t> far_root = OnlyA();
+  far_root[1] = 7;
   const std::vector<Case> cases = {
       {"shorter than a header", short_header},
       {"edges cut short", truncated},
-      {"edge count beyond the file", RawFile({0, 2, kOnlyA}, 64, 1000)},
+      {"edge count beyond the file", RawFile(OnlyA(), 64, 1000)},
       {"edge offset beyond the file", far_offset},
-      {"huge edge count", RawFile({0, 2, kOnlyA}, 64, 0xFFFFFFFF - 1)},
-      {"root beyond the array", RawFile({0, 7, kOnlyA})},
-      {"child beyond the array", RawFile({0, 2, edge::Make('A', 9, true, true)})},
-      {"child pointing at the root entry", RawFile({0, 2, edge::Make('A', 1, true, true)})},
-      {"last list without end", RawFile({0, 2, edge::Make('A', 0, true, false)})},
-      {"cycle", RawFile({0, 2, edge::Make('A', 2, true, true)})},
+      {"huge edge count", RawFile(OnlyA(), 64, 0xFFFFFFFF - 1)},
+      {"root beyond the array", RawFile(far_root)},
+      {"child beyond the array", RawFile({0, 2, Packed('A', 9, true, true)})},
+      {"child pointing at the root entry", RawFile({0, 2, Packed('A', 1, true, true)})},
+      {"last list without end", RawFile({0, 2, Packed('A', 0, true, false)})},
+      {"cycle", RawFile({0, 2, Packed('A', 2, true, true)})},
       {"cycle through siblings",
-       RawFile({0, 2, edge::Make('A', 3, false, false), edge::Make('B', 2, true, true)})},
-      {"letter outside A-Z", RawFile({0, 2, edge::Make('a', 0, true, true)})},
+       RawFile({0, 2, Packed('A', 3, false, false), Packed('B', 2, true, true)})},
+      {"letter outside A-Z", RawFile({0, 2, Packed('a', 0, true, true)})},
       {"astronomically many words", RawFile(DoublingGraph())},
   };
   for (const Case& c : cases) {
     Lexicon lexicon;
-    ASSERT_TRUE(lexicon.LoadBytes(RawFile({0, 2, kOnlyA})));
+    ASSERT_TRUE(lexicon.LoadBytes(RawFile(OnlyA())));
     EXPECT_FALSE(lexicon.LoadBytes(c.bytes)) << c.what;
     EXPECT_EQ(lexicon.EdgeCount(), 0u) << c.what;
     EXPECT_FALSE(lexicon.Contains("A")) << c.what;
@@ -168,7 +190,7 @@ TEST(LexiconLoadTest, DepthLimit) {
     std::vector<uint32_t> edges = {0, 2};
     for (int i = 0; i < n; ++i) {
       const bool last_letter = i + 1 == n;
-      edges.push_back(edge::Make('A', last_letter ? 0 : 3 + i, last_letter, true));
+      edges.push_back(Packed('A', last_letter ? 0 : 3 + i, last_letter, true));
     }
     return edges;
   };
@@ -203,13 +225,12 @@ TEST(LexiconSortTest, ListsInReverseOrderFindEveryWord) {
     if (builder.AddWord(w)) words.push_back(w);
   }
   const std::vector<uint8_t> bytes = builder.Build();
-  std::vector<uint32_t> edges((bytes.size() - 64) / 4);
-  std::memcpy(edges.data(), bytes.data() + 64, edges.size() * 4);
+  std::vector<uint32_t> edges = EdgesOf(bytes);
   for (size_t start = 2, i = 2; i < edges.size(); ++i) {
-    if (!edge::IsLast(edges[i])) continue;
-    edges[i] &= ~edge::kLast;
+    if ((edges[i] & kLastOfList) == 0) continue;
+    edges[i] &= ~kLastOfList;
     std::reverse(edges.begin() + start, edges.begin() + i + 1);
-    edges[i] |= edge::kLast;
+    edges[i] |= kLastOfList;
     start = i + 1;
   }
   Lexicon sorted;
@@ -232,11 +253,11 @@ TEST(LexiconSortTest, ListsSharingATailAreSortedApart) {
   const std::vector<uint32_t> edges = {
       0,
       2,
-      edge::Make('D', 4, false, false),
-      edge::Make('B', 5, true, true),
-      edge::Make('Y', 0, true, false),
-      edge::Make('C', 0, true, false),
-      edge::Make('A', 0, true, true),
+      Packed('D', 4, false, false),
+      Packed('B', 5, true, true),
+      Packed('Y', 0, true, false),
+      Packed('C', 0, true, false),
+      Packed('A', 0, true, true),
   };
   Lexicon lexicon;
   ASSERT_TRUE(lexicon.LoadBytes(RawFile(edges)));
