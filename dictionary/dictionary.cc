@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "dictionary/dictionary_setting_keys.h"
+#include "engine/letters.h"
 #include "resources/string_table.h"
 
 namespace tavrune {
@@ -15,14 +16,6 @@ constexpr int kNoLexiconsText = 40084;
 
 constexpr LexiconId kPreselectionOrder[] = {LexiconId::kNA, LexiconId::kUK, LexiconId::kUKNA,
                                             LexiconId::kFR, LexiconId::kNAF};
-
-std::string UpperCase(std::string_view word) {
-  std::string upper(word);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 // Only a file known not to be there counts as missing; one we may not even
 // look at is left for the open to fail on.
@@ -242,7 +235,7 @@ void Dictionary::AppendSourceSymbols(const WordCollection& source, WordCollectio
     const std::string_view word = source.Word(i);
     SourceSymbol symbol = WordSourceSymbol(word);
     // Letters a blank supplied are lower case; the word is still a word.
-    if (!symbol.found) symbol = WordSourceSymbol(UpperCase(word));
+    if (!symbol.found) symbol = WordSourceSymbol(UpperCased(std::string(word)));
     line.assign(word);
     line += symbol.found ? symbol.symbol : std::string(" ");
     target.InsertAt(line, i);

@@ -10,6 +10,14 @@ namespace tavrune {
 constexpr bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 constexpr bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z'); }
 
+// `text` with a-z upper-cased; every other byte stays as it is.
+inline std::string UpperCased(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
 // The word a shown line holds: its longest run of letters (the first of
 // equal runs), upper-cased, so the hook letters, source marks and "!" around
 // it fall away. Empty when the line has no letter.
@@ -21,11 +29,7 @@ inline std::string WordShownIn(std::string_view line) {
     if (i - start > best.size()) best = line.substr(start, i - start);
     start = i + 1;
   }
-  std::string word(best);
-  for (char& c : word) {
-    if (!IsUpperLetter(c)) c = static_cast<char>(c - 'a' + 'A');
-  }
-  return word;
+  return UpperCased(std::string(best));
 }
 
 }  // namespace tavrune

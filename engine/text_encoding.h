@@ -17,12 +17,22 @@ constexpr std::string_view WithoutByteOrderMark(std::string_view text) {
 }
 
 // The length of the well-formed UTF-8 sequence of two to four bytes that
-// starts at `position`; 0 when none starts there (ASCII included).
+// starts at `position`; 0 when none starts there (ASCII included). Overlong
+// forms, surrogates and code points past U+10FFFF are not well formed.
 constexpr size_t Utf8SequenceLength(std::string_view text, size_t position) {
   const auto lead = static_cast<unsigned char>(text[position]);
-  const size_t length = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+  const size_t length = lead >= 0xF5   ? 0
+                        : lead >= 0xF0 ? 4
+                        : lead >= 0xE0 ? 3
+                        : lead >= 0xC2 ? 2
+                                       : 0;
   if (length == 0 || position + length > text.size()) return 0;
-  for (size_t i = 1; i < length; ++i) {
+  // The second byte's range is what rules those out.
+  const auto second = static_cast<unsigned char>(text[position + 1]);
+  const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+  if (second < low || second > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
     if ((static_cast<unsigned char>(text[position + i]) & 0xC0) != 0x80) return 0;
   }
   return length;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 
 #include "engine/lexicon_id.h"
+#include "engine/text_encoding.h"
 
 namespace tavrune {
 namespace {
@@ -14,36 +14,6 @@ bool IsSpace(char c) {
 }
 
 int ClampComponent(long long value) { return static_cast<int>(std::clamp(value, 0LL, 255LL)); }
-
-// Length of the valid UTF-8 sequence at the start of `text`, 0 when invalid.
-size_t Utf8SequenceLength(std::string_view text) {
-  if (text.empty()) return 0;
-  const auto lead = static_cast<unsigned char>(text[0]);
-  size_t length = 0;
-  uint32_t code = 0;
-  if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    code = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    code = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    code = lead & 0x07;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
-  for (size_t i = 1; i < length; ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if ((c & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (c & 0x3F);
-  }
-  constexpr uint32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (code < kShortest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-  return length;
-}
 
 // Cuts to at most `max_length` bytes without splitting a UTF-8 sequence.
 std::string_view CutText(std::string_view text, size_t max_length) {
@@ -204,7 +174,9 @@ std::optional<Rgb> ParseColour(std::string_view text) {
 }
 
 std::string FirstCharacter(std::string_view text) {
-  const size_t length = Utf8SequenceLength(text);
+  const size_t length = text.empty()                                 ? 0
+                        : static_cast<unsigned char>(text[0]) < 0x80 ? 1
+                                                                     : Utf8SequenceLength(text, 0);
   return length == 0 ? std::string(" ") : std::string(text.substr(0, length));
 }
 

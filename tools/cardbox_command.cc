@@ -10,6 +10,7 @@
 #include "cardbox/cardbox.h"
 #include "cardbox/cardbox_clock.h"
 #include "cardbox/zyzzyva_quiz_file.h"
+#include "engine/letters.h"
 
 namespace tavrune {
 namespace {
@@ -127,18 +128,11 @@ int Report(const CardboxStatus& status, const Io& io) {
   return io.Fail(CardboxMessageText(status));
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
 // The words of standard input, any white space between them, upper-cased.
 std::vector<std::string> ReadEntries(const Io& io) {
   std::vector<std::string> entries;
   std::string word;
-  while (io.in >> word) entries.push_back(Upper(std::move(word)));
+  while (io.in >> word) entries.push_back(UpperCased(std::move(word)));
   return entries;
 }
 
@@ -225,7 +219,7 @@ int Grade(const Parsed& parsed, const Io& io, const Opener& open) {
   Cardbox* cardbox = open();
   if (cardbox == nullptr) return kExitUsage;
   const Deck deck = DeckOf(*filter);
-  const std::string question = Upper(parsed.positional[0]);
+  const std::string question = UpperCased(parsed.positional[0]);
   std::optional<Card> card;
   const CardboxStatus status = cardbox->Grade(deck, question, verdict == "right", &card);
   return CardResult(status, card, NotInCardbox(question, deck), io);
@@ -246,7 +240,7 @@ int Move(const Parsed& parsed, const Io& io, const Opener& open) {
   Cardbox* cardbox = box ? open() : nullptr;
   if (cardbox == nullptr) return kExitUsage;
   const Deck deck = DeckOf(*filter);
-  const std::string question = Upper(parsed.positional[0]);
+  const std::string question = UpperCased(parsed.positional[0]);
   std::optional<Card> card;
   const CardboxStatus status = cardbox->Move(deck, question, static_cast<int>(*box), &card);
   return CardResult(status, card, NotInCardbox(question, deck), io);

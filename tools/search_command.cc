@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "engine/letters.h"
 #include "engine/lexicon.h"
 #include "engine/word_collection.h"
 #include "platform/user_prompt.h"
@@ -35,14 +36,6 @@ class RecordedMessages : public UserPrompt {
  private:
   std::optional<std::string> first_;
 };
-
-// The patterns as the dialog's upper-casing edits leave them.
-std::string UpperCase(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
 
 // A dialog message on one line: its line breaks become spaces.
 std::string OneLine(std::string text) {
@@ -178,8 +171,9 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
 
   SearchParameters parameters;
   parameters.matching = matching;
-  parameters.pattern1 = UpperCase(values["--p1"]);
-  parameters.pattern2 = UpperCase(values["--p2"]);
+  // The patterns as the dialog's upper-casing edits leave them.
+  parameters.pattern1 = UpperCased(values["--p1"]);
+  parameters.pattern2 = UpperCased(values["--p2"]);
   // Like the dialog, numbers not given stand at their minimums.
   const SearchLimits limits = type->GetLimits(searched);
   parameters.number1 = limits.min1;
